@@ -4,10 +4,12 @@
 #pragma once
 
 #include <functional>
-#include <stdexcept>
 #include <string_view>
 
 #include "base/Gbk.h"
+#include "base/WholeNumber.h"  // ConversionError, which ends a run
+#include "pillars/DerivePillars.h"
+#include "tengod/TenGod.h"
 
 namespace tesserin {
 
@@ -34,11 +36,12 @@ struct AnalysisDisplay {
 // loop keeps running meanwhile, so a timer tick or a key press may call AnalysisRun again.
 using Notice = std::function<void(const GbkString& text)>;
 
-// The integer conversion error "'%s' is not a valid integer value": ends the run that met it;
-// the caller reports it. what() is the message in code page 936.
-class ConversionError : public std::runtime_error {
- public:
-  explicit ConversionError(std::string_view text);
+// What a completed run computed besides the six fields (for the batch reader).
+struct AnalysisDetail {
+  bool completed = false;
+  Pillars pillars;
+  TenGodChartText chart;
+  int libido = 0, date = 0, kindness = 0, money = 0, marriage = 0;
 };
 
 // Set while a run is in progress. A run started meanwhile (from inside a notice box of the
@@ -50,6 +53,7 @@ extern bool AnalysisBusy;
 // ends the run; a field that is not a whole number throws ConversionError. A run that reaches
 // the end writes all six fields.
 void AnalysisRun(std::string_view calendarMode, const AnalysisInput& input,
-                 AnalysisDisplay& display, const Notice& showMessage);
+                 AnalysisDisplay& display, const Notice& showMessage,
+                 AnalysisDetail* detail = nullptr);
 
 }  // namespace tesserin

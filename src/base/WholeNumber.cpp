@@ -1,0 +1,28 @@
+#include "base/WholeNumber.h"
+
+#include <cstdint>
+
+namespace tesserin {
+
+ConversionError::ConversionError(std::string_view text)
+    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+
+int ParseWholeNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) throw ConversionError(text);
+  constexpr std::int64_t kLimit = std::int64_t{1} << 31;  // magnitude of INT32_MIN
+  std::int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < '0' || c > '9') throw ConversionError(text);
+    value = value * 10 + (c - '0');
+    if (value > kLimit) throw ConversionError(text);
+  }
+  if (!negative && value == kLimit) throw ConversionError(text);
+  return static_cast<int>(negative ? -value : value);
+}
+
+}  // namespace tesserin

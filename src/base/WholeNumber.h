@@ -1,0 +1,22 @@
+// Reading decimal field texts as numbers, the way every number of a reading is read.
+#pragma once
+
+#include <stdexcept>
+#include <string_view>
+
+#include "base/Gbk.h"
+
+namespace tesserin {
+
+// The integer conversion error "'%s' is not a valid integer value", %s being the text that
+// failed. what() is the message in code page 936.
+class ConversionError : public std::runtime_error {
+ public:
+  explicit ConversionError(std::string_view text);
+};
+
+// A whole number: optional leading blanks, an optional sign and one or more decimal digits,
+// nothing else, within the signed 32-bit range. Anything else throws ConversionError.
+int ParseWholeNumber(std::string_view text);
+
+}  // namespace tesserin

@@ -1,0 +1,173 @@
+#include "cli/Cli.h"
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "base/Gbk.h"
+#include "cli/Json.h"
+#include "pillars/AnalysisRun.h"
+
+namespace tesserin {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: tesserin-cli [--lunar|--solar] YEAR MONTH DAY\n"
+    "       tesserin-cli --batch < readings.tsv\n"
+    "\n"
+    "Gives the four-pillar reading of a birth date (years 1950 to 2025; every reading assumes\n"
+    "a female subject). MONTH and DAY are read as a lunar date unless --solar is given; a lunar\n"
+    "day past the end of its month is read as a solar date.\n"
+    "\n"
+    "One reading prints the six result fields, one per line. A date the reading refuses is\n"
+    "explained on standard error, with exit status 2.\n"
+    "\n"
+    "--batch reads one reading per line from standard input: year, month, day and mode (lunar\n"
+    "or solar), separated by TABs, each text taken as it stands. It writes one JSON object per\n"
+    "line: the input, and either the reading (line, pillars, chart, personality, libido, date,\n"
+    "kindness, money, marriage, stars), or the refusal (message), or the error (error).\n";
+
+// The window's captions of the five result fields after the 八字 line.
+constexpr const char* kCaptions[] = {"性格总论：", "性欲指数：", "可约指数：", "善良指数：", "要钱指数："};
+
+struct Outcome {
+  AnalysisDisplay display = AnalysisDisplay::Initial();
+  AnalysisDetail detail;
+  std::optional<std::string> message;  // UTF-8
+  std::optional<std::string> error;    // UTF-8
+};
+
+void Read(std::string_view mode, std::string_view year, std::string_view month, std::string_view day,
+          Outcome& outcome) {
+  outcome.message.reset();
+  outcome.error.reset();
+  AnalysisInput input{Gbk(year), Gbk(month), Gbk(day)};
+  try {
+    AnalysisRun(mode, input, outcome.display, [&](const GbkString& text) { outcome.message = Utf8(text); },
+                &outcome.detail);
+  } catch (const ConversionError& e) {
+    outcome.error = Utf8(e.what());
+  }
+}
+
+int ReadOne(std::string_view mode, const std::vector<std::string>& fields, std::ostream& out, std::ostream& err) {
+  Outcome outcome;
+  Read(mode, fields[0], fields[1], fields[2], outcome);
+  if (outcome.message || outcome.error) {
+    err << (outcome.message ? *outcome.message : *outcome.error) << '\n';
+    return kExitReadingRefused;
+  }
+  const AnalysisDisplay& d = outcome.display;
+  const GbkString* values[] = {&d.PersonalityText, &d.LibidoStars, &d.DateStars, &d.KindnessStars, &d.MoneyStars};
+  out << Utf8(d.PillarLine) << '\n';
+  for (int i = 0; i < 5; ++i) out << kCaptions[i] << Utf8(*values[i]) << '\n';
+  return kExitOk;
+}
+
+std::vector<std::string_view> SplitTabs(std::string_view line) {
+  std::vector<std::string_view> fields;
+  for (std::size_t start = 0;;) {
+    std::size_t tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab - start));
+    if (tab == std::string_view::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+void BatchLine(std::string_view line, Outcome& outcome, std::string& json) {
+  JsonObject o(json);
+  std::vector<std::string_view> fields = SplitTabs(line);
+  if (fields.size() != 4) {
+    o.Add("input", line)
+        .Add("error", "expected 4 TAB-separated fields (year, month, day, mode), found " +
+                          std::to_string(fields.size()))
+        .Close();
+    return;
+  }
+  o.Add("year", fields[0]).Add("month", fields[1]).Add("day", fields[2]).Add("mode", fields[3]);
+  if (fields[3] != "lunar" && fields[3] != "solar") {
+    o.Add("error", "unknown mode (expected lunar or solar)").Close();
+    return;
+  }
+  Read(fields[3] == "lunar" ? "1" : "0", fields[0], fields[1], fields[2], outcome);
+  if (outcome.message) {
+    o.Add("message", *outcome.message).Close();
+    return;
+  }
+  if (outcome.error) {
+    o.Add("error", *outcome.error).Close();
+    return;
+  }
+  const AnalysisDisplay& d = outcome.display;
+  const AnalysisDetail& r = outcome.detail;
+  o.Add("line", Utf8(d.PillarLine))
+      .Add("pillars", Utf8(r.pillars))
+      .Add("chart", Utf8(r.chart))
+      .Add("personality", Utf8(d.PersonalityText))
+      .Add("libido", r.libido)
+      .Add("date", r.date)
+      .Add("kindness", r.kindness)
+      .Add("money", r.money)
+      .Add("marriage", r.marriage)
+      .Open("stars")
+      .Add("libido", Utf8(d.LibidoStars))
+      .Add("date", Utf8(d.DateStars))
+      .Add("kindness", Utf8(d.KindnessStars))
+      .Add("money", Utf8(d.MoneyStars))
+      .Close()
+      .Close();
+}
+
+int Batch(std::istream& in, std::ostream& out) {
+  Outcome outcome;
+  std::string line, json;
+  while (std::getline(in, line)) {
+    std::string_view text = line;
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);  // files written on Windows
+    json.clear();
+    BatchLine(text, outcome, json);
+    json += '\n';
+    out.write(json.data(), static_cast<std::streamsize>(json.size()));
+  }
+  out.flush();
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  std::string_view mode = "1";
+  std::vector<std::string> positional;
+  bool optionsEnded = false;
+  for (const std::string& arg : args) {
+    if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+      out << kUsage;
+      return kExitOk;
+    } else if (!optionsEnded && arg == "--batch") {
+      if (args.size() != 1) {
+        err << "tesserin-cli: --batch takes no other arguments\n";
+        return kExitUsage;
+      }
+      return Batch(in, out);
+    } else if (!optionsEnded && arg == "--lunar") {
+      mode = "1";
+    } else if (!optionsEnded && arg == "--solar") {
+      mode = "0";
+    } else if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+      err << "tesserin-cli: unknown option " << arg << "\n" << kUsage;
+      return kExitUsage;
+    } else {
+      positional.push_back(arg);
+    }
+  }
+  if (positional.size() != 3) {
+    err << "tesserin-cli: expected YEAR MONTH DAY\n" << kUsage;
+    return kExitUsage;
+  }
+  return ReadOne(mode, positional, out, err);
+}
+
+}  // namespace tesserin

@@ -1,0 +1,100 @@
+#include "pillars/AnalysisRun.h"
+
+
+#include "pillars/DerivePillars.h"
+#include "pillars/IndexStages.h"
+#include "pillars/CycleTable.h"
+#include "pillars/MonthTables.h"
+#include "pillars/Ratings.h"
+
+namespace tesserin {
+
+bool AnalysisBusy = false;
+
+namespace {
+
+struct Texts {
+  GbkString pillarCaption = Gbk("八字：");
+  GbkString yearMessage = Gbk("本程序只计算1950～2025年间的数据");
+  GbkString monthDayMessage = Gbk("月或日数据超出正常范围");
+};
+
+const Texts& TheTexts() {
+  static const Texts texts;
+  return texts;
+}
+
+// Clears the flag on every way out of a run, an exception included.
+class BusyGuard {
+ public:
+  explicit BusyGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~BusyGuard() { flag_ = false; }
+  BusyGuard(const BusyGuard&) = delete;
+  BusyGuard& operator=(const BusyGuard&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+void WritePillarLine(std::string_view pillars, GbkString& line) {
+  line.assign(TheTexts().pillarCaption);
+  line.append(pillars.substr(0, 4)).append(" ");
+  line.append(pillars.substr(4, 4)).append(" ");
+  line.append(pillars.substr(8, 4));
+}
+
+}  // namespace
+
+AnalysisDisplay AnalysisDisplay::Initial() {
+  AnalysisDisplay d;
+  d.PillarLine = TheTexts().pillarCaption;
+  d.LibidoStars = d.DateStars = d.KindnessStars = d.MoneyStars = " ";
+  return d;
+}
+
+void AnalysisRun(std::string_view calendarMode, const AnalysisInput& input, AnalysisDisplay& display,
+                 const Notice& showMessage, AnalysisDetail* detail) {
+  // A notice box keeps the message loop running: a tick or a key press may land here while the
+  // first run waits for its box to close.
+  if (AnalysisBusy) return;
+  BusyGuard guard(AnalysisBusy);
+  if (detail) detail->completed = false;
+
+  display.PersonalityText.clear();
+
+  // Each field is read only when its check comes: a bad year hides an empty month.
+  int year = ParseWholeNumber(input.YearText);
+  if (year > kLastYear || year < kFirstYear) {
+    showMessage(TheTexts().yearMessage);
+    return;
+  }
+  int month = ParseWholeNumber(input.MonthText);
+  if (month > 12 || month < 1) {
+    showMessage(TheTexts().monthDayMessage);
+    return;
+  }
+  int day = ParseWholeNumber(input.DayText);
+  if (day > 31 || day < 1) {
+    showMessage(TheTexts().monthDayMessage);
+    return;
+  }
+
+  Pillars pillars = DerivePillars(year, month, day, calendarMode);
+  WritePillarLine(pillars, display.PillarLine);
+
+  std::string_view dayPillar = pillars.View().substr(8, 4);
+  int dayIndex = CycleIndex(dayPillar);
+  // The description after "甲子:", at most 100 bytes.
+  display.PersonalityText.assign(std::string_view(PersonalityTable()[dayIndex]).substr(5, 100));
+
+  IndexScores scores = RunIndexStages(pillars, display);
+
+  int kindness = KindnessIndex(dayPillar);
+  display.KindnessStars = StarText(kindness);
+
+  if (detail) {
+    *detail = {true, pillars, scores.chart, scores.libido, scores.date, kindness, scores.money, scores.marriage};
+  }
+}
+
+}  // namespace tesserin

@@ -1,0 +1,76 @@
+#include "tengod/ChartView.h"
+
+#include "base/Gbk.h"
+
+namespace tesserin {
+namespace {
+
+struct GodTexts {
+  GbkString names[10];
+  GbkString seal = Gbk("印");
+  GodTexts() {
+    const char* utf8[10] = {"比肩", "劫财", "食神", "伤官", "偏财", "正财", "七杀", "正官", "偏印", "正印"};
+    for (int i = 0; i < 10; ++i) names[i] = Gbk(utf8[i]);
+  }
+};
+
+const GodTexts& TheGodTexts() {
+  static const GodTexts texts;
+  return texts;
+}
+
+// Where each slot's name stands: in StemGods or BranchGods, from which 1-based byte.
+struct SlotPlace {
+  bool inBranchGods;
+  std::size_t position;
+};
+constexpr SlotPlace kSlotPlaces[] = {{false, 1}, {true, 3}, {false, 5}, {true, 9}, {true, 15}};
+
+// Metal, water, wood, fire: the element's two frames.
+constexpr Frames kFrames[] = {
+    {{申, 酉, 戌}, {巳, 酉, 丑}, {申, 酉, 丑}},
+    {{申, 子, 辰}, {亥, 子, 丑}, {亥, 子, 辰}},
+    {{亥, 卯, 未}, {寅, 卯, 辰}, {寅, 卯, 未}},
+    {{巳, 午, 未}, {寅, 午, 戌}, {巳, 午, 戌}},
+};
+enum Element { kMetal, kWater, kWood, kFire, kNone };
+// By stem pair (甲乙, 丙丁, 戊己, 庚辛, 壬癸).
+constexpr Element kOfficerElement[] = {kMetal, kWater, kWood, kFire, kNone};
+constexpr Element kWealthElement[] = {kNone, kMetal, kWater, kWood, kFire};
+
+const Frames* FramesOf(const Element* byPair, int dayStem) {
+  if (dayStem < 0 || dayStem > 9 || byPair[dayStem / 2] == kNone) return nullptr;
+  return &kFrames[byPair[dayStem / 2]];
+}
+
+}  // namespace
+
+std::string_view Name(GodName god) { return TheGodTexts().names[god]; }
+std::string_view SealCharacter() { return TheGodTexts().seal; }
+
+std::string_view ChartView::SlotName(Slot slot) const {
+  const SlotPlace& place = kSlotPlaces[slot];
+  return Bytes(place.inBranchGods ? branchGods_ : stemGods_, place.position, 4);
+}
+
+bool ChartView::HoldsSeal(Slot slot) const {
+  const SlotPlace& place = kSlotPlaces[slot];
+  return Bytes(place.inBranchGods ? branchGods_ : stemGods_, place.position + 2, 2) == SealCharacter();
+}
+
+int ChartView::SlotsHolding(GodName god) const {
+  int n = 0;
+  for (Slot slot : kSlots) n += Holds(slot, god) ? 1 : 0;
+  return n;
+}
+
+const Frames* OfficerFrames(int dayStem) { return FramesOf(kOfficerElement, dayStem); }
+const Frames* WealthFrames(int dayStem) { return FramesOf(kWealthElement, dayStem); }
+
+bool CombinesWithPartner(const ChartView& v) {
+  int day = v.DayStem();
+  if (day == kNoIndex) return false;
+  return v.Count(PartnerOf(day)) + ContainsText(v.Pillars(), v.DayStemText()) >= 2;
+}
+
+}  // namespace tesserin
