@@ -1,0 +1,108 @@
+// Code page 936 conversion of the Windows build (base/Gbk_win.cpp). Expected bytes are those of
+// code page 936 itself (Windows' table, the same as GBK for these characters), written out by hand.
+#include "base/Gbk.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tesserin {
+namespace {
+
+// Text that survives every conversion unchanged: UTF-8, UTF-16 and code page 936 spell it alike.
+struct RoundTrip {
+  const char* what;
+  const char* utf8;
+  const wchar_t* wide;
+  const char* gbk;
+};
+
+const RoundTrip kRoundTrips[] = {
+    {"empty text", "", L"", ""},
+    {"ASCII", "Edit4 1990-05-12", L"Edit4 1990-05-12", "Edit4 1990-05-12"},
+    {"pillars line", "八字：己丑 丁丑 壬寅", L"八字：己丑 丁丑 壬寅",
+     "\xB0\xCB\xD7\xD6\xA3\xBA\xBC\xBA\xB3\xF3 \xB6\xA1\xB3\xF3 \xC8\xC9\xD2\xFA"},
+    {"full-width colon", "：", L"：", "\xA3\xBA"},
+    {"full-width tilde", "～", L"～", "\xA1\xAB"},
+    {"stars", "★☆★", L"★☆★", "\xA1\xEF\xA1\xEE\xA1\xEF"},
+    {"profile title", "ABC的资料", L"ABC的资料", "ABC\xB5\xC4\xD7\xCA\xC1\xCF"},
+    {"first GBK extension character", "丂", L"丂", "\x81\x40"},
+    {"em dash and middle dot", "—·", L"—·", "\xA1\xAA\xA1\xA4"},
+    {"euro sign, the one single-byte non-ASCII character", "€", L"€", "\x80"},
+};
+
+TEST(Gbk, RoundTrips) {
+  for (const RoundTrip& c : kRoundTrips) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.gbk, Gbk(c.utf8));
+    EXPECT_EQ(c.utf8, Utf8(c.gbk));
+    EXPECT_EQ(c.wide, WideFromGbk(c.gbk));
+    EXPECT_EQ(c.gbk, GbkFromWide(c.wide));
+  }
+}
+
+// UTF-8 that code page 936 cannot hold, or that is not UTF-8 at all: each character or invalid
+// piece becomes "?", and what follows it survives.
+struct ToGbk {
+  const char* what;
+  const char* utf8;
+  const char* gbk;
+};
+
+const ToGbk kToGbk[] = {
+    {"Hangul syllable", "八한字", "\xB0\xCB?\xD7\xD6"},
+    {"letter with diaeresis, not replaced by a look-alike", "ä", "?"},
+    {"character beyond the BMP", "a\xF0\x9F\x98\x80" "b", "a?b"},
+    {"stray continuation byte", "a\x80" "b", "a?b"},
+    {"byte never used in UTF-8", "\xFF" "1", "?1"},
+    {"sequence cut short by ASCII", "\xE5\xAD" "a", "?a"},
+};
+
+TEST(Gbk, ReplacesWhatCodePage936Lacks) {
+  for (const ToGbk& c : kToGbk) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.gbk, Gbk(c.utf8));
+  }
+}
+
+// UTF-16 that code page 936 cannot hold.
+struct FromWide {
+  const char* what;
+  const wchar_t* wide;
+  const char* gbk;
+};
+
+const FromWide kFromWide[] = {
+    {"Hangul syllable", L"\xD55C", "?"},
+    {"surrogate pair", L"\xD83D\xDE00" L"1", "?1"},
+    {"unpaired surrogate", L"\xD800" L"1", "?1"},
+};
+
+TEST(Gbk, WideReplacesWhatCodePage936Lacks) {
+  for (const FromWide& c : kFromWide) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.gbk, GbkFromWide(c.wide));
+  }
+}
+
+// Bytes that are not valid code page 936 become U+FFFD.
+struct ToUtf8 {
+  const char* what;
+  const char* gbk;
+  const char* utf8;
+};
+
+const ToUtf8 kToUtf8[] = {
+    {"lead byte at the end", "1\xB0", "1\xEF\xBF\xBD"},
+    {"lead byte before a byte that cannot trail", "\xB0\x0A" "1", "\xEF\xBF\xBD\n1"},
+};
+
+TEST(Gbk, MarksInvalidCodePage936) {
+  for (const ToUtf8& c : kToUtf8) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.utf8, Utf8(c.gbk));
+  }
+}
+
+}  // namespace
+}  // namespace tesserin
