@@ -1,0 +1,137 @@
+// The profile window watcher's decisions.
+#include "capture/ProfileWatcher.h"
+
+#include <string>
+
+#include "capture/ProfileTitle.h"
+
+namespace tesserin {
+
+namespace {
+
+// The close button of the profile window, from the window's top-right corner.
+constexpr int kCloseFromRight = 21;
+constexpr int kCloseFromTop = 13;
+
+// The Z order may change during a walk; a reordered window can send the walk round in a
+// circle, so it stops after this many windows.
+constexpr int kMaxWindowsPerWalk = 20000;
+
+// Clears the flag on every way out of a tick, an exception included.
+class BusyGuard {
+ public:
+  explicit BusyGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~BusyGuard() { flag_ = false; }
+  BusyGuard(const BusyGuard&) = delete;
+  BusyGuard& operator=(const BusyGuard&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+bool Complete(const ScanTexts& texts) {
+  return RecognisedNumber(texts.age) && RecognisedNumber(texts.month) &&
+         RecognisedNumber(texts.day);
+}
+
+}  // namespace
+
+GbkString UnreadableProfileMessage() {
+  static const GbkString kMessage =
+      Gbk("抱歉：没有识别出来，或者年龄大于100岁或者小于10岁，无意义");
+  return kMessage;
+}
+
+ProfileWatcher::ProfileWatcher(WindowSystem& windows, ProfileForm& form, WatcherClock& clock)
+    : windows_(windows), form_(form), clock_(clock) {}
+
+void ProfileWatcher::Tick() {
+  if (state_.WatcherBusy) return;
+  BusyGuard busy(state_.WatcherBusy);
+
+  std::optional<Found> found = FirstProfileWindow();
+  if (!found) {
+    // The window being read again is gone or lost its profile title: its reading is over.
+    if (retry_) {
+      ScanTexts last = retry_->lastScan;
+      retry_.reset();
+      Show(last);
+    }
+    return;
+  }
+  if (found->window == state_.LastProfileWindow) {
+    if (retry_ && retry_->window == found->window) Read(found->window, retry_->firstFound);
+    return;
+  }
+  retry_.reset();  // it belonged to a window that is no longer the first profile window
+  state_.LastProfileWindow = found->window;
+  form_.SetText(FormText::Label7, Nickname(found->title));
+  Read(found->window, clock_.Now());
+}
+
+std::optional<ProfileWatcher::Found> ProfileWatcher::FirstProfileWindow() {
+  WindowHandle window = windows_.TopWindow();
+  for (int seen = 0; window != kNoWindow && seen < kMaxWindowsPerWalk; ++seen) {
+    WindowTitle title = windows_.Title(window);
+    WindowHandle next = windows_.NextWindow(window);
+    bool cut = title.text.size() > kMaxTitleBytes;
+    if (cut) title.text.resize(kMaxTitleBytes);
+    // A cut title is no window's whole title, so a lookup by it finds nothing.
+    if (IsProfileTitle(title.text) && !cut) {
+      // A window with a profile title but of another class belongs to another program: it is
+      // passed over, and nothing is captured from it or clicked on it.
+      WindowHandle profile = windows_.FindByClassAndTitle(kProfileWindowClass, title);
+      if (profile != kNoWindow) return Found{profile, title.text};
+    }
+    window = next;
+  }
+  return std::nullopt;
+}
+
+void ProfileWatcher::Read(WindowHandle window, std::chrono::milliseconds firstFound) {
+  ScanTexts texts = form_.CaptureAndScan(window);
+  if (Complete(texts) || clock_.Now() - firstFound >= kRetryPeriod) {
+    Finish(window, texts);
+  } else {
+    retry_ = Retry{window, firstFound, texts};
+  }
+}
+
+void ProfileWatcher::Finish(WindowHandle window, const ScanTexts& texts) {
+  retry_.reset();
+  Show(texts);
+  // After the analysis has returned, that is after any message box it showed was closed.
+  if (form_.CloseAfterReading()) CloseClick(window);
+}
+
+void ProfileWatcher::Show(const ScanTexts& texts) {
+  form_.SetText(FormText::Edit1, texts.age);
+  form_.SetText(FormText::Edit2, texts.month);
+  form_.SetText(FormText::Edit3, texts.day);
+  std::optional<int> age = RecognisedNumber(texts.age);
+  std::optional<int> month = RecognisedNumber(texts.month);
+  std::optional<int> day = RecognisedNumber(texts.day);
+  if (!age || !month || !day) {
+    form_.SetText(FormText::Memo1, UnreadableProfileMessage());
+    return;
+  }
+  int year = InferBirthYear(*age, *month, *day, clock_.Today());
+  form_.SetText(FormText::Edit4, std::to_string(year));
+  form_.RunLunarAnalysis();
+}
+
+void ProfileWatcher::CloseClick(WindowHandle window) {
+  // The click goes only to the profile window itself: not after it has closed, and not when
+  // something else covers its close button.
+  if (!windows_.Exists(window)) return;
+  std::optional<ScreenRect> bounds = windows_.Bounds(window);
+  if (!bounds) return;
+  ScreenPoint button{bounds->right - kCloseFromRight, bounds->top + kCloseFromTop};
+  if (windows_.TopLevelAt(button) != window) return;
+  ScreenPoint saved = windows_.Cursor();
+  windows_.MoveCursor(button);
+  windows_.LeftClick();
+  windows_.MoveCursor(saved);
+}
+
+}  // namespace tesserin

@@ -1,0 +1,161 @@
+// Test support: a window system, a main window and a clock in memory, for driving the profile
+// watcher without Windows. What the watcher asks of them is written to a journal, in order.
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "capture/ProfileForm.h"
+#include "capture/WindowSystem.h"
+
+namespace tesserin::testing {
+
+using Journal = std::vector<std::string>;
+
+struct FakeWindow {
+  WindowHandle handle;
+  std::string className;
+  GbkString title;
+  ScreenRect rect;
+};
+
+class FakeWindowSystem : public WindowSystem {
+ public:
+  explicit FakeWindowSystem(Journal& journal) : journal_(journal) {}
+
+  // Adds a window below all others; the title is given in UTF-8.
+  WindowHandle Add(std::string className, std::string_view title,
+                   ScreenRect rect = {100, 100, 400, 700}) {
+    WindowHandle handle = nextHandle_++;
+    windows.push_back({handle, std::move(className), Gbk(title), rect});
+    return handle;
+  }
+  WindowHandle AddProfile(std::string_view title, ScreenRect rect = {100, 100, 400, 700}) {
+    return Add("TxGuiFoundation", title, rect);
+  }
+  void Remove(WindowHandle handle) {
+    std::erase_if(windows, [&](const FakeWindow& w) { return w.handle == handle; });
+  }
+  void Raise(WindowHandle handle) {
+    auto it = Find(handle);
+    if (it == windows.end()) return;
+    FakeWindow window = *it;
+    windows.erase(it);
+    windows.insert(windows.begin(), window);
+  }
+
+  WindowHandle TopWindow() override { return windows.empty() ? kNoWindow : windows[0].handle; }
+  WindowHandle NextWindow(WindowHandle window) override {
+    if (circular && !windows.empty() && window == windows.back().handle) return windows[0].handle;
+    auto it = Find(window);
+    if (it == windows.end() || it + 1 == windows.end()) return kNoWindow;
+    return (it + 1)->handle;
+  }
+  WindowTitle Title(WindowHandle window) override {
+    ++titleReads;
+    auto it = Find(window);
+    return it == windows.end() ? WindowTitle{} : WindowTitle{it->title, {}};
+  }
+  WindowHandle FindByClassAndTitle(std::string_view className,
+                                   const WindowTitle& title) override {
+    ++lookups;
+    if (onLookup) onLookup();
+    for (const FakeWindow& w : windows) {
+      if (w.className == className && w.title == title.text) return w.handle;
+    }
+    return kNoWindow;
+  }
+  bool Exists(WindowHandle window) override { return Find(window) != windows.end(); }
+  std::optional<ScreenRect> Bounds(WindowHandle window) override {
+    auto it = Find(window);
+    if (it == windows.end()) return std::nullopt;
+    return it->rect;
+  }
+  WindowHandle TopLevelAt(ScreenPoint p) override {
+    for (const FakeWindow& w : windows) {
+      if (p.x >= w.rect.left && p.x < w.rect.right && p.y >= w.rect.top && p.y < w.rect.bottom) {
+        return w.handle;
+      }
+    }
+    return kNoWindow;
+  }
+  ScreenPoint Cursor() override { return cursor; }
+  void MoveCursor(ScreenPoint p) override {
+    cursor = p;
+    journal_.push_back("move " + std::to_string(p.x) + "," + std::to_string(p.y));
+  }
+  void LeftClick() override {
+    journal_.push_back("click " + std::to_string(cursor.x) + "," + std::to_string(cursor.y));
+  }
+
+  std::vector<FakeWindow> windows;  // top of the Z order first
+  ScreenPoint cursor{640, 512};
+  bool circular = false;  // the last window's next is the first again
+  int titleReads = 0;
+  int lookups = 0;
+  std::function<void()> onLookup;
+
+ private:
+  std::vector<FakeWindow>::iterator Find(WindowHandle handle) {
+    return std::find_if(windows.begin(), windows.end(),
+                        [&](const FakeWindow& w) { return w.handle == handle; });
+  }
+
+  Journal& journal_;
+  WindowHandle nextHandle_ = 0x1000;
+};
+
+class FakeForm : public ProfileForm {
+ public:
+  explicit FakeForm(Journal& journal) : journal_(journal) {}
+
+  void SetText(FormText control, const GbkString& text) override {
+    texts[control] = text;
+    journal_.push_back(Name(control) + "=" + Utf8(text));
+  }
+  bool CloseAfterReading() override { return checkBox1; }
+  void RunLunarAnalysis() override {
+    journal_.push_back("analysis " + Utf8(texts[FormText::Edit4]) + "-" +
+                       Utf8(texts[FormText::Edit2]) + "-" + Utf8(texts[FormText::Edit3]));
+    if (duringAnalysis) duringAnalysis();
+  }
+  ScanTexts CaptureAndScan(WindowHandle window) override {
+    journal_.push_back("capture " + std::to_string(window));
+    return scan ? scan(window) : ScanTexts{};
+  }
+
+  static std::string Name(FormText control) {
+    switch (control) {
+      case FormText::Label7: return "Label7";
+      case FormText::Edit1: return "Edit1";
+      case FormText::Edit2: return "Edit2";
+      case FormText::Edit3: return "Edit3";
+      case FormText::Edit4: return "Edit4";
+      case FormText::Memo1: return "Memo1";
+    }
+    return "?";
+  }
+
+  std::map<FormText, GbkString> texts;
+  bool checkBox1 = false;
+  std::function<ScanTexts(WindowHandle)> scan;
+  std::function<void()> duringAnalysis;
+
+ private:
+  Journal& journal_;
+};
+
+class FakeClock : public WatcherClock {
+ public:
+  std::chrono::milliseconds Now() override { return now; }
+  LocalDate Today() override { return today; }
+
+  std::chrono::milliseconds now{100000};
+  LocalDate today{2017, 5, 20};
+};
+
+}  // namespace tesserin::testing
