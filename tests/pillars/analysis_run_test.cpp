@@ -179,9 +179,9 @@ TEST(AnalysisRun, CompleteReadingsFillAllSixFields) {
 }
 
 TEST(AnalysisRun, TheNoteFollowsATrailingBlankOfTheDescription) {
-  // Solar 1984-02-04 is a 甲子 day: 乙亥 year (before 立春), 丁丑 month.
-  Reading run("0", "1984", "2", "4");
-  ASSERT_EQ("八字：癸亥 乙丑 甲子", U(run.display.PillarLine));
+  // A 甲子 day with a marriage score of 4 (20.5 points: rows 5, 10, 12, 13 and 28).
+  Reading run("0", "1952", "3", "19");
+  ASSERT_EQ("八字：壬辰 癸卯 甲子", U(run.display.PillarLine));
   EXPECT_EQ("聪明仁慈，爱学习，好面子，依赖性大有惰性，重视精神享受，好脾气 ，女晚婚或离婚",
             U(run.display.PersonalityText));
 }
