@@ -1,7 +1,17 @@
 # Quick start: `make run` runs the program, `make test` builds and runs every test.
-.PHONY: all deps native test run clean
+#
+# make test   installs what is missing, then builds and tests three ways, each in its own tree:
+#             build/native (Release), build/asan (AddressSanitizer and UBSan) and build/win
+#             (cross-compiled with mingw-w64, tests run under Wine on a virtual display)
+# make run    the Windows program under Wine (scripts/run-program) once src/ui builds one;
+#             until then a sample reading from the native tesserin-cli
+.PHONY: all deps native asan win test test-native test-asan test-win run clean
+# The stages run one after another, so that the output ends with the last CTest summary.
+.NOTPARALLEL:
 
 BUILD := build
+JOBS := $(shell nproc)
+WIN_PROGRAM := $(BUILD)/win/src/ui/tesserin.exe
 
 all: native
 
@@ -12,11 +22,39 @@ native: deps
 	cmake -S . -B $(BUILD)/native -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)/native
 
-test: native
-	ctest --test-dir $(BUILD)/native --output-on-failure
+asan: deps
+	cmake -S . -B $(BUILD)/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSERIN_SANITIZE=ON
+	cmake --build $(BUILD)/asan
 
+win: deps
+	cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake --build $(BUILD)/win
+
+test: test-native test-asan test-win
+
+test-native: native
+	ctest --test-dir $(BUILD)/native --output-on-failure --parallel $(JOBS)
+
+test-asan: asan
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(BUILD)/asan --output-on-failure --parallel $(JOBS)
+
+# One test program at a time: the window tests share one display.
+test-win: win
+	scripts/wine-xvfb-run --tree $(BUILD)/win \
+	  ctest --test-dir $(BUILD)/win --output-on-failure --timeout 600
+
+ifneq ($(wildcard src/ui/CMakeLists.txt),)
+run: deps
+	cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake --build $(BUILD)/win --target $(patsubst $(BUILD)/win/%,%,$(WIN_PROGRAM))
+	scripts/run-program $(WIN_PROGRAM)
+else
 run: native
 	$(BUILD)/native/src/tesserin-cli --lunar 1990 5 12
+endif
 
 clean:
 	rm -rf $(BUILD)
