@@ -146,7 +146,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       return kExitOk;
     } else if (!optionsEnded && arg == "--batch") {
       if (args.size() != 1) {
-        err << "tesserin-cli: --batch takes no other arguments\n";
+        err << "tesserin-cli: --batch takes no other arguments\n" << kUsage;
         return kExitUsage;
       }
       return Batch(in, out);

@@ -36,6 +36,9 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
       out += '\\';
       out += static_cast<char>(c);
       ++i;
+    } else if (c == '\n' || c == '\r' || c == '\t') {
+      out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
+      ++i;
     } else if (c < 0x20) {
       out += "\\u00";
       out += kHex[c >> 4];
