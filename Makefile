@@ -34,11 +34,11 @@ win: deps
 test: test-native test-asan test-win
 
 test-native: native
-	ctest --test-dir $(BUILD)/native --output-on-failure --parallel $(JOBS)
+	ctest --test-dir $(BUILD)/native --output-on-failure --parallel $(JOBS) --timeout 600
 
 test-asan: asan
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(BUILD)/asan --output-on-failure --parallel $(JOBS)
+	  ctest --test-dir $(BUILD)/asan --output-on-failure --parallel $(JOBS) --timeout 600
 
 # One test program at a time: the window tests share one display.
 test-win: win
