@@ -1,7 +1,7 @@
 # Quick start: `make run` runs the program, `make test` builds and runs every test.
 #
 # make test   installs what is missing, then builds and tests three ways, each in its own tree:
-#             build/native (Release), build/asan (AddressSanitizer and UBSan) and build/win
+#             build/native (Release), build/asan (Debug with AddressSanitizer and UBSan) and build/win
 #             (cross-compiled with mingw-w64, tests run under Wine on a virtual display)
 # make run    the Windows program under Wine (scripts/run-program) once src/ui builds one;
 #             until then a sample reading from the native tesserin-cli
@@ -23,7 +23,7 @@ native: deps
 	cmake --build $(BUILD)/native
 
 asan: deps
-	cmake -S . -B $(BUILD)/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSERIN_SANITIZE=ON
+	cmake -S . -B $(BUILD)/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSERIN_SANITIZE=ON
 	cmake --build $(BUILD)/asan
 
 win: deps
