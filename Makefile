@@ -1,8 +1,8 @@
 # Quick start: `make run` runs the program, `make test` builds and runs every test.
 #
 # make test   installs what is missing, then builds and tests three ways, each in its own tree:
-#             build/native (Release), build/asan (Debug with AddressSanitizer and UBSan) and build/win
-#             (cross-compiled with mingw-w64, tests run under Wine on a virtual display)
+#             build/native (Release), build/asan (Debug with AddressSanitizer and UBSan) and
+#             build/win (cross-compiled with mingw-w64, tests run under Wine on a virtual display)
 # make run    the Windows program under Wine (scripts/run-program) once src/ui builds one;
 #             until then a sample reading from the native tesserin-cli
 .PHONY: all deps native asan win test test-native test-asan test-win run clean
