@@ -50,7 +50,7 @@ run: deps
 	cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(BUILD)/win --target $(patsubst $(BUILD)/win/%,%,$(WIN_PROGRAM))
-	scripts/run-program $(WIN_PROGRAM)
+	TESSERIN_WINE_TREE=$(BUILD)/win scripts/run-program $(WIN_PROGRAM)
 else
 run: native
 	$(BUILD)/native/src/tesserin-cli --lunar 1990 5 12
