@@ -1,0 +1,74 @@
+// The capture picture as a 32-bit top-down DIB section, so that its pixels are read straight
+// from memory after the copy, and ProfileCapture.
+#include "capture/ProfileCapture_win.h"
+
+#include <cstdint>
+
+#include "capture/GdiScoped_win.h"
+
+namespace tesserin {
+
+namespace {
+
+constexpr int kPictureWidth = 161, kPictureHeight = 315;
+constexpr int kBlockWidth = 160, kBlockHeight = 300;
+constexpr int kBlockLeft = 60, kBlockTop = 306;  // in the profile window's client area
+
+class CapturePicture : public PixelReader {
+ public:
+  CapturePicture() {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kPictureWidth;
+    info.bmiHeader.biHeight = -kPictureHeight;  // top-down: row 0 first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    dc_.reset(CreateCompatibleDC(nullptr));
+    if (!bitmap_ || !dc_ || !bits) return;
+    bits_ = static_cast<std::uint32_t*>(bits);
+    // Selected for the whole run: the picture is the copy's destination every time.
+    SelectObject(dc_.get(), bitmap_.get());
+    for (int i = 0; i < kPictureWidth * kPictureHeight; ++i) bits_[i] = 0x00FFFFFF;
+  }
+
+  // The DIB holds 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
+  std::int32_t Pixel(int x, int y) const override {
+    if (!bits_ || x < 0 || y < 0 || x >= kPictureWidth || y >= kPictureHeight) return kOutside;
+    std::uint32_t v = bits_[y * kPictureWidth + x];
+    return static_cast<std::int32_t>(((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF));
+  }
+
+  void CopyFrom(HWND window) {
+    if (!bits_ || !window) return;  // GetDC of no window would copy the whole screen
+    capture::ScopedGetDC source(window);
+    if (source.get()) {
+      BitBlt(dc_.get(), 0, 0, kBlockWidth, kBlockHeight, source.get(), kBlockLeft, kBlockTop,
+             SRCCOPY);
+    }
+    GdiFlush();  // the copy may be batched; the pixels are read from memory next
+  }
+
+ private:
+  // The bitmap outlives the DC it is selected into (members are destroyed in reverse order).
+  capture::UniqueBitmap bitmap_;
+  capture::UniqueMemoryDC dc_;
+  std::uint32_t* bits_ = nullptr;
+};
+
+CapturePicture& Picture() {
+  static CapturePicture picture;
+  return picture;
+}
+
+}  // namespace
+
+const PixelReader& CaptureImage() { return Picture(); }
+
+void ProfileCapture(HWND window) { Picture().CopyFrom(window); }
+
+ScanTexts pscreen() { return GlyphScanner(CaptureImage()); }
+
+}  // namespace tesserin

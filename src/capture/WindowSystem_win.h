@@ -1,0 +1,30 @@
+// The window-system operations of the profile watcher, on Win32.
+#pragma once
+
+#include <windows.h>
+
+#include "capture/WindowSystem.h"
+
+namespace tesserin {
+
+inline HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+inline WindowHandle FromHwnd(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+
+class Win32WindowSystem : public WindowSystem {
+ public:
+  WindowHandle TopWindow() override;
+  WindowHandle NextWindow(WindowHandle window) override;
+  // Read as UTF-16 and converted to code page 936 explicitly, so that the title tests see the
+  // same bytes whatever the system's ANSI code page is.
+  WindowTitle Title(WindowHandle window) override;
+  WindowHandle FindByClassAndTitle(std::string_view className,
+                                   const WindowTitle& title) override;
+  bool Exists(WindowHandle window) override;
+  std::optional<ScreenRect> Bounds(WindowHandle window) override;
+  WindowHandle TopLevelAt(ScreenPoint point) override;
+  ScreenPoint Cursor() override;
+  void MoveCursor(ScreenPoint point) override;
+  void LeftClick() override;
+};
+
+}  // namespace tesserin

@@ -1,0 +1,131 @@
+// Test support for the Windows tests: starting the programs under test as separate processes,
+// finding their windows, reading their controls, and waiting for something to happen.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace tesserin::e2e {
+
+// A Linux path of the build tree as Wine's drive Z: sees it.
+inline std::wstring WinePath(const char* path) {
+  std::wstring wide;
+  if (path[0] == '/') wide = L"Z:";
+  for (const char* p = path; *p; ++p) wide += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
+  return wide;
+}
+
+// Polls every 20 ms until the condition holds or the limit (generous: it only bounds a
+// failing test) has passed; returns whether it held.
+inline bool WaitFor(const std::function<bool()>& condition, int limitMs = 8000) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+  while (true) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+// A program started for a test, ended with it.
+class Process {
+ public:
+  Process(const char* program, const std::wstring& arguments) {
+    std::wstring command = L"\"" + WinePath(program) + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info_)) {
+      CloseHandle(info_.hThread);
+    } else {
+      info_ = {};
+    }
+  }
+  ~Process() {
+    if (!info_.hProcess) return;
+    if (Running()) {
+      TerminateProcess(info_.hProcess, 99);
+      WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hProcess);
+  }
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+
+  bool Started() const { return info_.hProcess != nullptr; }
+  DWORD Id() const { return info_.dwProcessId; }
+  bool Running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+  }
+  void Kill() {
+    if (Running()) TerminateProcess(info_.hProcess, 98);
+    if (info_.hProcess) WaitForSingleObject(info_.hProcess, 5000);
+  }
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+// The first top-level window of the process, of the class if one is given (visible or not).
+inline HWND TopWindowOf(DWORD processId, const wchar_t* className = nullptr) {
+  struct Search {
+    DWORD processId;
+    const wchar_t* className;
+    HWND found;
+  } search{processId, className, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s->processId) return TRUE;
+        if (s->className) {
+          wchar_t name[64];
+          if (!GetClassNameW(window, name, 64) || std::wstring(name) != s->className) return TRUE;
+        }
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A control of another process's window by its id, searched among all descendants.
+inline HWND ControlById(HWND parent, int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (GetDlgCtrlID(child) != s->id) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A window's text, across processes.
+inline std::wstring TextOf(HWND window) {
+  wchar_t buffer[1024];
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+                           SMTO_ABORTIFHUNG, 3000, &length)) {
+    return L"<no answer>";
+  }
+  return std::wstring(buffer, length);
+}
+
+inline POINT CursorPos() {
+  POINT p{-1, -1};
+  GetCursorPos(&p);
+  return p;
+}
+
+}  // namespace tesserin::e2e
