@@ -1,0 +1,109 @@
+// The Win32 window-system operations of the watcher, on stand-in windows of another process.
+#include "capture/WindowSystem_win.h"
+
+#include <gtest/gtest.h>
+
+#include "capture/ProfileTitle.h"
+#include "e2e/Desktop_win.h"
+
+namespace tesserin {
+namespace {
+
+using e2e::Process;
+using e2e::TextOf;
+using e2e::TopWindowOf;
+using e2e::WaitFor;
+
+HWND TitledWindowOf(const Process& process, const wchar_t* className, const std::wstring& title) {
+  HWND window = nullptr;
+  WaitFor([&] {
+    window = TopWindowOf(process.Id(), className);
+    return window && TextOf(window) == title;
+  });
+  return window;
+}
+
+// The position of a window in the walk from the top of the Z order, or -1.
+int WalkPosition(Win32WindowSystem& windows, WindowHandle wanted) {
+  int position = 0;
+  for (WindowHandle w = windows.TopWindow(); w != kNoWindow; w = windows.NextWindow(w)) {
+    if (w == wanted) return position;
+    ++position;
+  }
+  return -1;
+}
+
+TEST(Win32WindowSystem, FindsAProfileWindowByItsCodePage936TitleAndClass) {
+  struct Case {
+    const char* what;
+    const wchar_t* nickname;
+    const char* utf8Title;
+  };
+  const Case cases[] = {
+      {"Chinese nickname", L"小明", "小明的资料"},
+      {"ASCII nickname", L"Abc", "Abc的资料"},
+      {"character outside code page 936", L"\u0E01x", "?x的资料"},
+  };
+  Win32WindowSystem windows;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::wstring title = std::wstring(c.nickname) + L"的资料";
+    Process standIn(TESSERIN_STANDIN_EXE, L"--nickname " + std::wstring(c.nickname));
+    HWND window = TitledWindowOf(standIn, L"TxGuiFoundation", title);
+    ASSERT_TRUE(window);
+    WindowHandle handle = FromHwnd(window);
+    EXPECT_LE(0, WalkPosition(windows, handle)) << "walk from the top of the Z order";
+    WindowTitle read = windows.Title(handle);
+    EXPECT_EQ(Gbk(c.utf8Title), read.text);
+    EXPECT_TRUE(IsProfileTitle(read.text));
+    EXPECT_EQ(handle, windows.FindByClassAndTitle(kProfileWindowClass, read));
+    EXPECT_EQ(kNoWindow, windows.FindByClassAndTitle("Other", read));
+  }
+}
+
+TEST(Win32WindowSystem, ANewerWindowComesEarlierInTheWalk) {
+  Win32WindowSystem windows;
+  Process older(TESSERIN_STANDIN_EXE, L"--nickname 旧");
+  HWND first = TitledWindowOf(older, L"TxGuiFoundation", L"旧的资料");
+  Process newer(TESSERIN_STANDIN_EXE, L"--nickname 新");
+  HWND second = TitledWindowOf(newer, L"TxGuiFoundation", L"新的资料");
+  ASSERT_TRUE(first && second);
+  EXPECT_LT(WalkPosition(windows, FromHwnd(second)), WalkPosition(windows, FromHwnd(first)));
+}
+
+TEST(Win32WindowSystem, RectanglePointOwnerAndExistenceFollowTheWindow) {
+  Win32WindowSystem windows;
+  Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 戊 --at 40,60");
+  HWND window = TitledWindowOf(standIn, L"TxGuiFoundation", L"戊的资料");
+  ASSERT_TRUE(window);
+  WindowHandle handle = FromHwnd(window);
+  std::optional<ScreenRect> bounds = windows.Bounds(handle);
+  ASSERT_TRUE(bounds);
+  EXPECT_EQ(40, bounds->left);
+  EXPECT_EQ(60, bounds->top);
+  EXPECT_EQ(340, bounds->right);
+  EXPECT_TRUE(windows.Exists(handle));
+  EXPECT_EQ(handle, windows.TopLevelAt({bounds->right - 21, bounds->top + 13}));
+  EXPECT_NE(handle, windows.TopLevelAt({bounds->right + 5, bounds->top + 13}));
+
+  standIn.Kill();
+  ASSERT_TRUE(WaitFor([&] { return !windows.Exists(handle); }));
+  EXPECT_FALSE(windows.Bounds(handle));
+  EXPECT_EQ(kNoWindow, windows.NextWindow(handle));
+  EXPECT_TRUE(windows.Title(handle).text.empty());
+}
+
+TEST(Win32WindowSystem, AClickAtTheCloseButtonPointClosesTheStandIn) {
+  Win32WindowSystem windows;
+  Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 己 --at 40,60");
+  HWND window = TitledWindowOf(standIn, L"TxGuiFoundation", L"己的资料");
+  ASSERT_TRUE(window);
+  windows.MoveCursor({319, 73});
+  windows.LeftClick();
+  windows.MoveCursor({5, 7});
+  EXPECT_TRUE(WaitFor([&] { return !standIn.Running(); }));
+  EXPECT_TRUE(WaitFor([&] { return windows.Cursor() == ScreenPoint{5, 7}; }, 1000));
+}
+
+}  // namespace
+}  // namespace tesserin
