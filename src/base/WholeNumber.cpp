@@ -4,8 +4,19 @@
 
 namespace tesserin {
 
-ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+namespace {
+
+std::string ConversionMessage(std::string_view text) {
+  constexpr std::string_view kTail = "' is not a valid integer value";
+  std::string message;
+  message.reserve(text.size() + kTail.size() + 1);
+  message.append(1, '\'').append(text).append(kTail);
+  return message;
+}
+
+}  // namespace
+
+ConversionError::ConversionError(std::string_view text) : std::runtime_error(ConversionMessage(text)) {}
 
 int ParseWholeNumber(std::string_view text) {
   std::size_t i = 0;

@@ -1,6 +1,9 @@
 #include "pillars/CycleTable.h"
 
-#include <cstring>
+#include <cstdint>
+
+#include "base/TextOps.h"
+
 
 namespace tesserin {
 namespace {
@@ -12,10 +15,13 @@ struct Cycle {
   GbkString stems = Gbk(kStems);
   GbkString branches = Gbk(kBranches);
   std::array<GbkString, kCycleLength> entries;
+  std::uint16_t stemCodes[10], branchCodes[12];
 
   Cycle() {
     for (int i = 0; i < kCycleLength; ++i)
       entries[i] = stems.substr(2 * (i % 10), 2) + branches.substr(2 * (i % 12), 2);
+    for (int i = 0; i < 10; ++i) stemCodes[i] = CodeOf(std::string_view(stems).substr(2 * i, 2));
+    for (int i = 0; i < 12; ++i) branchCodes[i] = CodeOf(std::string_view(branches).substr(2 * i, 2));
   }
 };
 
@@ -24,11 +30,13 @@ const Cycle& TheCycle() {
   return cycle;
 }
 
-// Place of a 2-byte character in a run of 2-byte characters, or kNoIndex.
-int PlaceIn(std::string_view run, std::string_view character) {
+// Place of a 2-byte character among the codes, or kNoIndex.
+template <std::size_t N>
+int PlaceIn(const std::uint16_t (&codes)[N], std::string_view character) {
   if (character.size() != 2) return kNoIndex;
-  for (std::size_t i = 0; i < run.size(); i += 2)
-    if (run[i] == character[0] && run[i + 1] == character[1]) return static_cast<int>(i / 2);
+  std::uint16_t code = CodeOf(character);
+  for (std::size_t i = 0; i < N; ++i)
+    if (codes[i] == code) return static_cast<int>(i);
   return kNoIndex;
 }
 
@@ -41,8 +49,8 @@ std::string_view CycleEntry(int index) { return TheCycle().entries[index]; }
 std::string_view Stem(int index) { return std::string_view(TheCycle().stems).substr(2 * index, 2); }
 std::string_view Branch(int index) { return std::string_view(TheCycle().branches).substr(2 * index, 2); }
 
-int StemIndex(std::string_view character) { return PlaceIn(TheCycle().stems, character); }
-int BranchIndex(std::string_view character) { return PlaceIn(TheCycle().branches, character); }
+int StemIndex(std::string_view character) { return PlaceIn(TheCycle().stemCodes, character); }
+int BranchIndex(std::string_view character) { return PlaceIn(TheCycle().branchCodes, character); }
 
 int CycleIndex(std::string_view pillar) {
   if (pillar.size() != 4) return kNoIndex;

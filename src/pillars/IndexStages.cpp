@@ -1,6 +1,7 @@
 #include "pillars/IndexStages.h"
 
 #include "pillars/Ratings.h"
+#include "tengod/ChartView.h"
 #include "tengod/Indices.h"
 
 namespace tesserin {
@@ -11,13 +12,15 @@ IndexScores RunIndexStages(std::string_view pillars, AnalysisDisplay& display) {
   s.chart = TenGodChart(pillars);
   std::string_view stemGods = s.chart.View().substr(0, 12), branchGods = s.chart.View().substr(12);
 
-  s.libido = LibidoIndex(pillars, stemGods, branchGods);
+  ChartView view(pillars, stemGods, branchGods);
+
+  s.libido = LibidoIndex(view);
   display.LibidoStars = StarText(s.libido);
-  s.marriage = MarriageScore(pillars, stemGods, branchGods);
+  s.marriage = MarriageScore(view);
   if (s.marriage > 3) display.PersonalityText += kLateMarriageNote;
-  s.date = DateIndex(pillars, stemGods, branchGods, display.PersonalityText);
+  s.date = DateIndex(view, display.PersonalityText);
   display.DateStars = StarText(s.date);
-  s.money = MoneyIndex(pillars, stemGods, branchGods);
+  s.money = MoneyIndex(view);
   display.MoneyStars = StarText(s.money);
   return s;
 }

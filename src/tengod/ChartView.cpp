@@ -1,6 +1,7 @@
 #include "tengod/ChartView.h"
 
 #include "base/Gbk.h"
+#include "tengod/TenGod.h"
 
 namespace tesserin {
 namespace {
@@ -43,7 +44,36 @@ const Frames* FramesOf(const Element* byPair, int dayStem) {
   return &kFrames[byPair[dayStem / 2]];
 }
 
+int GodIndex(std::string_view name) {
+  const GodTexts& t = TheGodTexts();
+  for (int i = 0; i < 10; ++i)
+    if (SameBytes(name, t.names[i])) return i;
+  return kNoIndex;
+}
+
 }  // namespace
+
+ChartView::ChartView(std::string_view pillars, std::string_view stemGods, std::string_view branchGods)
+    : pillars_(pillars), stemGods_(stemGods), branchGods_(branchGods) {
+  if (pillars.size() != 12 || stemGods.size() != 12 || branchGods.size() != 18) return;
+  for (int p = 0; p < 3; ++p) {
+    stems_[p] = StemIndex(pillars.substr(4 * p, 2));
+    branches_[p] = BranchIndex(pillars.substr(4 * p + 2, 2));
+    if (stems_[p] == kNoIndex || branches_[p] == kNoIndex) return;
+    // BranchGods repeats the branches in its own places.
+    if (!SameBytes(branchGods.substr(6 * p, 2), pillars.substr(4 * p + 2, 2))) return;
+  }
+  for (Slot slot : kSlots) {
+    gods_[slot] = GodIndex(SlotName(slot));
+    if (gods_[slot] == kNoIndex) return;
+  }
+  for (int god : gods_) ++godCount_[god];
+  for (int p = 0; p < 3; ++p) {
+    ++stemCount_[stems_[p]];
+    ++branchCount_[branches_[p]];
+  }
+  decoded_ = true;
+}
 
 std::string_view Name(GodName god) { return TheGodTexts().names[god]; }
 std::string_view SealCharacter() { return TheGodTexts().seal; }
@@ -53,12 +83,23 @@ std::string_view ChartView::SlotName(Slot slot) const {
   return Bytes(place.inBranchGods ? branchGods_ : stemGods_, place.position, 4);
 }
 
-bool ChartView::HoldsSeal(Slot slot) const {
+bool ChartView::SealBytesAt(Slot slot) const {
   const SlotPlace& place = kSlotPlaces[slot];
-  return Bytes(place.inBranchGods ? branchGods_ : stemGods_, place.position + 2, 2) == SealCharacter();
+  return SameBytes(Bytes(place.inBranchGods ? branchGods_ : stemGods_, place.position + 2, 2), SealCharacter());
 }
 
-int ChartView::SlotsHolding(GodName god) const {
+int ChartView::OfficerScore() const {
+  if (!decoded_) return tesserin::OfficerScore(DayStemText(), pillars_);
+  OfficerTally total;
+  for (int branch : branches_) {
+    OfficerTally t = HiddenOfficers(stems_[2], branch);
+    total.officers += t.officers;
+    total.killers += t.killers;
+  }
+  return OfficerClass(total);
+}
+
+int ChartView::SlotsHoldingBytes(GodName god) const {
   int n = 0;
   for (Slot slot : kSlots) n += Holds(slot, god) ? 1 : 0;
   return n;

@@ -24,42 +24,69 @@ std::string_view SealCharacter();    // "印", the second character of 正印 an
 enum Slot { kYearStem, kYearBranch, kMonthStem, kMonthBranch, kDayBranch };
 constexpr Slot kSlots[] = {kYearStem, kYearBranch, kMonthStem, kMonthBranch, kDayBranch};
 
+// The rules are byte-wise: a character is present when a byte search finds it, and a slot holds
+// a name when its four bytes are that name. For the texts of a real reading (every character a
+// stem or branch in its place, every slot a ten-god name) that is the same as looking at the
+// decoded characters, which is what a view of such texts does; any other text is read byte by
+// byte. The tests hold both ways to the same answers over every pillar of the cycle.
 class ChartView {
  public:
-  ChartView(std::string_view pillars, std::string_view stemGods, std::string_view branchGods)
-      : pillars_(pillars), stemGods_(stemGods), branchGods_(branchGods) {}
+  ChartView(std::string_view pillars, std::string_view stemGods, std::string_view branchGods);
 
   std::string_view Pillars() const { return pillars_; }
-  std::string_view BranchGods() const { return branchGods_; }
-  std::string_view DayPillar() const { return Bytes(pillars_, 9, 4); }
   std::string_view DayStemText() const { return Bytes(pillars_, 9, 2); }
-  bool DayStemIs(StemName stem) const { return DayStemText() == Ch(stem); }
   // Place of the day stem, or kNoIndex.
-  int DayStem() const { return StemIndex(DayStemText()); }
+  int DayStem() const { return decoded_ ? stems_[2] : StemIndex(DayStemText()); }
+  bool DayStemIs(StemName stem) const { return DayStem() == stem; }
   bool DayPillarIs(StemName stem, BranchName branch) const {
-    return Bytes(pillars_, 9, 2) == Ch(stem) && Bytes(pillars_, 11, 2) == Ch(branch);
+    return decoded_ ? stems_[2] == stem && branches_[2] == branch
+                    : SameBytes(Bytes(pillars_, 9, 2), Ch(stem)) && SameBytes(Bytes(pillars_, 11, 2), Ch(branch));
   }
-  bool MonthBranchIs(BranchName b) const { return Bytes(pillars_, 7, 2) == Ch(b); }
-  bool DayBranchIs(BranchName b) const { return Bytes(pillars_, 11, 2) == Ch(b); }
+  bool MonthBranchIs(BranchName b) const { return BranchAt(1, b); }
+  bool DayBranchIs(BranchName b) const { return BranchAt(2, b); }
+  bool YearStemIs(StemName s) const { return StemAt(0, s); }
+  bool MonthStemIs(StemName s) const { return StemAt(1, s); }
+  bool YearBranchIs(BranchName b) const { return BranchAt(0, b); }
 
   // Present: a byte search in the pillars finds it. Count: how many of the six characters are it.
-  template <typename Character>
-  bool Present(Character c) const { return ContainsText(pillars_, Ch(c)) == 1; }
-  template <typename Character>
-  int Count(Character c) const { return CountUnits(pillars_, Ch(c)); }
+  bool Present(StemName s) const { return decoded_ ? stemCount_[s] > 0 : ContainsText(pillars_, Ch(s)) == 1; }
+  bool Present(BranchName b) const { return decoded_ ? branchCount_[b] > 0 : ContainsText(pillars_, Ch(b)) == 1; }
+  int Count(StemName s) const { return decoded_ ? stemCount_[s] : CountUnits(pillars_, Ch(s)); }
+  int Count(BranchName b) const { return decoded_ ? branchCount_[b] : CountUnits(pillars_, Ch(b)); }
   template <typename... Characters>
   int PresentOf(Characters... cs) const { return (int{Present(cs)} + ...); }
   template <typename... Characters>
   int CountOf(Characters... cs) const { return (Count(cs) + ...); }
+  // A byte search in BranchGods (the branches with their names) finds the branch.
+  bool BranchGodsContain(BranchName b) const {
+    return decoded_ ? branchCount_[b] > 0 : ContainsText(branchGods_, Ch(b)) == 1;
+  }
 
-  std::string_view SlotName(Slot slot) const;
-  bool Holds(Slot slot, GodName god) const { return SlotName(slot) == Name(god); }
+  bool Holds(Slot slot, GodName god) const { return decoded_ ? gods_[slot] == god : SameBytes(SlotName(slot), Name(god)); }
   // The slot's second character is 印: it holds 正印 or 偏印.
-  bool HoldsSeal(Slot slot) const;
-  int SlotsHolding(GodName god) const;
+  bool HoldsSeal(Slot slot) const {
+    return decoded_ ? gods_[slot] == 正印 || gods_[slot] == 偏印 : SealBytesAt(slot);
+  }
+  int SlotsHolding(GodName god) const { return decoded_ ? godCount_[god] : SlotsHoldingBytes(god); }
+  // OfficerScore of the day stem and the pillars.
+  int OfficerScore() const;
 
  private:
+  std::string_view SlotName(Slot slot) const;
+  bool SealBytesAt(Slot slot) const;
+  int SlotsHoldingBytes(GodName god) const;
+  bool StemAt(int pillar, StemName s) const {
+    return decoded_ ? stems_[pillar] == s : SameBytes(Bytes(pillars_, 4 * pillar + 1, 2), Ch(s));
+  }
+  bool BranchAt(int pillar, BranchName b) const {
+    return decoded_ ? branches_[pillar] == b : SameBytes(Bytes(pillars_, 4 * pillar + 3, 2), Ch(b));
+  }
+
   std::string_view pillars_, stemGods_, branchGods_;
+  bool decoded_ = false;
+  int stems_[3] = {}, branches_[3] = {};  // year, month, day
+  int gods_[5] = {};                      // by slot
+  int stemCount_[10] = {}, branchCount_[12] = {}, godCount_[10] = {};
 };
 
 // The two branch frames in which an element gathers, and its two branches with its storage

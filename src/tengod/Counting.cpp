@@ -11,7 +11,7 @@ int CountPieces(std::string_view text, std::string_view piece, std::size_t piece
   if (length % 2 == 1 && half % 2 == 1) ++half;  // x.5 rounds to the even neighbour
   int count = 0;
   for (std::size_t i = 0; i <= half; ++i)
-    if (Bytes(text, 2 * i + 1, pieceLength) == piece) ++count;
+    if (SameBytes(Bytes(text, 2 * i + 1, pieceLength), piece)) ++count;
   return count;
 }
 

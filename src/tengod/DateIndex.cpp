@@ -49,15 +49,13 @@ const GbkString& WordText(int i) {
 
 }  // namespace
 
-int DateIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods,
-              std::string_view personality) {
-  ChartView v(pillars, stemGods, branchGods);
+int DateIndex(const ChartView& v, std::string_view personality) {
   int score = 0;
 
   int upright = v.SlotsHolding(正官), killers = v.SlotsHolding(七杀);
   if ((upright >= 1 && killers >= 1) || upright >= 2) score += 5;
-  if (OfficerScore(v.DayStemText(), pillars) == 2) score += 5;
-  if (ContainsText(v.BranchGods(), Ch(辰)) && ContainsText(v.BranchGods(), Ch(戌))) score += 10;
+  if (v.OfficerScore() == 2) score += 5;
+  if (v.BranchGodsContain(辰) && v.BranchGodsContain(戌)) score += 10;
   if (v.DayPillarIs(丁, 巳) || v.DayPillarIs(癸, 亥)) score += 5;
   if (v.Holds(kDayBranch, 伤官)) score += 5;
   if (v.PresentOf(午, 亥) == 2) score += 5;
@@ -79,6 +77,11 @@ int DateIndex(std::string_view pillars, std::string_view stemGods, std::string_v
   int grade = 0;
   for (int bound : kGrades) grade += score >= bound ? 1 : 0;
   return grade;
+}
+
+int DateIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods,
+              std::string_view personality) {
+  return DateIndex(ChartView(pillars, stemGods, branchGods), personality);
 }
 
 }  // namespace tesserin

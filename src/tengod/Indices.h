@@ -20,4 +20,11 @@ int MarriageScore(std::string_view pillars, std::string_view stemGods, std::stri
 int DateIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods,
               std::string_view personality);
 
+// The same, over a view of the reading made once for all four.
+class ChartView;
+int LibidoIndex(const ChartView& view);
+int MoneyIndex(const ChartView& view);
+int MarriageScore(const ChartView& view);
+int DateIndex(const ChartView& view, std::string_view personality);
+
 }  // namespace tesserin

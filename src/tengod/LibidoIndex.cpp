@@ -31,8 +31,7 @@ int FrameBonus(const ChartView& v) {
 
 }  // namespace
 
-int LibidoIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
-  ChartView v(pillars, stemGods, branchGods);
+int LibidoIndex(const ChartView& v) {
   int score = 0;
 
   for (const NameWeight& w : kNameWeights) {
@@ -42,7 +41,7 @@ int LibidoIndex(std::string_view pillars, std::string_view stemGods, std::string
   for (Slot s : kInner) score += v.HoldsSeal(s) ? kSealInner : 0;
   for (Slot s : kOuter) score += v.HoldsSeal(s) ? kSealOuter : 0;
 
-  if (ContainsText(v.BranchGods(), Ch(辰)) && ContainsText(v.BranchGods(), Ch(戌))) score += 10;
+  if (v.BranchGodsContain(辰) && v.BranchGodsContain(戌)) score += 10;
   if (v.DayPillarIs(丁, 巳) || v.DayPillarIs(丁, 亥)) score += 12;
   if (v.DayStemIs(丁) && v.Count(壬) >= 1) score += 12;
   if (v.Count(午) >= 1 && v.Count(亥) >= 1) score += 12;
@@ -56,6 +55,10 @@ int LibidoIndex(std::string_view pillars, std::string_view stemGods, std::string
   int band = 0;
   for (int bound : kBands) band += score >= bound ? 1 : 0;
   return band;
+}
+
+int LibidoIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
+  return LibidoIndex(ChartView(pillars, stemGods, branchGods));
 }
 
 }  // namespace tesserin

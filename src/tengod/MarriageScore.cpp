@@ -10,21 +10,14 @@ namespace {
 // Water in the pillars, in tenths: where a character stands decides its weight; the day stem
 // does not count.
 int WaterTenths(const ChartView& v) {
-  auto at = [&](std::size_t position) { return Bytes(v.Pillars(), position, 2); };
-  auto stemIs = [&](std::size_t position, StemName a, StemName b) { return at(position) == Ch(a) || at(position) == Ch(b); };
-  auto branchIs = [&](std::size_t position, std::initializer_list<BranchName> any) {
-    for (BranchName b : any)
-      if (at(position) == Ch(b)) return true;
-    return false;
-  };
   int tenths = 0;
-  if (stemIs(1, 壬, 癸)) tenths += 8;
-  if (stemIs(5, 壬, 癸)) tenths += 10;
-  if (branchIs(3, {亥, 子})) tenths += 10;
-  if (branchIs(3, {丑})) tenths += 6;
-  if (branchIs(7, {亥, 子, 丑})) tenths += 12;
-  if (branchIs(11, {亥, 子})) tenths += 10;
-  if (branchIs(11, {丑})) tenths += 6;
+  if (v.YearStemIs(壬) || v.YearStemIs(癸)) tenths += 8;
+  if (v.MonthStemIs(壬) || v.MonthStemIs(癸)) tenths += 10;
+  if (v.YearBranchIs(亥) || v.YearBranchIs(子)) tenths += 10;
+  if (v.YearBranchIs(丑)) tenths += 6;
+  if (v.MonthBranchIs(亥) || v.MonthBranchIs(子) || v.MonthBranchIs(丑)) tenths += 12;
+  if (v.DayBranchIs(亥) || v.DayBranchIs(子)) tenths += 10;
+  if (v.DayBranchIs(丑)) tenths += 6;
   return tenths;
 }
 
@@ -68,8 +61,7 @@ constexpr int kGrades[] = {10, 18, 26, 34, 42};
 
 }  // namespace
 
-int MarriageScore(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
-  ChartView v(pillars, stemGods, branchGods);
+int MarriageScore(const ChartView& v) {
   int officers = v.SlotsHolding(正官) + v.SlotsHolding(七杀);
 
   if (officers + v.SlotsHolding(正财) + v.SlotsHolding(偏财) >= 4) return 5;
@@ -79,13 +71,17 @@ int MarriageScore(std::string_view pillars, std::string_view stemGods, std::stri
   for (const SlotPoints& p : kSlotPoints) score += v.Holds(p.slot, p.god) ? p.halfPoints : 0;
   for (const SealPoints& p : kSealPoints) score += v.HoldsSeal(p.slot) ? p.halfPoints : 0;
   for (const DayPillarPoints& p : kDayPillarPoints) score += v.DayPillarIs(p.stem, p.branch) ? p.halfPoints : 0;
-  if (OfficerScore(v.DayStemText(), pillars) == 1 && officers == 0) score += 16;
+  if (v.OfficerScore() == 1 && officers == 0) score += 16;
   score -= 6 * officers;
   if (CombinesWithPartner(v)) score += v.DayStemIs(丁) || v.DayStemIs(壬) ? 20 : 16;
 
   int grade = 0;
   for (int bound : kGrades) grade += score >= bound ? 1 : 0;
   return grade;
+}
+
+int MarriageScore(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
+  return MarriageScore(ChartView(pillars, stemGods, branchGods));
 }
 
 }  // namespace tesserin

@@ -13,8 +13,7 @@ bool IsYang(int stem) { return stem % 2 == 0; }
 
 }  // namespace
 
-int MoneyIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
-  ChartView v(pillars, stemGods, branchGods);
+int MoneyIndex(const ChartView& v) {
   int day = v.DayStem();
   int score = 0;
   if (const Frames* frames = WealthFrames(day)) {
@@ -28,6 +27,10 @@ int MoneyIndex(std::string_view pillars, std::string_view stemGods, std::string_
   // A yang day stem whose partner stands as both the year and the month stem.
   if (day != kNoIndex && IsYang(day) && v.Count(PartnerOf(day)) >= 2) score += 2;
   return score;
+}
+
+int MoneyIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
+  return MoneyIndex(ChartView(pillars, stemGods, branchGods));
 }
 
 }  // namespace tesserin

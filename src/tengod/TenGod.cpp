@@ -34,6 +34,7 @@ struct Texts {
   // Every name for the ten day stems and the 22 stems and branches, worked out once.
   std::string_view byStem[10][10];
   std::string_view byBranch[10][12];
+  OfficerTally hiddenOfficers[10][12];
 
   Texts();
 };
@@ -62,12 +63,30 @@ std::string_view NameFromNumbers(const Texts& t, std::string_view dayStem, std::
   return names.size() == 4 ? names : names.substr((dayNumber % 2) * 4, 4);
 }
 
+// Adds the 正官 and 七杀 among the hidden stems of `branch`: the stem just after "(" and, unless
+// ")" follows it, a second one.
+void TallyHiddenStems(const Texts& t, std::string_view dayStem, std::string_view branch, OfficerTally& tally) {
+  std::string_view hidden = t.hiddenStems;
+  std::size_t at = FindBytes(hidden, branch);
+  if (at == std::string_view::npos) return;  // 子, 卯, 酉, or nothing at all
+  auto count = [&](std::string_view stem) {
+    std::string_view name = NameFromNumbers(t, dayStem, stem);
+    if (SameBytes(name, t.upright)) ++tally.officers;
+    if (SameBytes(name, t.killer)) ++tally.killers;
+  };
+  std::size_t position = at + 1;
+  count(Bytes(hidden, position + 3, 2));
+  if (Bytes(hidden, position + 5, 1) != ")") count(Bytes(hidden, position + 5, 2));
+}
+
 Texts::Texts() {
   for (int i = 0; i < 19; ++i) names[i] = Gbk(kNamesByDifference[i]);
   for (int day = 0; day < 10; ++day) {
     for (int s = 0; s < 10; ++s) byStem[day][s] = NameFromNumbers(*this, Stem(day), Stem(s));
     for (int b = 0; b < 12; ++b) byBranch[day][b] = NameFromNumbers(*this, Stem(day), Branch(b));
   }
+  for (int day = 0; day < 10; ++day)
+    for (int b = 0; b < 12; ++b) TallyHiddenStems(*this, Stem(day), Branch(b), hiddenOfficers[day][b]);
 }
 
 }  // namespace
@@ -95,29 +114,24 @@ TenGodChartText TenGodChart(std::string_view pillars) {
   return chart;
 }
 
+int OfficerClass(OfficerTally tally) {
+  if (tally.officers == 0 && tally.killers == 0) return 1;
+  if (tally.officers == 1 && tally.killers == 1) return 2;
+  if (tally.officers == 1) return 3;
+  return 4;
+}
+
 int OfficerScore(std::string_view dayStem, std::string_view pillarText) {
-  const Texts& t = TheTexts();
-  std::string_view hidden = t.hiddenStems;
-  int officers = 0, killers = 0;
-  auto tally = [&](std::string_view stem) {
-    std::string_view name = TenGodOf(dayStem, stem);
-    if (name == t.upright) ++officers;
-    if (name == t.killer) ++killers;
-  };
+  OfficerTally tally;
   for (std::size_t position : {3, 7, 11, 15}) {
     // The third branch is read only from a text longer than 8 bytes, the fourth only from one
     // longer than 12; a fifth pillar never.
     if (position > 7 && pillarText.size() <= position - 3) break;
-    std::size_t at = FindBytes(hidden, Bytes(pillarText, position, 2));
-    if (at == std::string_view::npos) continue;
-    std::size_t branchPosition = at + 1;
-    tally(Bytes(hidden, branchPosition + 3, 2));
-    if (Bytes(hidden, branchPosition + 5, 1) != ")") tally(Bytes(hidden, branchPosition + 5, 2));
+    TallyHiddenStems(TheTexts(), dayStem, Bytes(pillarText, position, 2), tally);
   }
-  if (officers == 0 && killers == 0) return 1;
-  if (officers == 1 && killers == 1) return 2;
-  if (officers == 1) return 3;
-  return 4;
+  return OfficerClass(tally);
 }
+
+OfficerTally HiddenOfficers(int dayStem, int branch) { return TheTexts().hiddenOfficers[dayStem][branch]; }
 
 }  // namespace tesserin

@@ -23,4 +23,12 @@ TenGodChartText TenGodChart(std::string_view pillars);
 // 1 none, 2 one of each, 3 one 正官 and no or several 七杀, 4 otherwise.
 int OfficerScore(std::string_view dayStem, std::string_view pillarText);
 
+// The same counted branch by branch, for texts already known to be pillars: the 正官 and 七杀
+// hidden in one branch (place 0..11) for a day stem (place 0..9), and the class of a total.
+struct OfficerTally {
+  int officers = 0, killers = 0;
+};
+OfficerTally HiddenOfficers(int dayStem, int branch);
+int OfficerClass(OfficerTally tally);
+
 }  // namespace tesserin

@@ -1,0 +1,18 @@
+#include "ui/Dpi_win.h"
+
+#include "ui/Gdi_win.h"
+
+namespace tesserin::ui {
+
+UINT DpiOfWindow(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow) {
+    if (UINT dpi = getDpiForWindow(hwnd)) return dpi;
+  }
+  ScopedDC dc(hwnd);
+  return static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSX));
+}
+
+}  // namespace tesserin::ui

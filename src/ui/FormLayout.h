@@ -1,0 +1,122 @@
+// The main form as data: every visible control with its kind, page, position, size, text at
+// start, font and colour, plus the help texts. Positions and sizes are in pixels at 96 DPI,
+// relative to the page; the form scales them for the monitor's DPI. No <windows.h> here.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace tesserin::ui {
+
+inline constexpr std::wstring_view kAppTitle = L"Tesserin";
+inline constexpr int kClientWidth = 527;
+inline constexpr int kClientHeight = 362;
+inline constexpr int kBaseDpi = 96;
+
+enum class Ctl {
+  Label1, Edit1, Button1, Label6, Label5, Edit4, Label2, Edit2, Label3, Edit3, CheckBox1,
+  Label8, Memo1, Label7, Label4, Label9, Label11, Label10, Label12, Label13, Label14,
+  Label15, Label16, Label52, Label18,
+  Count
+};
+inline constexpr int kCtlCount = static_cast<int>(Ctl::Count);
+
+enum class Kind { Label, WrappedLabel, Edit, Memo, CheckBox, Button };
+enum class Page { Main, Help };
+
+// Font roles: a family (with fallbacks), a pixel height and a weight.
+enum class Family { SongTi, YaHei };
+enum class FontRole { Form, Nickname, Pillars, Caption, Memo, Stars, Help, Title, Count };
+struct FontSpec {
+  Family family;
+  int pixels;  // character height, as a negative LOGFONT height
+  bool bold;
+};
+inline constexpr std::array<FontSpec, static_cast<int>(FontRole::Count)> kFonts = {{
+    {Family::SongTi, 13, false},  // Form: the default font of every control
+    {Family::YaHei, 24, true},    // Nickname
+    {Family::SongTi, 16, true},   // Pillars
+    {Family::YaHei, 16, false},   // Caption: the captions of the result rows
+    {Family::YaHei, 16, true},    // Memo
+    {Family::SongTi, 24, true},   // Stars
+    {Family::YaHei, 14, false},   // Help
+    {Family::YaHei, 14, true},    // Title: the caption bar the frame draws
+}};
+
+// Text colours; Default leaves the control's own (system) colour.
+enum class Ink { Default, WindowText, Red, Blue, Purple, Green };
+
+struct ControlSpec {
+  Ctl id;
+  std::wstring_view name;
+  Kind kind;
+  Page page;
+  int x, y;
+  int width, height;  // 0 × 0: a label that sizes itself to its text
+  std::wstring_view text;
+  FontRole font;
+  Ink ink;
+};
+
+inline constexpr std::wstring_view kHelpText =
+    L"1、所有自动的计算都是按照默认为女性，且以阴历(农历)为准的；\r\n"
+    L"2、当按农历日期出错(比如31日)时，自动按照公历计算；\r\n"
+    L"3、QQ资料上的年龄若超过100岁，或者小于10岁的，无意义，计算会出错；\r\n"
+    L"4、有时对日期可能会识别错误。若错误太多请与作者联系；\r\n"
+    L"5、电脑日期必须是真实日期，因为QQ资料上没有出生年，必须靠日期减年龄\r\n"
+    L"6、可约指数即成功率大小。为5星只表示可能性高，也未必肯定约到；\r\n"
+    L"7、要钱指数，是指如果她和你约啪，更可能只是为了钱而已；\r\n"
+    L"8、善良指数，星越多代表越善良，很重要哦，是坏人就要提防仙人跳了；";
+
+inline constexpr std::wstring_view kNoteText =
+    L"注意：\r\n"
+    L"1、可以不用自动识别模式，自己手动输入年月日进行测算。\r\n"
+    L"2、手动输入后，在输入完日期时，按回车，则自动按照农历日期计算；\r\n"
+    L"3、手动输入后，如果按照公历计算，可以点击下面的\"按照阳历再计算一次\"\r\n"
+    L" ";
+
+inline constexpr std::wstring_view kMainPageCaption = L"主界面";
+inline constexpr std::wstring_view kHelpPageCaption = L"说明";
+
+// Rows in creation order. The focusable controls come in tab order (Edit1, Button1, Edit4,
+// Edit2, Edit3, CheckBox1, Memo1); each field is preceded by the label that names it, which is
+// where screen readers look for a field's name.
+inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
+    {Ctl::Label1, L"Label1", Kind::Label, Page::Main, 416, 15, 0, 0, L"年龄", FontRole::Form, Ink::Default},
+    {Ctl::Edit1, L"Edit1", Kind::Edit, Page::Main, 445, 11, 28, 21, L"", FontRole::Form, Ink::Default},
+    {Ctl::Button1, L"Button1", Kind::Button, Page::Main, 201, 247, 126, 25, L"按阳历再计算一次", FontRole::Form, Ink::Default},
+    {Ctl::Label6, L"Label6", Kind::Label, Page::Main, 140, 15, 0, 0, L"出生于：", FontRole::Form, Ink::Default},
+    {Ctl::Label5, L"Label5", Kind::Label, Page::Main, 235, 15, 0, 0, L"年", FontRole::Form, Ink::Default},
+    {Ctl::Edit4, L"Edit4", Kind::Edit, Page::Main, 190, 11, 43, 21, L"", FontRole::Form, Ink::Default},
+    {Ctl::Label2, L"Label2", Kind::Label, Page::Main, 278, 15, 0, 0, L"月", FontRole::Form, Ink::Default},
+    {Ctl::Edit2, L"Edit2", Kind::Edit, Page::Main, 249, 11, 28, 21, L"", FontRole::Form, Ink::Default},
+    {Ctl::Label3, L"Label3", Kind::Label, Page::Main, 322, 15, 0, 0, L"日(农历)", FontRole::Form, Ink::Default},
+    {Ctl::Edit3, L"Edit3", Kind::Edit, Page::Main, 293, 11, 28, 21, L"", FontRole::Form, Ink::Default},
+    {Ctl::CheckBox1, L"CheckBox1", Kind::CheckBox, Page::Main, 320, 213, 185, 17, L"计算后自动关闭QQ资料窗口", FontRole::Form, Ink::Default},
+    {Ctl::Label8, L"Label8", Kind::Label, Page::Main, 66, 85, 0, 0, L"性格总论：", FontRole::Caption, Ink::WindowText},
+    {Ctl::Memo1, L"Memo1", Kind::Memo, Page::Main, 150, 67, 353, 51, L"", FontRole::Memo, Ink::Purple},
+    {Ctl::Label7, L"Label7", Kind::Label, Page::Main, 20, 30, 0, 0, L"QQ", FontRole::Nickname, Ink::Red},
+    {Ctl::Label4, L"Label4", Kind::Label, Page::Main, 260, 42, 0, 0, L"八字：", FontRole::Pillars, Ink::Blue},
+    {Ctl::Label9, L"Label9", Kind::Label, Page::Main, 66, 128, 0, 0, L"性欲指数：", FontRole::Caption, Ink::Default},
+    {Ctl::Label11, L"Label11", Kind::Label, Page::Main, 148, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
+    {Ctl::Label10, L"Label10", Kind::Label, Page::Main, 66, 169, 0, 0, L"可约指数：", FontRole::Caption, Ink::Default},
+    {Ctl::Label12, L"Label12", Kind::Label, Page::Main, 148, 166, 0, 0, L" ", FontRole::Stars, Ink::Red},
+    {Ctl::Label13, L"Label13", Kind::Label, Page::Main, 299, 128, 0, 0, L"善良指数：", FontRole::Caption, Ink::Default},
+    {Ctl::Label14, L"Label14", Kind::Label, Page::Main, 378, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
+    {Ctl::Label15, L"Label15", Kind::Label, Page::Main, 299, 169, 0, 0, L"要钱指数：", FontRole::Caption, Ink::Default},
+    {Ctl::Label16, L"Label16", Kind::Label, Page::Main, 378, 166, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
+    {Ctl::Label52, L"Label52", Kind::WrappedLabel, Page::Help, 19, 13, 478, 160, kHelpText, FontRole::Help, Ink::Blue},
+    {Ctl::Label18, L"Label18", Kind::WrappedLabel, Page::Help, 19, 189, 468, 100, kNoteText, FontRole::Help, Ink::Green},
+}};
+
+constexpr const ControlSpec& SpecOf(Ctl id) { return kControls[static_cast<int>(id)]; }
+
+// The table is indexed by Ctl: each row must sit at its own id's place.
+constexpr bool TableInIdOrder() {
+  for (int i = 0; i < kCtlCount; ++i)
+    if (static_cast<int>(kControls[i].id) != i) return false;
+  return true;
+}
+static_assert(TableInIdOrder(), "kControls must list the controls in the order of Ctl");
+
+}  // namespace tesserin::ui

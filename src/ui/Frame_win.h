@@ -1,0 +1,35 @@
+// The form's frame, drawn by the program: a caption bar with the title and three caption
+// buttons (minimise to tray, minimise, close), a one-pixel border, and no maximise. The
+// window is a WS_POPUP window whose non-client area is computed, painted and hit-tested here,
+// so the client area keeps its exact size and the frame looks the same on every system.
+#pragma once
+
+#include <windows.h>
+
+namespace tesserin::ui {
+
+enum class CaptionButton { None, Tray, Minimise, Close };
+
+// Window menu command that hides the window behind its notification-area icon.
+inline constexpr UINT kSysCommandTray = 0x0010;
+
+struct FrameMetrics {
+  int caption;      // height of the caption bar, top border included
+  int border;       // left, right and bottom border
+  int buttonWidth;  // each caption button; as high as the caption bar
+};
+FrameMetrics FrameMetricsFor(UINT dpi);
+
+// The window size that gives this client size.
+SIZE WindowSizeFor(SIZE client, UINT dpi);
+
+// A caption button's rectangle in screen coordinates.
+RECT CaptionButtonRect(HWND form, CaptionButton button);
+
+// Sets up the window menu: minimise to tray added, maximise and size removed.
+void InstallFrame(HWND form);
+
+// Handles the frame's messages. Returns true, with the message's result, when it did.
+bool HandleFrameMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+}  // namespace tesserin::ui

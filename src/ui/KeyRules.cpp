@@ -1,0 +1,43 @@
+// The key rules of the date fields. A discarded key becomes the null character, and the later
+// steps look at that, not at the key as typed: a refused Enter or Backspace is no longer one.
+#include "ui/KeyRules.h"
+
+namespace tesserin::ui {
+namespace {
+
+constexpr char32_t kNull = 0;
+
+bool Accepted(char32_t key) {
+  return key == kBackspace || key == kEnter || (key >= U'0' && key <= U'9');
+}
+
+// Steps shared by both handlers: the filter, and the leading-zero test on the text as it would
+// read with the key added at its end (wherever the caret stands).
+char32_t Filter(std::string_view text, char32_t key) {
+  if (!Accepted(key)) return kNull;
+  char32_t first = text.empty() ? key : static_cast<unsigned char>(text.front());
+  return first == U'0' ? kNull : key;
+}
+
+}  // namespace
+
+KeyOutcome Edit3KeyPress(std::string_view text, char32_t key) {
+  key = Filter(text, key);
+  return {.discard = key == kNull, .runLunar = key == kEnter};
+}
+
+KeyOutcome Edit4KeyPress(std::string_view fieldName, std::string_view text, char32_t key) {
+  key = Filter(text, key);
+  KeyOutcome out{.discard = key == kNull};
+  if (key == kBackspace) return out;
+  const bool month = fieldName == "Edit2";
+  const bool year = fieldName == "Edit4";
+  if (key == kEnter ||
+      (month && key >= U'4' && key <= U'9') ||
+      (year && text.size() == 3) ||
+      (month && !text.empty()))
+    out.moveFocus = true;
+  return out;
+}
+
+}  // namespace tesserin::ui
