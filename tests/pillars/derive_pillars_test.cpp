@@ -61,11 +61,11 @@ TEST(DerivePillars, ThirtyDayRowsWithJieTermsOnTheirFirstAndLastDay) {
     const MonthRow& row = LunarMonthTable()[RowOf(LunarMonthTable(), r[0], r[1])];
     ASSERT_EQ(1, row.termDay);
     ASSERT_EQ(30, row.span);
-    std::string_view first = DerivePillars(r[0], r[1], 1, "1");
-    EXPECT_EQ(CycleEntry(row.monthPillar), first.substr(4, 4));
+    Pillars first = DerivePillars(r[0], r[1], 1, "1");
+    EXPECT_EQ(CycleEntry(row.monthPillar), first.View().substr(4, 4));
     for (int day = 2; day <= 30; ++day) {
-      std::string_view pillars = DerivePillars(r[0], r[1], day, "1");
-      EXPECT_EQ(CycleEntry(CycleStep(row.monthPillar, 1)), pillars.substr(4, 4)) << day;
+      Pillars pillars = DerivePillars(r[0], r[1], day, "1");
+      EXPECT_EQ(CycleEntry(CycleStep(row.monthPillar, 1)), pillars.View().substr(4, 4)) << day;
     }
   }
 }
@@ -82,7 +82,7 @@ TEST(DerivePillars, EveryLunarDateReadsThePillarsOfTheDayItNames) {
     for (int d = 1; d <= 30; ++d) {
       year_month_day named{start + days{d - 1}};
       if (d > row.span || named.year() > year{2025}) break;  // day 30 of a 29-day month: no such day
-      std::string_view solar = DerivePillars(int(named.year()), unsigned(named.month()), unsigned(named.day()), "0");
+      Pillars solar = DerivePillars(int(named.year()), unsigned(named.month()), unsigned(named.day()), "0");
       ASSERT_EQ(U(solar), U(DerivePillars(row.year, row.month, d, "1")))
           << "lunar " << row.year << "-" << row.month << "-" << d;
       ++checked;
