@@ -14,6 +14,7 @@
 #include "ui/Form1_win.h"
 #include "ui/Frame_win.h"
 #include "ui/KeyHandlers_win.h"
+#include "ui/TextExtent_win.h"
 #include "ui/Messages_win.h"
 #include "ui/Tray_win.h"
 #include "ui/resource.h"
@@ -39,24 +40,11 @@ int Index(Page page) { return page == Page::Main ? 0 : 1; }
 
 bool SizesToText(const ControlSpec& spec) { return spec.kind == Kind::Label; }
 
-// The size of a self-sizing label for its current text and font.
-SIZE LabelSize(HWND label, HFONT font) {
-  const std::wstring text = WindowText(label);
-  ScopedDC dc(label);
-  ScopedSelect select(dc, font);
-  RECT r{};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  return {r.right - r.left, metrics.tmHeight};
-}
-
 void PlaceControl(const ControlSpec& spec) {
   HWND control = state.controls[static_cast<int>(spec.id)];
   const UINT dpi = state.dpi;
   SIZE size{Scale(spec.width, dpi), Scale(spec.height, dpi)};
-  if (SizesToText(spec)) size = LabelSize(control, state.fonts->Get(spec.font));
+  if (SizesToText(spec)) size = LabelExtent(state.fonts->Get(spec.font), WindowText(control));
   SetWindowPos(control, nullptr, Scale(spec.x, dpi), Scale(spec.y, dpi), size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,0 +1,156 @@
+#include "FormFixture_win.h"
+
+#include <cwctype>
+
+#include "base/Gbk.h"
+#include "pillars/AnalysisRun.h"
+#include "ui/TForm1_win.h"
+
+namespace tesserin::ui::test {
+namespace {
+
+constexpr int kMessageTextId = 0xFFFF;  // the text control of a message box
+
+struct BoxScript {
+  std::vector<std::function<void(HWND)>> steps;
+  size_t next = 0;
+  BoxSeen seen;
+  bool done = false;
+};
+BoxScript* script = nullptr;
+UINT_PTR scriptTimer = 0;
+UINT_PTR watchdogTimer = 0;
+
+void ClickOk(HWND box) { SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0); }
+
+bool HasStopIcon(HWND box) {
+  const HICON stop = LoadIconW(nullptr, IDI_HAND);
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) == stop)
+      return true;
+  return false;
+}
+
+BoxSeen Read(HWND box) {
+  return {WindowText(box), WindowText(GetDlgItem(box, kMessageTextId)), HasStopIcon(box)};
+}
+
+// Runs inside the modal loop of the box: one step per tick, then OK.
+void CALLBACK ScriptTick(HWND, UINT, UINT_PTR, DWORD) {
+  if (!script || script->done) return;
+  const std::vector<HWND> boxes = FormTest::OpenBoxes();
+  if (boxes.empty()) return;
+  HWND box = boxes.front();
+  if (script->next == 0 && script->seen.caption.empty()) script->seen = Read(box);
+  if (script->next < script->steps.size()) {
+    script->steps[script->next++](box);
+    return;
+  }
+  script->done = true;
+  ClickOk(box);
+}
+
+// A safety net, not a check of time: a box that no test expects would wait for a click for
+// ever. It is reported as a failure and closed.
+void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) {
+  if (script) return;
+  for (HWND box : FormTest::OpenBoxes()) {
+    ADD_FAILURE() << "unexpected message box: " << Utf8Of(Read(box).text);
+    ClickOk(box);
+  }
+}
+
+UINT KeyOf(wchar_t c) {
+  switch (c) {
+    case L'\r': return VK_RETURN;
+    case L'\b': return VK_BACK;
+    case L'\t': return VK_TAB;
+    case L'\x1b': return VK_ESCAPE;
+    default: return static_cast<UINT>(std::towupper(c));
+  }
+}
+
+}  // namespace
+
+std::string Utf8Of(const std::wstring& text) { return Utf8(GbkFromWide(text)); }
+
+void FormTest::SetUp() {
+  AnalysisBusy = false;
+  form = CreateTForm1(GetModuleHandleW(nullptr));
+  ASSERT_NE(form, nullptr);
+  ShowTForm1(SW_SHOWNORMAL);
+  Pump();
+  watchdogTimer = SetTimer(nullptr, 0, 3000, Watchdog);
+}
+
+void FormTest::TearDown() {
+  KillTimer(nullptr, watchdogTimer);
+  if (form && IsWindow(form)) DestroyWindow(form);
+  Pump();  // also takes the WM_QUIT that the form posts when it goes
+}
+
+void FormTest::Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) continue;
+    if (PreTranslateFormMessage(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void FormTest::PressKey(UINT vk) {
+  HWND target = GetFocus();
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageW(target, WM_KEYDOWN, vk, 1 | scan);
+  PostMessageW(target, WM_KEYUP, vk, 1 | scan | (LPARAM{1} << 30) | (LPARAM{1} << 31));
+  Pump();
+}
+
+void FormTest::Type(std::wstring_view keys) {
+  for (wchar_t c : keys) PressKey(KeyOf(c));
+}
+
+std::wstring FormTest::TextOf(Ctl id) { return WindowText(Control(id)); }
+
+void FormTest::SetTextOf(Ctl id, const std::wstring& text) { SetWindowTextW(Control(id), text.c_str()); }
+
+void FormTest::FocusOn(Ctl id) {
+  SendMessageW(FormHandle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
+  Pump();
+}
+
+Ctl FormTest::Focused() {
+  HWND focus = GetFocus();
+  for (int i = 0; i < kCtlCount; ++i)
+    if (Control(static_cast<Ctl>(i)) == focus) return static_cast<Ctl>(i);
+  return Ctl::Count;
+}
+
+BoxSeen FormTest::WithBox(const std::function<void()>& trigger,
+                          std::vector<std::function<void(HWND)>> steps) {
+  BoxScript s;
+  s.steps = std::move(steps);
+  script = &s;
+  scriptTimer = SetTimer(nullptr, 0, 20, ScriptTick);
+  trigger();
+  Pump();
+  KillTimer(nullptr, scriptTimer);
+  script = nullptr;
+  EXPECT_TRUE(s.done) << "no message box was opened, or it stayed open";
+  return s.seen;
+}
+
+std::vector<HWND> FormTest::OpenBoxes() {
+  std::vector<HWND> boxes;
+  for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    wchar_t name[16] = {};
+    GetClassNameW(w, name, 16);
+    if (std::wstring_view(name) == L"#32770" && GetWindow(w, GW_OWNER) == FormHandle() && IsWindowVisible(w))
+      boxes.push_back(w);
+  }
+  return boxes;
+}
+
+}  // namespace tesserin::ui::test

@@ -1,0 +1,60 @@
+// A fixture that opens the real main form in this process and drives it through real
+// messages: keys are posted to the focused control and pass the same dialog handling as in
+// the program's message loop; message boxes are handled from inside their own modal loop.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ui/FormLayout.h"
+
+namespace tesserin::ui::test {
+
+// What a message box showed.
+struct BoxSeen {
+  std::wstring caption;
+  std::wstring text;
+  bool stopIcon = false;
+};
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Dispatches every pending message as the program's loop does.
+  static void Pump();
+  // A key press (down and up) posted to the focused control, then dispatched.
+  static void PressKey(UINT vk);
+  // Each character as a key press: digits, letters, '\r' Enter, '\b' Backspace, '\t' Tab,
+  // '\x1b' Escape.
+  static void Type(std::wstring_view keys);
+
+  static std::wstring TextOf(Ctl id);
+  static void SetTextOf(Ctl id, const std::wstring& text);
+  static void FocusOn(Ctl id);
+  // The control that has the focus, as a table id; Ctl::Count for none of them.
+  static Ctl Focused();
+
+  // Runs `trigger`, which must open a message box owned by the form. While the box is open,
+  // each step runs on its own tick of the box's modal loop (so messages posted by one step are
+  // dispatched by that loop before the next). After the steps the box is closed with OK.
+  // Returns what the box showed.
+  BoxSeen WithBox(const std::function<void()>& trigger,
+                  std::vector<std::function<void(HWND box)>> steps = {});
+
+  HWND form = nullptr;
+
+ public:
+  // The visible message boxes owned by the form.
+  static std::vector<HWND> OpenBoxes();
+};
+
+std::string Utf8Of(const std::wstring& text);
+
+}  // namespace tesserin::ui::test
