@@ -99,6 +99,14 @@ const Frames* OfficerFrames(int dayStem);
 // The frames of the element that the day stem controls (its wealth), or nullptr for 甲 and 乙.
 const Frames* WealthFrames(int dayStem);
 
+// The grade 0..5 of a score: how many of the five lower bounds it reaches (a score on a bound
+// takes the higher grade).
+inline int GradeOf(int score, const int (&lowerBounds)[5]) {
+  int grade = 0;
+  for (int bound : lowerBounds) grade += score >= bound ? 1 : 0;
+  return grade;
+}
+
 // The stem that combines with a stem: 甲己, 乙庚, 丙辛, 丁壬, 戊癸.
 inline StemName PartnerOf(int stem) { return static_cast<StemName>((stem + 5) % 10); }
 // The day stem combines with a partner standing as the year or month stem.

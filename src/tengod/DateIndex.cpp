@@ -74,9 +74,7 @@ int DateIndex(const ChartView& v, std::string_view personality) {
   }
   for (int i = 0; i < 4; ++i) score += ContainsText(personality, WordText(i)) ? kWords[i].points : 0;
 
-  int grade = 0;
-  for (int bound : kGrades) grade += score >= bound ? 1 : 0;
-  return grade;
+  return GradeOf(score, kGrades);
 }
 
 int DateIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods,

@@ -52,9 +52,7 @@ int LibidoIndex(const ChartView& v) {
   score += FrameBonus(v);
   if ((v.DayStemIs(壬) || v.DayStemIs(癸)) && v.CountOf(戌, 未) >= 3) score += 10;
 
-  int band = 0;
-  for (int bound : kBands) band += score >= bound ? 1 : 0;
-  return band;
+  return GradeOf(score, kBands);
 }
 
 int LibidoIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {

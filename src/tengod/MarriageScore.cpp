@@ -75,9 +75,7 @@ int MarriageScore(const ChartView& v) {
   score -= 6 * officers;
   if (CombinesWithPartner(v)) score += v.DayStemIs(丁) || v.DayStemIs(壬) ? 20 : 16;
 
-  int grade = 0;
-  for (int bound : kGrades) grade += score >= bound ? 1 : 0;
-  return grade;
+  return GradeOf(score, kGrades);
 }
 
 int MarriageScore(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
