@@ -23,7 +23,7 @@ struct BoxSeen {
 };
 
 class FormTest : public ::testing::Test {
- protected:
+ public:
   void SetUp() override;
   void TearDown() override;
 
@@ -50,7 +50,6 @@ class FormTest : public ::testing::Test {
 
   HWND form = nullptr;
 
- public:
   // The visible message boxes owned by the form.
   static std::vector<HWND> OpenBoxes();
 };

@@ -1,0 +1,184 @@
+// Readings started from the real form: Enter in Edit3 (lunar) and Button1 (solar) fill all six
+// result fields; invalid input is told in a modal box and a conversion error in the standard
+// error box; while such a box is open, ticks and key presses start no second reading.
+#include "FormFixture_win.h"
+#include "base/Gbk.h"
+#include "pillars/AnalysisRun.h"
+#include "ui/Form1_win.h"
+#include "ui/TForm1_win.h"
+
+namespace tesserin::ui::test {
+namespace {
+
+struct Results {
+  const char* pillars;
+  const char* personality;
+  const char* libido;
+  const char* date;
+  const char* kindness;
+  const char* money;
+};
+
+// Worked results, derived by hand from the calendar tables and the rating rules.
+constexpr Results kLunar1990_5_12 = {
+    "八字：庚午 辛巳 庚子", "聪明刚强正直，追求完美，对别人要求过高，女人爱追求年长的异性，婚姻不佳",
+    "★★★★★", "★★★★★", "★★★☆☆", "☆☆☆☆☆"};
+constexpr Results kSolar1950_1_7 = {
+    "八字：己丑 丁丑 壬寅", "性格温和善良，人缘佳，思多行少，喜研究爱学习。女命夫运差，中年易丧夫，女晚婚或离婚",
+    "★☆☆☆☆", "★★★★☆", "★★★☆☆", "☆☆☆☆☆"};
+
+class ReadingTest : public FormTest {
+ protected:
+  static void ExpectResults(const Results& r) {
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), r.pillars);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Memo1)), r.personality);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label11)), r.libido);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label12)), r.date);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label14)), r.kindness);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label16)), r.money);
+  }
+  static void EnterDate(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
+    SetTextOf(Ctl::Edit4, year);
+    SetTextOf(Ctl::Edit2, month);
+    SetTextOf(Ctl::Edit3, day);
+  }
+  static void EnterInDay() {
+    FocusOn(Ctl::Edit3);
+    Type(L"\r");
+  }
+  static void ClickButton1() { SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0), Pump(); }
+};
+
+TEST_F(ReadingTest, TypedDateAndEnterInTheDayFieldGiveTheLunarReading) {
+  FocusOn(Ctl::Edit4);
+  Type(L"1990512\r");
+  ExpectResults(kLunar1990_5_12);
+  EXPECT_EQ(TextOf(Ctl::Edit3), L"12") << "Enter is not inserted";
+}
+
+TEST_F(ReadingTest, Button1GivesTheSolarReading) {
+  EnterDate(L"1950", L"1", L"7");
+  ClickButton1();
+  ExpectResults(kSolar1950_1_7);
+}
+
+TEST_F(ReadingTest, ResultLabelsSizeToTheirNewText) {
+  EnterDate(L"1950", L"1", L"7");
+  ClickButton1();
+  for (Ctl id : {Ctl::Label4, Ctl::Label11, Ctl::Label12, Ctl::Label14, Ctl::Label16}) {
+    SCOPED_TRACE(Utf8Of(std::wstring(SpecOf(id).name)));
+    RECT r;
+    GetWindowRect(Control(id), &r);
+    // Five stars of a 24-pixel font, or the pillars line: far wider than the blank at start.
+    EXPECT_GT(r.right - r.left, 100);
+  }
+}
+
+struct InvalidCase {
+  const char* what;
+  const wchar_t *year, *month, *day;
+  bool byEnter;  // else Button1
+  const char* message;
+};
+
+const InvalidCase kInvalid[] = {
+    {"year before 1950, by Enter", L"1949", L"5", L"12", true, "本程序只计算1950～2025年间的数据"},
+    {"year after 2025, by Button1", L"2026", L"5", L"12", false, "本程序只计算1950～2025年间的数据"},
+    {"year out of range, month not even looked at", L"2030", L"", L"", false, "本程序只计算1950～2025年间的数据"},
+    {"month 13", L"1990", L"13", L"1", true, "月或日数据超出正常范围"},
+    {"day 32", L"1990", L"1", L"32", false, "月或日数据超出正常范围"},
+};
+
+TEST_F(ReadingTest, InvalidDatesAreToldInAModalBox) {
+  for (const InvalidCase& c : kInvalid) {
+    SCOPED_TRACE(c.what);
+    EnterDate(L"1950", L"1", L"7");
+    ClickButton1();  // results of an earlier reading in every field
+    EnterDate(c.year, c.month, c.day);
+    std::wstring memoWhileOpen = L"?";
+    const BoxSeen seen = WithBox(c.byEnter ? std::function<void()>(EnterInDay) : std::function<void()>(ClickButton1),
+                                 {[&](HWND) { memoWhileOpen = TextOf(Ctl::Memo1); }});
+    EXPECT_EQ(seen.caption, L"Tesserin");
+    EXPECT_EQ(Utf8Of(seen.text), c.message);
+    EXPECT_FALSE(seen.stopIcon);
+    EXPECT_EQ(memoWhileOpen, L"") << "Memo1 is already empty while the box is open";
+    EXPECT_EQ(TextOf(Ctl::Memo1), L"");
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), kSolar1950_1_7.pillars) << "the other fields keep the last results";
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label14)), kSolar1950_1_7.kindness);
+  }
+}
+
+TEST_F(ReadingTest, ConversionErrorsAppearInTheStandardErrorBox) {
+  struct Case {
+    const char* what;
+    const wchar_t *year, *month, *day;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"empty day", L"1990", L"5", L"", "'' is not a valid integer value."},
+      {"letters in the year, as another writer may leave them", L"abc", L"5", L"12", "'abc' is not a valid integer value."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EnterDate(c.year, c.month, c.day);
+    const BoxSeen seen = WithBox(ClickButton1);
+    EXPECT_EQ(seen.caption, L"Tesserin");
+    EXPECT_EQ(Utf8Of(seen.text), c.text);
+    EXPECT_TRUE(seen.stopIcon);
+    EXPECT_FALSE(AnalysisBusy);
+  }
+  // The program goes on: the next reading works.
+  EnterDate(L"1950", L"1", L"7");
+  ClickButton1();
+  ExpectResults(kSolar1950_1_7);
+}
+
+TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
+  EnterDate(L"2030", L"5", L"12");
+  int boxesWhileOpen = 0;
+  std::wstring pillarsWhileOpen, dayWhileOpen;
+  const BoxSeen seen = WithBox(EnterInDay, {
+      [&](HWND) {
+        // A valid date now: a second reading, if one started, would fill the results.
+        SetTextOf(Ctl::Edit4, L"1990");
+        HWND day = Control(Ctl::Edit3);
+        SendMessageW(day, EM_SETSEL, 0x7FFF, 0x7FFF);  // caret at the end
+        for (UINT key : {UINT{'3'}, UINT{VK_RETURN}}) {  // dispatched by the box's own loop
+          PostMessageW(day, WM_KEYDOWN, key, 1);
+          PostMessageW(day, WM_KEYUP, key, 1 | (LPARAM{3} << 30));
+        }
+        PostMessageW(form, WM_TIMER, kTimer1Id, 0);
+        form1::RunAnalysis("1");  // what the profile watcher does on a tick
+        SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+      },
+      [&](HWND) {
+        boxesWhileOpen = static_cast<int>(OpenBoxes().size());
+        pillarsWhileOpen = TextOf(Ctl::Label4);
+        dayWhileOpen = TextOf(Ctl::Edit3);
+      },
+  });
+  EXPECT_EQ(Utf8Of(seen.text), "本程序只计算1950～2025年间的数据");
+  EXPECT_EQ(boxesWhileOpen, 1);
+  EXPECT_EQ(Utf8Of(pillarsWhileOpen), "八字：");
+  EXPECT_EQ(dayWhileOpen, L"123") << "the keys reached the day field; Enter was not inserted";
+  EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), "八字：") << "nothing ran after the box closed either";
+  EXPECT_FALSE(AnalysisBusy);
+
+  SetTextOf(Ctl::Edit3, L"12");
+  EnterInDay();  // after the box: the next reading works
+  ExpectResults(kLunar1990_5_12);
+}
+
+TEST_F(ReadingTest, FieldsAreReachableForOtherCode) {
+  form1::SetText(form1::Field::Label7, Gbk("昵称"));
+  EXPECT_EQ(Utf8Of(TextOf(Ctl::Label7)), "昵称");
+  form1::SetText(form1::Field::Edit1, "33");
+  EXPECT_EQ(form1::Text(form1::Field::Edit1), "33");
+  EXPECT_FALSE(form1::CheckBox1Checked());
+  SendMessageW(Control(Ctl::CheckBox1), BM_CLICK, 0, 0);
+  EXPECT_TRUE(form1::CheckBox1Checked());
+  EXPECT_EQ(form1::Handle(), form);
+}
+
+}  // namespace
+}  // namespace tesserin::ui::test
