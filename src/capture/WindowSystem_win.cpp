@@ -51,8 +51,23 @@ ScreenPoint Win32WindowSystem::Cursor() {
 void Win32WindowSystem::MoveCursor(ScreenPoint point) { SetCursorPos(point.x, point.y); }
 
 void Win32WindowSystem::LeftClick() {
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  // The press and release carry the pointer's position: a button event on its own may be
+  // delivered at where the pointer was before the last SetCursorPos took effect (Wine on X11).
+  POINT p{0, 0};
+  GetCursorPos(&p);
+  int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  int width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  if (width <= 0 || height <= 0) return;
+  INPUT events[2] = {};
+  for (INPUT& event : events) {
+    event.type = INPUT_MOUSE;
+    event.mi.dx = static_cast<LONG>((static_cast<long long>(p.x - left) * 65536 + 32768) / width);
+    event.mi.dy = static_cast<LONG>((static_cast<long long>(p.y - top) * 65536 + 32768) / height);
+    event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  }
+  events[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  events[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  SendInput(2, events, sizeof(INPUT));
 }
 
 }  // namespace tesserin

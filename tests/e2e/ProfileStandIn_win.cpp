@@ -17,6 +17,7 @@
 //     --at X,Y             top-left corner on the screen (default 300,100)
 //     --title-first        set the title before the first paint (default: after it, since a
 //                          title is visible to other programs before its paint reaches the screen)
+//     --title-after MS     set the title MS after the first paint
 //     --minimised          show minimised
 // Exit code 0 when closed by the click.
 #include <windows.h>
@@ -39,6 +40,7 @@ constexpr int kWidth = 300, kHeight = 640;
 constexpr int kBlockLeft = 60, kBlockTop = 306;
 constexpr int kCloseFromRight = 21, kCloseFromTop = 13;
 constexpr UINT_PTR kPaintTimer = 1;
+constexpr UINT_PTR kTitleTimer = 2;
 
 struct Options {
   std::wstring title;
@@ -50,6 +52,7 @@ struct Options {
   int x = 300, y = 100;
   bool titleFirst = false;
   bool minimised = false;
+  int titleAfter = 0;
 };
 
 Options options;
@@ -107,6 +110,7 @@ void ParseOptions() {
       options.y = xy.size() > 1 ? std::atoi(xy[1].c_str()) : options.y;
     } else if (a == L"--title-first") options.titleFirst = true;
     else if (a == L"--minimised") options.minimised = true;
+    else if (a == L"--title-after") options.titleAfter = _wtoi(next().c_str());
   }
   LocalFree(argv);
   if (options.title.empty()) options.title = nickname + L"的资料";
@@ -166,6 +170,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       Paint(window);
       return 0;
     case WM_TIMER: {
+      if (wParam == kTitleTimer) {
+        KillTimer(window, kTitleTimer);
+        SetWindowTextW(window, options.title.c_str());
+        return 0;
+      }
       DWORD elapsed = GetTickCount() - static_cast<DWORD>(GetWindowLongPtrW(window, GWLP_USERDATA));
       bool wasStarted = started, hadGlyphs = glyphsDue;
       started = static_cast<int>(elapsed) >= options.paintAfter;
@@ -209,7 +218,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ShowWindow(window, options.minimised ? SW_SHOWMINIMIZED : SW_SHOW);
   UpdateWindow(window);
   GdiFlush();
-  if (!options.titleFirst) SetWindowTextW(window, options.title.c_str());
+  if (options.titleAfter > 0) {
+    SetTimer(window, kTitleTimer, static_cast<UINT>(options.titleAfter), nullptr);
+  } else if (!options.titleFirst) {
+    SetWindowTextW(window, options.title.c_str());
+  }
   if (!glyphsDue) SetTimer(window, kPaintTimer, 50, nullptr);
 
   MSG msg;

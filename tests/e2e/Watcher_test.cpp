@@ -1,0 +1,297 @@
+// End to end: tesserin.exe and stand-in profile windows run as separate processes; the
+// watcher finds, reads and closes the stand-ins, and the main window shows the results.
+#ifdef TESSERIN_EXE
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include "e2e/Desktop_win.h"
+#include "pillars/AnalysisRun.h"
+#include "ui/FormLayout.h"
+#include "ui/TForm1_win.h"
+
+namespace tesserin {
+namespace {
+
+using e2e::CursorPos;
+using e2e::Process;
+using e2e::TextOf;
+using e2e::TopWindowOf;
+using e2e::WaitFor;
+using ui::Ctl;
+
+const std::wstring kUnreadable = L"抱歉：没有识别出来，或者年龄大于100岁或者小于10岁，无意义";
+
+// This year minus the age, one less while the birthday is still to come.
+std::wstring ExpectedYear(int age, int month, int day) {
+  SYSTEMTIME today;
+  GetLocalTime(&today);
+  bool toCome = today.wMonth < month || (today.wMonth == month && today.wDay < day);
+  return std::to_wstring(today.wYear - age - (toCome ? 1 : 0));
+}
+
+void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+class WatcherEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tesserin_ = std::make_unique<Process>(TESSERIN_EXE, L"");
+    ASSERT_TRUE(tesserin_->Started());
+    ASSERT_TRUE(WaitFor([&] {
+      form_ = FormWindow();
+      return form_ && Control(Ctl::Edit1) && IsWindowVisible(form_);
+    }));
+    Pause(300);  // the form sets its controls' start state as it is first shown
+  }
+  void TearDown() override {
+    standIns_.clear();
+    tesserin_.reset();
+  }
+
+  HWND FormWindow() {
+    HWND form = nullptr;
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+          auto* self = reinterpret_cast<WatcherEndToEnd*>(data);
+          DWORD owner = 0;
+          GetWindowThreadProcessId(window, &owner);
+          if (owner != self->tesserin_->Id() ||
+              !e2e::ControlById(window, ui::kFirstControlId + static_cast<int>(Ctl::Edit1))) {
+            return TRUE;
+          }
+          self->found_ = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(this));
+    form = found_;
+    return form;
+  }
+  HWND Control(Ctl id) { return e2e::ControlById(form_, ui::kFirstControlId + static_cast<int>(id)); }
+  std::wstring Field(Ctl id) { return TextOf(Control(id)); }
+  void SetField(Ctl id, const std::wstring& text) {
+    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  void TickCheckBox1() {
+    SendMessageW(Control(Ctl::CheckBox1), BM_SETCHECK, BST_CHECKED, 0);
+    ASSERT_EQ(BST_CHECKED, SendMessageW(Control(Ctl::CheckBox1), BM_GETCHECK, 0, 0));
+  }
+
+  // Starts a stand-in and waits until its window has its title.
+  Process& StandIn(const std::wstring& nickname, const std::wstring& options,
+                   const wchar_t* className = L"TxGuiFoundation") {
+    standIns_.push_back(std::make_unique<Process>(
+        TESSERIN_STANDIN_EXE, L"--nickname " + nickname + L" " + options));
+    Process& standIn = *standIns_.back();
+    std::wstring title = nickname + L"的资料";
+    WaitFor([&] {
+      HWND w = TopWindowOf(standIn.Id(), className);
+      return w && TextOf(w) == title;
+    });
+    return standIn;
+  }
+  HWND WindowOf(const Process& standIn) { return TopWindowOf(standIn.Id()); }
+
+  // The message box or error box that tesserin shows, if any.
+  HWND Box() {
+    HWND box = nullptr;
+    while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr))) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(box, &owner);
+      if (owner == tesserin_->Id() && IsWindowVisible(box)) return box;
+    }
+    return nullptr;
+  }
+  std::wstring BoxText(HWND box) {
+    HWND text = GetDlgItem(box, 0xFFFF);  // the static control of a message box
+    return text ? TextOf(text) : L"";
+  }
+
+  // The six result fields, as the reading engine gives them for a lunar date.
+  void ExpectLunarReading(const std::wstring& year, const char* month, const char* day) {
+    AnalysisInput input{std::string(year.begin(), year.end()), month, day};
+    AnalysisDisplay display = AnalysisDisplay::Initial();
+    AnalysisRun("1", input, display, [](const GbkString&) {});
+    EXPECT_EQ(WideFromGbk(display.PillarLine), Field(Ctl::Label4));
+    EXPECT_EQ(WideFromGbk(display.PersonalityText), Field(Ctl::Memo1));
+    EXPECT_EQ(WideFromGbk(display.LibidoStars), Field(Ctl::Label11));
+    EXPECT_EQ(WideFromGbk(display.DateStars), Field(Ctl::Label12));
+    EXPECT_EQ(WideFromGbk(display.KindnessStars), Field(Ctl::Label14));
+    EXPECT_EQ(WideFromGbk(display.MoneyStars), Field(Ctl::Label16));
+  }
+
+  std::unique_ptr<Process> tesserin_;
+  std::vector<std::unique_ptr<Process>> standIns_;
+  HWND form_ = nullptr;
+  HWND found_ = nullptr;
+};
+
+TEST_F(WatcherEndToEnd, ANewProfileWindowIsReadInBothLayouts) {
+  struct Case {
+    const char* what;
+    const wchar_t* nickname;
+    const wchar_t* options;
+    const wchar_t *age, *month, *day;
+    int ageNumber, monthNumber, dayNumber;
+  };
+  const Case cases[] = {
+      {"digits, one-digit month", L"小明", L"--age 25 --month 3 --day 14", L"25", L"3", L"14",
+       25, 3, 14},
+      {"digits, two-digit month", L"阿花", L"--age 31 --month 12 --day 8", L"31", L"12", L"8",
+       31, 12, 8},
+      {"12-pixel date", L"Abc", L"--age 27 --wide-month 11 --wide-day 10,5", L"27", L"11", L"15",
+       27, 11, 15},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Process& standIn = StandIn(c.nickname, c.options);
+    ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == c.nickname && !Field(Ctl::Label4).empty() && Field(Ctl::Edit3) == c.day; }));
+    EXPECT_EQ(c.age, Field(Ctl::Edit1));
+    EXPECT_EQ(c.month, Field(Ctl::Edit2));
+    std::wstring year = ExpectedYear(c.ageNumber, c.monthNumber, c.dayNumber);
+    ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Edit4) == year; }));
+    std::string month(c.month, c.month + wcslen(c.month)), day(c.day, c.day + wcslen(c.day));
+    ExpectLunarReading(year, month.c_str(), day.c_str());
+    standIn.Kill();
+  }
+  EXPECT_FALSE(Box());
+}
+
+TEST_F(WatcherEndToEnd, AWindowIsHandledOnceAndOneLowerDownWaitsForIt) {
+  Process& first = StandIn(L"甲", L"--age 25 --month 3 --day 14");
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Edit4) != L""; }));
+  SetField(Ctl::Edit1, L"x");
+  Process& second = StandIn(L"乙", L"--age 33 --month 6 --day 9 --at 400,40");
+  SetWindowPos(WindowOf(second), WindowOf(first), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Pause(1500);
+  EXPECT_EQ(L"甲", Field(Ctl::Label7)) << "the lower one waits";
+  EXPECT_EQ(L"x", Field(Ctl::Edit1)) << "the first one is not read again";
+  first.Kill();
+  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"乙" && Field(Ctl::Edit1) == L"33"; }));
+}
+
+TEST_F(WatcherEndToEnd, NumberTitlesAndOtherProgramsWindowsArePassedOver) {
+  StandIn(L"123456", L"");
+  StandIn(L"其他", L"--class Other", L"Other");
+  Pause(1500);
+  EXPECT_EQ(L"QQ", Field(Ctl::Label7));
+  EXPECT_EQ(L"", Field(Ctl::Edit1));
+}
+
+TEST_F(WatcherEndToEnd, WithCheckBox1TheProfileWindowIsClosedAndThePointerReturns) {
+  TickCheckBox1();
+  SetCursorPos(50, 900);
+  Process& standIn = StandIn(L"丙", L"--age 25 --month 3 --day 14");
+  EXPECT_TRUE(WaitFor([&] { return !standIn.Running(); })) << "closed by the click";
+  EXPECT_EQ(L"丙", Field(Ctl::Label7));
+  EXPECT_TRUE(WaitFor([&] { return CursorPos().x == 50 && CursorPos().y == 900; }, 1000));
+}
+
+TEST_F(WatcherEndToEnd, TheCloseClickWaitsForTheMessageBoxOfTheAnalysis) {
+  // Age 99 gives a year before 1950, which the analysis refuses with a message box.
+  TickCheckBox1();
+  Process& standIn = StandIn(L"丁", L"--age 99 --month 3 --day 14");
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = Box()) != nullptr; }));
+  Pause(1200);
+  EXPECT_TRUE(standIn.Running()) << "no click while the box is open";
+  SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return !standIn.Running(); }));
+}
+
+TEST_F(WatcherEndToEnd, AProfileWindowClosedMeanwhileGetsNoClickAndCausesNoError) {
+  TickCheckBox1();
+  Process& standIn = StandIn(L"戊", L"--age 99 --month 3 --day 14");
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = Box()) != nullptr; }));
+  standIn.Kill();
+  SetCursorPos(60, 910);
+  SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+  Pause(1200);
+  EXPECT_FALSE(Box()) << "no error box";
+  POINT cursor = CursorPos();
+  EXPECT_EQ(60, cursor.x);
+  EXPECT_EQ(910, cursor.y);
+  EXPECT_TRUE(tesserin_->Running());
+}
+
+TEST_F(WatcherEndToEnd, AnUnreadableProfileShowsTheMessage) {
+  struct Case {
+    const char* what;
+    const wchar_t* nickname;
+    const wchar_t* options;
+  };
+  const Case cases[] = {
+      {"no marker", L"无标", L"--no-marker"},
+      {"blank cells", L"空白", L"--blank"},
+      {"blue ink", L"蓝字", L"--ink 0000FF"},
+      {"minimised", L"最小", L"--minimised"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetField(Ctl::Memo1, L"");
+    Process& standIn = StandIn(c.nickname, c.options);
+    EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+    EXPECT_EQ(c.nickname, Field(Ctl::Label7));
+    EXPECT_FALSE(Box());
+    standIn.Kill();
+  }
+}
+
+TEST_F(WatcherEndToEnd, ACoveredProfileWindowShowsTheMessage) {
+  // The profile window gets its title only once the newer window covers it.
+  Process covered(TESSERIN_STANDIN_EXE, L"--nickname 被盖 --at 20,40 --title-after 1500");
+  ASSERT_TRUE(WaitFor([&] { return WindowOf(covered) != nullptr; }));
+  StandIn(L"盖子", L"--class Other --at 20,40", L"Other");
+  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  EXPECT_EQ(L"被盖", Field(Ctl::Label7));
+}
+
+TEST_F(WatcherEndToEnd, AProfileWindowPaintedLateIsReadWithoutAMessage) {
+  struct Case {
+    const char* what;
+    const wchar_t* nickname;
+    const wchar_t* options;
+  };
+  const Case cases[] = {
+      {"block painted after 600 ms", L"慢画", L"--paint-after 600 --title-first"},
+      {"blank block, then the glyphs", L"后字", L"--blank-until 600 --title-first"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetField(Ctl::Edit4, L"");
+    Process& standIn = StandIn(c.nickname, std::wstring(c.options) + L" --age 25 --month 3 --day 14");
+    bool messageSeen = false;
+    EXPECT_TRUE(WaitFor([&] {
+      messageSeen = messageSeen || Field(Ctl::Memo1) == kUnreadable;
+      return Field(Ctl::Edit4) == ExpectedYear(25, 3, 14);
+    }));
+    EXPECT_FALSE(messageSeen);
+    EXPECT_EQ(c.nickname, Field(Ctl::Label7));
+    EXPECT_EQ(L"14", Field(Ctl::Edit3));
+    standIn.Kill();
+  }
+}
+
+TEST_F(WatcherEndToEnd, AProfileWindowThatNeverPaintsShowsTheMessageOnceAfterTheRetries) {
+  SetField(Ctl::Memo1, L"");
+  auto start = std::chrono::steady_clock::now();
+  StandIn(L"不画", L"--blank --title-first");
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"不画"; }));
+  EXPECT_EQ(L"", Field(Ctl::Memo1)) << "no message while the window may still be painted";
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  // Lower bound only: the retries take two seconds from the window's discovery.
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+  SetField(Ctl::Memo1, L"seen");
+  Pause(1500);
+  EXPECT_EQ(L"seen", Field(Ctl::Memo1)) << "shown once";
+}
+
+}  // namespace
+}  // namespace tesserin
+
+#endif  // TESSERIN_EXE
