@@ -7,12 +7,15 @@
 namespace tesserin {
 namespace {
 
-// Length of the UTF-8 sequence that starts with byte b (1 for a stray byte).
-size_t Utf8SequenceLength(unsigned char b) {
-  if (b >= 0xF0 && b <= 0xF4) return 4;
-  if (b >= 0xE0) return b <= 0xEF ? 3 : 1;
-  if (b >= 0xC2) return 2;
-  return 1;
+// Bytes to pass over at an unconvertible UTF-8 piece: a whole sequence (a character code page
+// 936 lacks), or a lead byte with the continuation bytes that follow it, so that a cut-short
+// sequence takes no valid character with it.
+size_t Utf8PieceLength(const char* piece, size_t left) {
+  auto b = static_cast<unsigned char>(piece[0]);
+  size_t expected = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xC2 && b <= 0xDF ? 2 : 1;
+  size_t n = 1;
+  while (n < expected && n < left && (static_cast<unsigned char>(piece[n]) & 0xC0) == 0x80) ++n;
+  return n;
 }
 
 // One converter per direction and thread, opened on first use: iconv_open is far dearer than
@@ -26,7 +29,8 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  // Converts `in`; each unconvertible piece is skipped by skip(first byte) bytes and replaced.
+  // Converts `in`; each unconvertible piece is passed over by skip(piece, bytes left) bytes and
+  // replaced.
   template <typename Skip>
   std::string Run(std::string_view in, std::string_view replacement, Skip skip) {
     std::string out;
@@ -43,7 +47,7 @@ class Converter {
       if (rc != static_cast<size_t>(-1)) break;
       if (errno == E2BIG) continue;
       // EILSEQ or EINVAL: an invalid or unmappable piece, or a truncated one at the end.
-      size_t n = errno == EINVAL ? srcLeft : skip(static_cast<unsigned char>(*src));
+      size_t n = errno == EINVAL ? srcLeft : skip(src, srcLeft);
       if (n > srcLeft) n = srcLeft;
       src += n;
       srcLeft -= n;
@@ -61,12 +65,12 @@ class Converter {
 
 GbkString Gbk(std::string_view utf8) {
   thread_local Converter toGbk("CP936", "UTF-8");
-  return toGbk.Run(utf8, "?", Utf8SequenceLength);
+  return toGbk.Run(utf8, "?", Utf8PieceLength);
 }
 
 std::string Utf8(std::string_view gbk) {
   thread_local Converter toUtf8("UTF-8", "CP936");
-  return toUtf8.Run(gbk, "\xEF\xBF\xBD", [](unsigned char) { return size_t{1}; });
+  return toUtf8.Run(gbk, "\xEF\xBF\xBD", [](const char*, size_t) { return size_t{1}; });
 }
 
 }  // namespace tesserin
