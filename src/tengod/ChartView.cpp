@@ -1,5 +1,8 @@
 #include "tengod/ChartView.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "base/Gbk.h"
 #include "tengod/TenGod.h"
 
@@ -8,10 +11,14 @@ namespace {
 
 struct GodTexts {
   GbkString names[10];
+  std::uint32_t codes[10];  // each name's four bytes as one number
   GbkString seal = Gbk("印");
   GodTexts() {
     const char* utf8[10] = {"比肩", "劫财", "食神", "伤官", "偏财", "正财", "七杀", "正官", "偏印", "正印"};
-    for (int i = 0; i < 10; ++i) names[i] = Gbk(utf8[i]);
+    for (int i = 0; i < 10; ++i) {
+      names[i] = Gbk(utf8[i]);
+      std::memcpy(&codes[i], names[i].data(), 4);
+    }
   }
 };
 
@@ -44,10 +51,12 @@ const Frames* FramesOf(const Element* byPair, int dayStem) {
   return &kFrames[byPair[dayStem / 2]];
 }
 
-int GodIndex(std::string_view name) {
-  const GodTexts& t = TheGodTexts();
+int GodIndex(const GodTexts& t, std::string_view name) {
+  if (name.size() != 4) return kNoIndex;
+  std::uint32_t code;
+  std::memcpy(&code, name.data(), 4);
   for (int i = 0; i < 10; ++i)
-    if (SameBytes(name, t.names[i])) return i;
+    if (code == t.codes[i]) return i;
   return kNoIndex;
 }
 
@@ -63,8 +72,9 @@ ChartView::ChartView(std::string_view pillars, std::string_view stemGods, std::s
     // BranchGods repeats the branches in its own places.
     if (!SameBytes(branchGods.substr(6 * p, 2), pillars.substr(4 * p + 2, 2))) return;
   }
+  const GodTexts& names = TheGodTexts();
   for (Slot slot : kSlots) {
-    gods_[slot] = GodIndex(SlotName(slot));
+    gods_[slot] = GodIndex(names, SlotName(slot));
     if (gods_[slot] == kNoIndex) return;
   }
   for (int god : gods_) ++godCount_[god];

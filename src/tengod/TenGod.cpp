@@ -102,14 +102,24 @@ std::string_view TenGodOf(std::string_view dayStem, std::string_view other) {
 }
 
 TenGodChartText TenGodChart(std::string_view pillars) {
+  const Texts& t = TheTexts();
   std::string_view dayStem = Bytes(pillars, 9, 2);
+  int day = StemIndex(dayStem);
+  auto stemName = [&](std::size_t position) {
+    int s = day == kNoIndex ? kNoIndex : StemIndex(Bytes(pillars, position, 2));
+    return s == kNoIndex ? TenGodOf(dayStem, Bytes(pillars, position, 2)) : t.byStem[day][s];
+  };
+  auto branchName = [&](std::size_t position) {
+    int b = day == kNoIndex ? kNoIndex : BranchIndex(Bytes(pillars, position, 2));
+    return b == kNoIndex ? TenGodOf(dayStem, Bytes(pillars, position, 2)) : t.byBranch[day][b];
+  };
   TenGodChartText chart;
-  chart.Append(TenGodOf(dayStem, Bytes(pillars, 1, 2)));
-  chart.Append(TenGodOf(dayStem, Bytes(pillars, 5, 2)));
-  chart.Append(TheTexts().dayOrigin);
+  chart.Append(stemName(1));
+  chart.Append(stemName(5));
+  chart.Append(t.dayOrigin);
   for (std::size_t branch : {3, 7, 11}) {
     chart.Append(Bytes(pillars, branch, 2));
-    chart.Append(TenGodOf(dayStem, Bytes(pillars, branch, 2)));
+    chart.Append(branchName(branch));
   }
   return chart;
 }
