@@ -40,28 +40,46 @@ int Index(Page page) { return page == Page::Main ? 0 : 1; }
 
 bool SizesToText(const ControlSpec& spec) { return spec.kind == Kind::Label; }
 
-void PlaceControl(const ControlSpec& spec) {
-  HWND control = state.controls[static_cast<int>(spec.id)];
+// A control's place on its page for the current DPI; a label fits its text.
+RECT ControlRect(const ControlSpec& spec, std::wstring_view text) {
   const UINT dpi = state.dpi;
   SIZE size{Scale(spec.width, dpi), Scale(spec.height, dpi)};
-  if (SizesToText(spec)) size = LabelExtent(state.fonts->Get(spec.font), WindowText(control));
-  SetWindowPos(control, nullptr, Scale(spec.x, dpi), Scale(spec.y, dpi), size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (SizesToText(spec)) size = LabelExtent(state.fonts->Get(spec.font), text);
+  const int x = Scale(spec.x, dpi), y = Scale(spec.y, dpi);
+  return {x, y, x + size.cx, y + size.cy};
 }
 
-// Lays the form out for a DPI: fonts, window size, tab control, pages and every control.
+void PlaceControl(const ControlSpec& spec) {
+  HWND control = state.controls[static_cast<int>(spec.id)];
+  const RECT r = ControlRect(spec, WindowText(control));
+  SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The page area of the tab control at its current size and font.
+RECT PageArea() {
+  RECT display;
+  GetClientRect(state.pageControl, &display);
+  TabCtrl_AdjustRect(state.pageControl, FALSE, &display);
+  return display;
+}
+
+void SizeWindow(UINT dpi) {
+  const SIZE window = WindowSizeFor({Scale(kClientWidth, dpi), Scale(kClientHeight, dpi)}, dpi);
+  SetWindowPos(state.form, nullptr, 0, 0, window.cx, window.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+// Lays the form out again for a new DPI: fonts, window size, tab control, pages and every
+// control. (At creation every window is made in its place at once: each call that moves a
+// window costs a round trip to the window system, which start-up feels under Wine.)
 void LayOut(UINT dpi) {
   auto fonts = std::make_unique<FontSet>(dpi);
   state.dpi = dpi;
+  SizeWindow(dpi);
   const SIZE client{Scale(kClientWidth, dpi), Scale(kClientHeight, dpi)};
-  const SIZE window = WindowSizeFor(client, dpi);
-  SetWindowPos(state.form, nullptr, 0, 0, window.cx, window.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-
   SendMessageW(state.pageControl, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->Get(FontRole::Form)), FALSE);
   SetWindowPos(state.pageControl, nullptr, 0, 0, client.cx, client.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT display{0, 0, client.cx, client.cy};
-  TabCtrl_AdjustRect(state.pageControl, FALSE, &display);
+  const RECT display = PageArea();
   for (HWND page : state.pages)
     SetWindowPos(page, nullptr, display.left, display.top, display.right - display.left,
                  display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -75,6 +93,7 @@ void LayOut(UINT dpi) {
 }
 
 HWND CreateControl(const ControlSpec& spec, HWND page, HINSTANCE instance) {
+  const RECT r = ControlRect(spec, spec.text);
   const wchar_t* windowClass = L"STATIC";
   DWORD style = WS_CHILD | WS_VISIBLE;
   DWORD exStyle = 0;
@@ -100,25 +119,37 @@ HWND CreateControl(const ControlSpec& spec, HWND page, HINSTANCE instance) {
       break;
   }
   const std::wstring text(spec.text);
-  return CreateWindowExW(exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0, page,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(spec.id))),
-                         instance, nullptr);
+  HWND control = CreateWindowExW(exStyle, windowClass, text.c_str(), style, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, page,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(spec.id))),
+                                 instance, nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(state.fonts->Get(spec.font)), FALSE);
+  return control;
 }
 
+// Creates the tab control, the pages and every control in place for the current DPI.
 void CreateControls(HWND form) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form, GWLP_HINSTANCE));
+  state.fonts = std::make_unique<FontSet>(state.dpi);
+  SizeWindow(state.dpi);
   state.pageControl = CreateWindowExW(0, WC_TABCONTROLW, L"PageControl1",
-                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                      form, nullptr, instance, nullptr);
+                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
+                                      Scale(kClientWidth, state.dpi), Scale(kClientHeight, state.dpi), form,
+                                      nullptr, instance, nullptr);
+  SendMessageW(state.pageControl, WM_SETFONT, reinterpret_cast<WPARAM>(state.fonts->Get(FontRole::Form)), FALSE);
   const std::wstring captions[] = {std::wstring(kMainPageCaption), std::wstring(kHelpPageCaption)};
   for (int i = 0; i < 2; ++i) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(captions[i].c_str());
     TabCtrl_InsertItem(state.pageControl, i, &item);
-    state.pages[i] = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, i == 0 ? L"TabSheet1" : L"TabSheet4",
-                                     WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, form, nullptr, instance, nullptr);
   }
+  const RECT display = PageArea();
+  for (int i = 0; i < 2; ++i)
+    state.pages[i] = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, i == 0 ? L"TabSheet1" : L"TabSheet4",
+                                     WS_CHILD | WS_CLIPSIBLINGS, display.left, display.top,
+                                     display.right - display.left, display.bottom - display.top, form, nullptr,
+                                     instance, nullptr);
   // The pages lie above the tab control, which would otherwise paint over them; the tab
   // control thereby comes last in Tab order.
   SetWindowPos(state.pageControl, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -189,7 +220,6 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CREATE:
       CreateControls(form);
-      LayOut(state.dpi);
       SetTimer(form, kTimer1Id, kTimer1Interval, nullptr);
       FormCreate();
       return 0;

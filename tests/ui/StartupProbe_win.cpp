@@ -1,9 +1,9 @@
-// Start-up figures of a window program: the time from CreateProcess until the program first
+// Start-up figures of window programs: the time from CreateProcess until the program first
 // waits for input with its window shown and painted (WaitForInputIdle: the first GetMessage
 // that finds nothing to do, paint included), and its working set at that moment. Prints the
-// figures of each run and their medians; asserts nothing.
+// medians; asserts nothing.
 //
-//   startup_probe PROGRAM.exe [RUNS]
+//   startup_probe PROGRAM.exe... [--runs N]
 #include <windows.h>
 
 #include <psapi.h>
@@ -37,51 +37,80 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+struct Figures {
+  double millis = 0, workingSetKb = 0, privateKb = 0;
+  bool windowSeen = false;
+};
+
+Figures Measure(const wchar_t* program) {
+  std::wstring command = L"\"" + std::wstring(program) + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    std::fprintf(stderr, "startup_probe: cannot start %ls (error %lu)\n", program, GetLastError());
+    std::exit(1);
+  }
+  Found found{process.dwProcessId, nullptr};
+  // Idle once the window is up: Wine may report the process idle before it shows a window.
+  // Look again every 5 ms; a tighter loop of EnumWindows slows the program down, since both
+  // wait for the same wineserver.
+  for (int i = 0; i < 2000 && !found.window; ++i) {
+    WaitForInputIdle(process.hProcess, 10000);
+    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&found));
+    if (!found.window) Sleep(5);
+  }
+  QueryPerformanceCounter(&end);
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+  Figures f;
+  f.millis = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+  f.workingSetKb = static_cast<double>(memory.WorkingSetSize) / 1024.0;
+  f.privateKb = static_cast<double>(memory.PrivateUsage) / 1024.0;
+  f.windowSeen = found.window != nullptr;
+  if (found.window) PostMessageW(found.window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return f;
+}
+
 }  // namespace
 
+// The programs are started in turn, run after run, so that a change in the machine's load
+// falls on all of them alike.
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: startup_probe PROGRAM.exe [RUNS]\n");
+  std::vector<const wchar_t*> programs;
+  int runs = 9;
+  for (int i = 1; i < argc; ++i) {
+    if (std::wstring(argv[i]) == L"--runs" && i + 1 < argc)
+      runs = std::max(1, _wtoi(argv[++i]));
+    else
+      programs.push_back(argv[i]);
+  }
+  if (programs.empty()) {
+    std::fprintf(stderr, "usage: startup_probe PROGRAM.exe... [--runs N]\n");
     return 2;
   }
-  const int runs = argc > 2 ? std::max(1, _wtoi(argv[2])) : 5;
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  std::vector<double> millis, workingSetKb, privateKb;
-  for (int run = 0; run < runs; ++run) {
-    std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-      std::fprintf(stderr, "startup_probe: cannot start the program (error %lu)\n", GetLastError());
-      return 1;
+  std::vector<std::vector<Figures>> results(programs.size());
+  for (int run = 0; run < runs; ++run)
+    for (size_t p = 0; p < programs.size(); ++p) results[p].push_back(Measure(programs[p]));
+  for (size_t p = 0; p < programs.size(); ++p) {
+    std::vector<double> millis, workingSet, privateUse;
+    bool allSeen = true;
+    for (const Figures& f : results[p]) {
+      millis.push_back(f.millis);
+      workingSet.push_back(f.workingSetKb);
+      privateUse.push_back(f.privateKb);
+      allSeen = allSeen && f.windowSeen;
     }
-    Found found{process.dwProcessId, nullptr};
-    // Idle once the window is up: a program may go idle before it shows its window.
-    for (int i = 0; i < 3000 && !found.window; ++i) {
-      WaitForInputIdle(process.hProcess, 10000);
-      EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&found));
-      if (!found.window) Sleep(1);
-    }
-    QueryPerformanceCounter(&end);
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    memory.cb = sizeof memory;
-    GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
-    const double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    millis.push_back(ms);
-    workingSetKb.push_back(static_cast<double>(memory.WorkingSetSize) / 1024.0);
-    privateKb.push_back(static_cast<double>(memory.PrivateUsage) / 1024.0);
-    std::printf("run %d: %.1f ms to an idle painted window, working set %.0f KiB, private %.0f KiB%s\n", run + 1, ms,
-                workingSetKb.back(), privateKb.back(), found.window ? "" : " (no window seen)");
-    if (found.window) PostMessageW(found.window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    std::printf("%ls: median of %d runs: %.1f ms to an idle painted window (min %.1f), working set %.0f KiB, private %.0f KiB%s\n",
+                programs[p], runs, Median(millis), *std::min_element(millis.begin(), millis.end()), Median(workingSet),
+                Median(privateUse), allSeen ? "" : " (a run showed no window)");
   }
-  std::printf("median of %d: %.1f ms, working set %.0f KiB, private %.0f KiB\n", runs, Median(millis),
-              Median(workingSetKb), Median(privateKb));
   return 0;
 }
