@@ -55,12 +55,12 @@ std::wstring ResolveFamily(Family family) {
 FontSet::FontSet(UINT dpi) {
   const std::wstring faces[] = {ResolveFamily(Family::SongTi), ResolveFamily(Family::YaHei)};
   for (int i = 0; i < static_cast<int>(FontRole::Count); ++i) {
-    const FontSpec& spec = kFonts[i];
-    fonts_[i].reset(CreateFontW(-MulDiv(spec.pixels, dpi, kBaseDpi), 0, 0, 0,
-                                spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    const FontSpec& wanted = kFonts[i];
+    fonts_[i].reset(CreateFontW(-MulDiv(wanted.pixels, dpi, kBaseDpi), 0, 0, 0,
+                                wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                 GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                faces[static_cast<int>(spec.family)].c_str()));
+                                faces[static_cast<int>(wanted.family)].c_str()));
   }
 }
 

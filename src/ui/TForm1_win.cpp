@@ -38,20 +38,20 @@ FormState state;
 
 int Index(Page page) { return page == Page::Main ? 0 : 1; }
 
-bool SizesToText(const ControlSpec& spec) { return spec.kind == Kind::Label; }
+bool SizesToText(const ControlSpec& layout) { return layout.kind == Kind::Label; }
 
 // A control's place on its page for the current DPI; a label fits its text.
-RECT ControlRect(const ControlSpec& spec, std::wstring_view text) {
+RECT ControlRect(const ControlSpec& layout, std::wstring_view text) {
   const UINT dpi = state.dpi;
-  SIZE size{Scale(spec.width, dpi), Scale(spec.height, dpi)};
-  if (SizesToText(spec)) size = LabelExtent(state.fonts->Get(spec.font), text);
-  const int x = Scale(spec.x, dpi), y = Scale(spec.y, dpi);
+  SIZE size{Scale(layout.width, dpi), Scale(layout.height, dpi)};
+  if (SizesToText(layout)) size = LabelExtent(state.fonts->Get(layout.font), text);
+  const int x = Scale(layout.x, dpi), y = Scale(layout.y, dpi);
   return {x, y, x + size.cx, y + size.cy};
 }
 
-void PlaceControl(const ControlSpec& spec) {
-  HWND control = state.controls[static_cast<int>(spec.id)];
-  const RECT r = ControlRect(spec, WindowText(control));
+void PlaceControl(const ControlSpec& layout) {
+  HWND control = state.controls[static_cast<int>(layout.id)];
+  const RECT r = ControlRect(layout, WindowText(control));
   SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -84,20 +84,20 @@ void LayOut(UINT dpi) {
     SetWindowPos(page, nullptr, display.left, display.top, display.right - display.left,
                  display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
 
-  for (const ControlSpec& spec : kControls)
-    SendMessageW(state.controls[static_cast<int>(spec.id)], WM_SETFONT,
-                 reinterpret_cast<WPARAM>(fonts->Get(spec.font)), FALSE);
+  for (const ControlSpec& layout : kControls)
+    SendMessageW(state.controls[static_cast<int>(layout.id)], WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fonts->Get(layout.font)), FALSE);
   state.fonts = std::move(fonts);  // the old fonts go only after no control uses them
-  for (const ControlSpec& spec : kControls) PlaceControl(spec);
+  for (const ControlSpec& layout : kControls) PlaceControl(layout);
   RedrawWindow(state.form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-HWND CreateControl(const ControlSpec& spec, HWND page, HINSTANCE instance) {
-  const RECT r = ControlRect(spec, spec.text);
+HWND CreateControl(const ControlSpec& layout, HWND page, HINSTANCE instance) {
+  const RECT r = ControlRect(layout, layout.text);
   const wchar_t* windowClass = L"STATIC";
   DWORD style = WS_CHILD | WS_VISIBLE;
   DWORD exStyle = 0;
-  switch (spec.kind) {
+  switch (layout.kind) {
     case Kind::Label: style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX; break;
     case Kind::WrappedLabel: style |= SS_LEFT | SS_NOPREFIX; break;
     case Kind::Edit:
@@ -118,12 +118,12 @@ HWND CreateControl(const ControlSpec& spec, HWND page, HINSTANCE instance) {
       style |= WS_TABSTOP | BS_PUSHBUTTON;
       break;
   }
-  const std::wstring text(spec.text);
+  const std::wstring text(layout.text);
   HWND control = CreateWindowExW(exStyle, windowClass, text.c_str(), style, r.left, r.top, r.right - r.left,
                                  r.bottom - r.top, page,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(spec.id))),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(layout.id))),
                                  instance, nullptr);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(state.fonts->Get(spec.font)), FALSE);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(state.fonts->Get(layout.font)), FALSE);
   return control;
 }
 
@@ -154,11 +154,11 @@ void CreateControls(HWND form) {
   // control thereby comes last in Tab order.
   SetWindowPos(state.pageControl, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-  for (const ControlSpec& spec : kControls) {
-    HWND control = CreateControl(spec, state.pages[Index(spec.page)], instance);
-    state.controls[static_cast<int>(spec.id)] = control;
-    if (spec.id == Ctl::Edit3 || spec.id == Ctl::Edit4 || spec.id == Ctl::Edit2) AttachKeyHandler(control, spec.id);
-    if (spec.id == Ctl::Memo1) AttachMemoKeys(control);
+  for (const ControlSpec& layout : kControls) {
+    HWND control = CreateControl(layout, state.pages[Index(layout.page)], instance);
+    state.controls[static_cast<int>(layout.id)] = control;
+    if (layout.id == Ctl::Edit3 || layout.id == Ctl::Edit4 || layout.id == Ctl::Edit2) AttachKeyHandler(control, layout.id);
+    if (layout.id == Ctl::Memo1) AttachMemoKeys(control);
   }
 }
 
@@ -174,7 +174,7 @@ COLORREF InkColour(Ink ink) {
   return GetSysColor(COLOR_WINDOWTEXT);
 }
 
-const ControlSpec* SpecOfWindow(HWND control) {
+const ControlSpec* LayoutOfWindow(HWND control) {
   const int index = GetDlgCtrlID(control) - kFirstControlId;
   if (index < 0 || index >= kCtlCount || state.controls[index] != control) return nullptr;
   return &kControls[index];
@@ -182,11 +182,11 @@ const ControlSpec* SpecOfWindow(HWND control) {
 
 // Labels and the read-only memo ask for their colours with WM_CTLCOLORSTATIC.
 LRESULT StaticColours(HDC dc, HWND control) {
-  const ControlSpec* spec = SpecOfWindow(control);
+  const ControlSpec* layout = LayoutOfWindow(control);
   int background = COLOR_BTNFACE;
-  if (spec && spec->kind == Kind::Memo) background = COLOR_WINDOW;
-  if (spec && spec->page == Page::Help) background = COLOR_MENU;
-  SetTextColor(dc, InkColour(spec ? spec->ink : Ink::Default));
+  if (layout && layout->kind == Kind::Memo) background = COLOR_WINDOW;
+  if (layout && layout->page == Page::Help) background = COLOR_MENU;
+  SetTextColor(dc, InkColour(layout ? layout->ink : Ink::Default));
   SetBkColor(dc, GetSysColor(background));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
 }
@@ -385,8 +385,8 @@ bool SetControlText(Ctl id, const std::wstring& text) {
   HWND control = Control(id);
   if (!control || WindowText(control) == text) return false;
   SetWindowTextW(control, text.c_str());
-  const ControlSpec& spec = SpecOf(id);
-  if (SizesToText(spec)) PlaceControl(spec);
+  const ControlSpec& layout = SpecOf(id);
+  if (SizesToText(layout)) PlaceControl(layout);
   return true;
 }
 
