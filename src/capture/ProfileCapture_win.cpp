@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "capture/GdiScoped_win.h"
+#include "base/Gdi_win.h"
 
 namespace tesserin {
 
@@ -43,7 +43,7 @@ class CapturePicture : public PixelReader {
 
   void CopyFrom(HWND window) {
     if (!bits_ || !window) return;  // GetDC of no window would copy the whole screen
-    capture::ScopedGetDC source(window);
+    ScopedDC source(window);
     if (source.get()) {
       BitBlt(dc_.get(), 0, 0, kBlockWidth, kBlockHeight, source.get(), kBlockLeft, kBlockTop,
              SRCCOPY);
@@ -53,8 +53,8 @@ class CapturePicture : public PixelReader {
 
  private:
   // The bitmap outlives the DC it is selected into (members are destroyed in reverse order).
-  capture::UniqueBitmap bitmap_;
-  capture::UniqueMemoryDC dc_;
+  UniqueBitmap bitmap_;
+  UniqueMemoryDC dc_;
   std::uint32_t* bits_ = nullptr;
 };
 

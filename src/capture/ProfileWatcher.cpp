@@ -1,6 +1,8 @@
 // The profile window watcher's decisions.
 #include "capture/ProfileWatcher.h"
 
+#include "base/BusyGuard.h"
+
 #include <string>
 
 #include "capture/ProfileTitle.h"
@@ -16,18 +18,6 @@ constexpr int kCloseFromTop = 13;
 // The Z order may change during a walk; a reordered window can send the walk round in a
 // circle, so it stops after this many windows.
 constexpr int kMaxWindowsPerWalk = 20000;
-
-// Clears the flag on every way out of a tick, an exception included.
-class BusyGuard {
- public:
-  explicit BusyGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~BusyGuard() { flag_ = false; }
-  BusyGuard(const BusyGuard&) = delete;
-  BusyGuard& operator=(const BusyGuard&) = delete;
-
- private:
-  bool& flag_;
-};
 
 bool Complete(const ScanTexts& texts) {
   return RecognisedNumber(texts.age) && RecognisedNumber(texts.month) &&

@@ -1,5 +1,7 @@
 #include "pillars/AnalysisRun.h"
 
+#include "base/BusyGuard.h"
+
 
 #include "pillars/DerivePillars.h"
 #include "pillars/IndexStages.h"
@@ -23,18 +25,6 @@ const Texts& TheTexts() {
   static const Texts texts;
   return texts;
 }
-
-// Clears the flag on every way out of a run, an exception included.
-class BusyGuard {
- public:
-  explicit BusyGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~BusyGuard() { flag_ = false; }
-  BusyGuard(const BusyGuard&) = delete;
-  BusyGuard& operator=(const BusyGuard&) = delete;
-
- private:
-  bool& flag_;
-};
 
 void WritePillarLine(std::string_view pillars, GbkString& line) {
   line.assign(TheTexts().pillarCaption);

@@ -1,6 +1,6 @@
 #include "ui/Dpi_win.h"
 
-#include "ui/Gdi_win.h"
+#include "base/Gdi_win.h"
 
 namespace tesserin::ui {
 

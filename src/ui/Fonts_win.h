@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/FormLayout.h"
-#include "ui/Gdi_win.h"
+#include "base/Gdi_win.h"
 
 namespace tesserin::ui {
 

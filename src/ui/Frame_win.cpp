@@ -6,7 +6,7 @@
 
 #include "ui/Dpi_win.h"
 #include "ui/FormLayout.h"
-#include "ui/Gdi_win.h"
+#include "base/Gdi_win.h"
 #include "ui/TForm1_win.h"
 #include "ui/Tray_win.h"
 #include "ui/resource.h"

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ui/Gdi_win.h"
+#include "base/Gdi_win.h"
 
 namespace tesserin::ui {
 namespace {

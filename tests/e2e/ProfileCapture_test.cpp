@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "capture/GdiScoped_win.h"
+#include "base/Gdi_win.h"
 #include "capture/GlyphMatcher.h"
 #include "capture/ProfileBlock.h"
 #include "e2e/Desktop_win.h"
@@ -109,7 +109,7 @@ TEST(ProfileCapture, ThousandCapturesLeaveTheObjectsAndHandlesAsTheyWere) {
   ProfileCapture(window);  // the capture picture is made once, by the first capture
 
   // The probes see one leaked object of either kind.
-  capture::ScopedGetDC screen(nullptr);
+  ScopedDC screen(nullptr);
   Slots clean = NextSlots();
   HBITMAP leakedBitmap = CreateCompatibleBitmap(screen.get(), 1, 1);
   EXPECT_NE(clean.gdi, NextSlots().gdi) << "a leaked bitmap goes unnoticed";

@@ -1,5 +1,5 @@
-// Scoped owners for the few GDI objects and device contexts the window uses, so that every
-// path releases them.
+// Scoped owners for device contexts and GDI objects, so that every path gives back what it
+// takes: the window paints for as long as it is open, and the capture runs every 500 ms for days.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace tesserin::ui {
+namespace tesserin {
 
 struct GdiObjectDeleter {
   void operator()(HGDIOBJ object) const { DeleteObject(object); }
@@ -17,20 +17,27 @@ using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDele
 using UniquePen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
 using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 
-// GetDC/GetWindowDC paired with ReleaseDC.
+// CreateCompatibleDC paired with DeleteDC.
+struct DeleteDCDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using UniqueMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDCDeleter>;
+
+// GetDC (the client area) or GetWindowDC (the whole window) paired with ReleaseDC.
 class ScopedDC {
  public:
-  explicit ScopedDC(HWND hwnd, bool wholeWindow = false)
-      : hwnd_(hwnd), dc_(wholeWindow ? GetWindowDC(hwnd) : GetDC(hwnd)) {}
+  explicit ScopedDC(HWND window, bool wholeWindow = false)
+      : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
   ~ScopedDC() {
-    if (dc_) ReleaseDC(hwnd_, dc_);
+    if (dc_) ReleaseDC(window_, dc_);
   }
   ScopedDC(const ScopedDC&) = delete;
   ScopedDC& operator=(const ScopedDC&) = delete;
+  HDC get() const { return dc_; }
   operator HDC() const { return dc_; }
 
  private:
-  HWND hwnd_;
+  HWND window_;
   HDC dc_;
 };
 
@@ -38,7 +45,9 @@ class ScopedDC {
 class ScopedSelect {
  public:
   ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-  ~ScopedSelect() { SelectObject(dc_, old_); }
+  ~ScopedSelect() {
+    if (old_) SelectObject(dc_, old_);
+  }
   ScopedSelect(const ScopedSelect&) = delete;
   ScopedSelect& operator=(const ScopedSelect&) = delete;
 
@@ -47,4 +56,4 @@ class ScopedSelect {
   HGDIOBJ old_;
 };
 
-}  // namespace tesserin::ui
+}  // namespace tesserin
