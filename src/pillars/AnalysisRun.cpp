@@ -1,11 +1,9 @@
 #include "pillars/AnalysisRun.h"
 
 #include "base/BusyGuard.h"
-
-
+#include "pillars/CycleTable.h"
 #include "pillars/DerivePillars.h"
 #include "pillars/IndexStages.h"
-#include "pillars/CycleTable.h"
 #include "pillars/MonthTables.h"
 #include "pillars/Ratings.h"
 
