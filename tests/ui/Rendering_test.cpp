@@ -117,10 +117,10 @@ Pixels DrawnFreely(HWND label) {
 TEST_F(RenderingTest, NoLabelClipsItsText) {
   RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   Pump();
-  for (const ControlSpec& spec : kControls) {
-    if (spec.kind != Kind::Label || spec.page != Page::Main || spec.text == L" ") continue;
-    SCOPED_TRACE(Utf8Of(std::wstring(spec.name)));
-    HWND label = Control(spec.id);
+  for (const ControlSpec& layout : kControls) {
+    if (layout.kind != Kind::Label || layout.page != Page::Main || layout.text == L" ") continue;
+    SCOPED_TRACE(Utf8Of(std::wstring(layout.name)));
+    HWND label = Control(layout.id);
     // At least as far right as the free drawing: a clipped glyph ends early. (A neighbour
     // may overlap the label's blank end, as Edit4 overlaps the colon of Label6.)
     EXPECT_GE(InkRight(Capture(label), GetSysColor(COLOR_BTNFACE)) + 1, InkRight(DrawnFreely(label), RGB(255, 255, 255)));
