@@ -54,7 +54,7 @@ RECT RectOf(HWND window) {
 
 // Lets the windows finish painting, then asks for the picture and waits until it is taken.
 void Shot(const char* name, RECT r) {
-  Sleep(400);
+  Sleep(700);
   std::printf("SHOT %s %ld %ld %ld %ld\n", name, r.left, r.top, r.right, r.bottom);
   std::fflush(stdout);
   char answer[64];
