@@ -5,7 +5,9 @@
 #             build/win (cross-compiled with mingw-w64, tests run under Wine on a virtual display)
 # make run    the Windows program under Wine (scripts/run-program) once src/ui builds one;
 #             until then a sample reading from the native tesserin-cli
-.PHONY: all deps native asan win test test-native test-asan test-win run clean
+# make dist   the release package build/dist/tesserin-VERSION-win64.zip and its SHA256SUMS
+# make screenshots   the pictures of the user guide (docs/images), taken under Wine on Xvfb
+.PHONY: all deps native asan win test test-native test-asan test-win run dist screenshots clean
 # The stages run one after another, so that the output ends with the last CTest summary.
 .NOTPARALLEL:
 
@@ -55,6 +57,19 @@ else
 run: native
 	$(BUILD)/native/src/tesserin-cli --lunar 1990 5 12
 endif
+
+dist: win
+	rm -rf $(BUILD)/dist
+	mkdir -p $(BUILD)/dist
+	cp $(BUILD)/win/dist/* $(BUILD)/dist/
+	@ls -l $(BUILD)/dist
+
+# Builds only what the scenes need: the package, which shows the pictures, comes after them.
+screenshots: deps
+	cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake --build $(BUILD)/win --target tesserin profile_standin guide_shots
+	scripts/wine-xvfb-run --tree $(BUILD)/win scripts/take-screenshots $(BUILD)/win docs/images
 
 clean:
 	rm -rf $(BUILD)

@@ -6,8 +6,10 @@
 #include <string_view>
 
 #include "base/Gbk.h"
+#include "Version.h"
 #include "cli/Json.h"
 #include "pillars/AnalysisRun.h"
+#include "pillars/ReadingText.h"
 
 namespace tesserin {
 namespace {
@@ -15,21 +17,20 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tesserin-cli [--lunar|--solar] YEAR MONTH DAY\n"
     "       tesserin-cli --batch < readings.tsv\n"
+    "       tesserin-cli --help | --version\n"
     "\n"
     "Gives the four-pillar reading of a birth date (years 1950 to 2025; every reading assumes\n"
     "a female subject). MONTH and DAY are read as a lunar date unless --solar is given; a lunar\n"
     "day past the end of its month is read as a solar date.\n"
     "\n"
     "One reading prints the six result fields, one per line. A date the reading refuses is\n"
-    "explained on standard error, with exit status 2.\n"
+    "explained on standard error, with exit status 2; a command line that is not understood\n"
+    "gives exit status 64.\n"
     "\n"
     "--batch reads one reading per line from standard input: year, month, day and mode (lunar\n"
     "or solar), separated by TABs, each text taken as it stands. It writes one JSON object per\n"
     "line: the input, and either the reading (line, pillars, chart, personality, libido, date,\n"
     "kindness, money, marriage, stars), or the refusal (message), or the error (error).\n";
-
-// The window's captions of the five result fields after the 八字 line.
-constexpr const char* kCaptions[] = {"性格总论：", "性欲指数：", "可约指数：", "善良指数：", "要钱指数："};
 
 struct Outcome {
   AnalysisDisplay display = AnalysisDisplay::Initial();
@@ -58,10 +59,7 @@ int ReadOne(std::string_view mode, const std::vector<std::string>& fields, std::
     err << (outcome.message ? *outcome.message : *outcome.error) << '\n';
     return kExitReadingRefused;
   }
-  const AnalysisDisplay& d = outcome.display;
-  const GbkString* values[] = {&d.PersonalityText, &d.LibidoStars, &d.DateStars, &d.KindnessStars, &d.MoneyStars};
-  out << Utf8(d.PillarLine) << '\n';
-  for (int i = 0; i < 5; ++i) out << kCaptions[i] << Utf8(*values[i]) << '\n';
+  out << Utf8(ReadingText(outcome.display));
   return kExitOk;
 }
 
@@ -143,6 +141,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   for (const std::string& arg : args) {
     if (!optionsEnded && (arg == "--help" || arg == "-h")) {
       out << kUsage;
+      return kExitOk;
+    } else if (!optionsEnded && arg == "--version") {
+      out << "tesserin-cli " TESSERIN_VERSION "\n";
       return kExitOk;
     } else if (!optionsEnded && arg == "--batch") {
       if (args.size() != 1) {

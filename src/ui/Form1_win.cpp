@@ -24,13 +24,6 @@ Ctl ControlOf(Field field) {
 
 GbkString TextOf(Ctl id) { return GbkFromWide(ui::WindowText(ui::Control(id))); }
 
-// The six result fields, read from the controls: they hold the results of the last reading,
-// and the watcher may have written Memo1 since.
-AnalysisDisplay ReadDisplay() {
-  return {TextOf(Ctl::Label4), TextOf(Ctl::Memo1), TextOf(Ctl::Label11),
-          TextOf(Ctl::Label12), TextOf(Ctl::Label14), TextOf(Ctl::Label16)};
-}
-
 void WriteDisplay(const AnalysisDisplay& display) {
   ui::SetControlText(Ctl::Label4, WideFromGbk(display.PillarLine));
   ui::SetControlText(Ctl::Memo1, WideFromGbk(display.PersonalityText));
@@ -43,6 +36,13 @@ void WriteDisplay(const AnalysisDisplay& display) {
 }  // namespace
 
 HWND Handle() { return ui::FormHandle(); }
+
+// From the controls: they hold the results of the last reading, and the watcher may have
+// written Memo1 since.
+AnalysisDisplay ReadDisplay() {
+  return {TextOf(Ctl::Label4), TextOf(Ctl::Memo1), TextOf(Ctl::Label11),
+          TextOf(Ctl::Label12), TextOf(Ctl::Label14), TextOf(Ctl::Label16)};
+}
 
 GbkString Text(Field field) {
   HWND control = ui::Control(ControlOf(field));

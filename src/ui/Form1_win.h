@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/Gbk.h"
+#include "pillars/AnalysisRun.h"
 
 namespace tesserin::form1 {
 
@@ -27,6 +28,9 @@ enum class Field {
 GbkString Text(Field field);
 // Sets the field's text (only when it differs); Label7 resizes to its text.
 void SetText(Field field, const GbkString& text);
+
+// The six result fields as they are shown.
+AnalysisDisplay ReadDisplay();
 
 // Whether "计算后自动关闭QQ资料窗口" is ticked.
 bool CheckBox1Checked();

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "ui/CopyReading_win.h"
 #include "ui/Dpi_win.h"
 #include "ui/Fonts_win.h"
 #include "ui/Form1_win.h"
@@ -206,6 +207,7 @@ void CentreOnScreen() {
 // FormCreate: the frame, and the page 主界面 in front.
 void FormCreate() {
   InstallFrame(state.form);
+  AddCopyReadingCommand(state.form);
   ShowPage(Page::Main);
 }
 
@@ -213,6 +215,7 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (state.form == form && HandleFrameMessage(form, message, wParam, lParam, result)) return result;
   if (state.form == form && HandleTrayMessage(form, message, wParam, lParam)) return 0;
+  if (state.form == form && HandleCopyCommand(message, wParam)) return 0;
   switch (message) {
     case WM_NCCREATE:
       state.form = form;
@@ -357,6 +360,7 @@ void ShowPage(Page page) {
 bool PreTranslateFormMessage(MSG& msg) {
   HWND form = state.form;
   if (!form || (msg.hwnd != form && !IsChild(form, msg.hwnd))) return false;
+  if (HandleCopyKey(msg)) return true;
   if (msg.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 &&
       (msg.wParam == VK_TAB || msg.wParam == VK_PRIOR || msg.wParam == VK_NEXT)) {
     ShowPage(TabCtrl_GetCurSel(state.pageControl) == 0 ? Page::Help : Page::Main);

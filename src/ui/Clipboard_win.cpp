@@ -1,0 +1,63 @@
+// Another program may hold the clipboard open for a moment (clipboard managers do); opening
+// it is tried a few times before giving up.
+#include "ui/Clipboard_win.h"
+
+#include <cstring>
+
+namespace tesserin::ui {
+namespace {
+
+class OpenedClipboard {
+ public:
+  explicit OpenedClipboard(HWND owner) {
+    for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
+      if (attempt) Sleep(20);
+      open_ = OpenClipboard(owner) != FALSE;
+    }
+  }
+  ~OpenedClipboard() {
+    if (open_) CloseClipboard();
+  }
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+  explicit operator bool() const { return open_; }
+
+ private:
+  bool open_ = false;
+};
+
+}  // namespace
+
+bool PutClipboardText(HWND owner, std::wstring_view text) {
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (!memory) return false;
+  auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+  std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
+  target[text.size()] = L'\0';
+  GlobalUnlock(memory);
+
+  OpenedClipboard clipboard(owner);
+  // The system owns the memory once SetClipboardData succeeds.
+  if (!clipboard || !EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory)) {
+    GlobalFree(memory);
+    return false;
+  }
+  return true;
+}
+
+std::optional<std::wstring> ClipboardText() {
+  OpenedClipboard clipboard(nullptr);
+  if (!clipboard) return std::nullopt;
+  HANDLE memory = GetClipboardData(CF_UNICODETEXT);
+  if (!memory) return std::nullopt;
+  const auto* text = static_cast<const wchar_t*>(GlobalLock(memory));
+  if (!text) return std::nullopt;
+  // The text ends at its terminator or at the end of the block, whichever comes first.
+  const size_t capacity = GlobalSize(memory) / sizeof(wchar_t);
+  std::wstring result(text, wcsnlen(text, capacity));
+  GlobalUnlock(memory);
+  return result;
+}
+
+}  // namespace tesserin::ui

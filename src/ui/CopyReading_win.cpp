@@ -1,0 +1,57 @@
+#include "ui/CopyReading_win.h"
+
+#include <cwchar>
+
+#include "base/Gbk.h"
+#include "pillars/ReadingText.h"
+#include "ui/Clipboard_win.h"
+#include "ui/Form1_win.h"
+#include "ui/Frame_win.h"
+
+namespace tesserin::ui {
+namespace {
+
+constexpr wchar_t kMenuText[] = L"复制结果(&Y)\tCtrl+C";
+
+bool KeyDown(int vk) { return GetKeyState(vk) < 0; }
+
+// An edit field with a selection copies it itself.
+bool EditHasSelection(HWND window) {
+  wchar_t name[16] = {};
+  if (!window || !GetClassNameW(window, name, 16) || _wcsicmp(name, L"Edit") != 0) return false;
+  DWORD start = 0, end = 0;
+  SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return start != end;
+}
+
+}  // namespace
+
+void AddCopyReadingCommand(HWND form) {
+  HMENU menu = GetSystemMenu(form, FALSE);
+  if (!menu) return;
+  if (!InsertMenuW(menu, kSysCommandTray, MF_BYCOMMAND | MF_STRING, kSysCommandCopyReading, kMenuText))
+    InsertMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_STRING, kSysCommandCopyReading, kMenuText);
+}
+
+bool HandleCopyKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != 'C' || !KeyDown(VK_CONTROL) || KeyDown(VK_MENU) ||
+      KeyDown(VK_SHIFT))
+    return false;
+  if (EditHasSelection(GetFocus())) return false;
+  CopyReading();
+  return true;
+}
+
+bool HandleCopyCommand(UINT message, WPARAM wParam) {
+  if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != kSysCommandCopyReading) return false;
+  CopyReading();
+  return true;
+}
+
+bool CopyReading() {
+  const AnalysisDisplay display = form1::ReadDisplay();
+  if (!HasReading(display)) return false;
+  return PutClipboardText(form1::Handle(), WideFromGbk(ReadingText(display, "\r\n")));
+}
+
+}  // namespace tesserin::ui

@@ -1,0 +1,29 @@
+// Copy the reading: Ctrl+C in the main window, unless an edit field has text selected (that
+// field copies its selection as usual), and the window menu's command put the six result
+// fields on the clipboard as plain text, as tesserin-cli prints them. Before the first reading
+// there is nothing to copy, and nothing is said.
+#pragma once
+
+#include <windows.h>
+
+namespace tesserin::ui {
+
+// Window menu command (the system's own commands are 0xF000 and up; the low four bits are
+// the system's).
+inline constexpr UINT kSysCommandCopyReading = 0x0020;
+
+// Adds the command to the window menu, above "最小化到托盘" when that is there.
+void AddCopyReadingCommand(HWND form);
+
+// Ctrl+C for any window of the form, before the message is dispatched. Returns true when the
+// key was taken (the reading copied, or nothing to copy).
+bool HandleCopyKey(const MSG& msg);
+
+// The window menu's command. Returns true when the message was this command.
+bool HandleCopyCommand(UINT message, WPARAM wParam);
+
+// Puts the reading shown in the result fields on the clipboard. Returns false when there is
+// no reading yet or the clipboard could not be written.
+bool CopyReading();
+
+}  // namespace tesserin::ui

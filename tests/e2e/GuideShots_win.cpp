@@ -1,0 +1,246 @@
+// Not a test: drives tesserin.exe and the stand-in profile window through the scenes of the
+// user guide, for scripts/take-screenshots. For each scene it prints
+//   SHOT NAME LEFT TOP RIGHT BOTTOM
+// (the screen rectangle to capture) and waits for a line on standard input before it goes on.
+// Everything is waited for by the texts of the window's controls, not by time.
+//
+//   guide_shots TESSERIN_EXE STANDIN_EXE      (paths as Linux sees them)
+// Exit code 0 when every scene was shown, 1 with a line "FAIL ..." otherwise.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "e2e/Desktop_win.h"
+#include "ui/FormLayout.h"
+#include "ui/TForm1_win.h"
+
+namespace {
+
+using namespace tesserin;
+using e2e::Process;
+using e2e::TextOf;
+using e2e::WaitFor;
+using ui::Ctl;
+
+const std::wstring kUnreadable = L"抱歉：没有识别出来，或者年龄大于100岁或者小于10岁，无意义";
+
+[[noreturn]] void Fail(const char* what) {
+  std::printf("FAIL %s\n", what);
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+void Require(bool held, const char* what) {
+  if (!held) Fail(what);
+}
+
+RECT Union(RECT a, RECT b) {
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+RECT RectOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+// Lets the windows finish painting, then asks for the picture and waits until it is taken.
+void Shot(const char* name, RECT r) {
+  Sleep(700);
+  std::printf("SHOT %s %ld %ld %ld %ld\n", name, r.left, r.top, r.right, r.bottom);
+  std::fflush(stdout);
+  char answer[64];
+  Require(std::fgets(answer, sizeof answer, stdin) != nullptr, "no answer to SHOT");
+}
+
+void Click(POINT p) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input[3] = {};
+  for (INPUT& i : input) i.type = INPUT_MOUSE;
+  input[0].mi.dx = (p.x * 65536 + 32768) / width;
+  input[0].mi.dy = (p.y * 65536 + 32768) / height;
+  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(3, input, sizeof(INPUT));
+}
+
+// Presses the keys in order and lets them go in reverse: {VK_MENU, VK_SPACE} is Alt+Space.
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> input;
+  auto key = [&input](WORD vk, DWORD flags) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = vk;
+    i.ki.dwFlags = flags;
+    input.push_back(i);
+  };
+  for (WORD vk : keys) key(vk, 0);
+  for (auto vk = std::rbegin(keys); vk != std::rend(keys); ++vk) key(*vk, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+}
+
+class Scenes {
+ public:
+  Scenes(const char* tesserin, const char* standIn) : standInExe_(standIn) {
+    tesserin_ = std::make_unique<Process>(tesserin, L"");
+    Require(tesserin_->Started(), "tesserin.exe did not start");
+    Require(WaitFor([&] {
+              form_ = e2e::TopWindowOf(tesserin_->Id(), L"TForm1");
+              return form_ && IsWindowVisible(form_) && Control(Ctl::Edit1);
+            }, 30000),
+            "no main window");
+  }
+
+  void Run() {
+    TypedDate();
+    WindowMenu();
+    HelpPage();
+    ProfileRead();
+    ProfileUnreadable();
+  }
+
+ private:
+  HWND Control(Ctl id) { return e2e::ControlById(form_, ui::kFirstControlId + static_cast<int>(id)); }
+  std::wstring Field(Ctl id) { return TextOf(Control(id)); }
+  void SetField(Ctl id, const wchar_t* text) {
+    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  }
+  bool FieldIs(Ctl id, const std::wstring& text) { return Field(id) == text; }
+
+  // A click on an empty spot of the page brings the window to the front.
+  void Activate() {
+    RECT r = RectOf(form_);
+    Click({r.left + 12, r.bottom - 12});
+    WaitFor([&] { return GetForegroundWindow() == form_; }, 3000);
+  }
+
+  // Enter in the day field, as typed: the key passes the program's own message loop.
+  void EnterInDayField() {
+    HWND day = Control(Ctl::Edit3);
+    PostMessageW(day, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(day, WM_KEYUP, VK_RETURN, 1 | (LPARAM{3} << 30));
+  }
+
+  HWND OpenMenu() {
+    HWND found = nullptr;
+    for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
+      wchar_t name[16] = {};
+      GetClassNameW(w, name, 16);
+      if (std::wstring(name) == L"#32768" && IsWindowVisible(w)) found = w;
+    }
+    return found;
+  }
+
+  // A stand-in profile window right beside the main window, its date row about halfway down
+  // the main window.
+  HWND StandIn(const std::wstring& options) {
+    RECT r = RectOf(form_);
+    const long top = std::max(0L, r.top - 150);
+    standIn_ = std::make_unique<Process>(
+        standInExe_, options + L" --at " + std::to_wstring(r.right) + L"," + std::to_wstring(top));
+    HWND window = nullptr;
+    Require(WaitFor([&] {
+              window = e2e::TopWindowOf(standIn_->Id(), L"TxGuiFoundation");
+              return window && IsWindowVisible(window);
+            }, 30000),
+            "no stand-in profile window");
+    return window;
+  }
+
+  void TypedDate() {
+    Activate();
+    SetField(Ctl::Edit4, L"1990");
+    SetField(Ctl::Edit2, L"5");
+    SetField(Ctl::Edit3, L"12");
+    SendMessageW(form_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::Edit3)), TRUE);
+    SendMessageW(Control(Ctl::Edit3), EM_SETSEL, 2, 2);  // the caret after the digits, as typed
+    EnterInDayField();
+    Require(WaitFor([&] { return FieldIs(Ctl::Label4, L"八字：庚午 辛巳 庚子"); }), "no lunar reading");
+    Shot("reading", RectOf(form_));
+  }
+
+  // The main window and the part of the profile window beside it.
+  RECT BesideForm(HWND profile) {
+    RECT r = RectOf(form_);
+    r.right = RectOf(profile).right;
+    return r;
+  }
+
+  void ProfileRead() {
+    HWND profile = StandIn(L"--nickname 小红 --age 25 --month 3 --day 14");
+    Require(WaitFor([&] {
+              return FieldIs(Ctl::Label7, L"小红") && FieldIs(Ctl::Edit1, L"25") &&
+                     !FieldIs(Ctl::Label4, L"八字：庚午 辛巳 庚子") && !FieldIs(Ctl::Memo1, L"");
+            }, 20000),
+            "the profile was not read");
+    Shot("profile", BesideForm(profile));
+    standIn_.reset();
+  }
+
+  void ProfileUnreadable() {
+    HWND profile = StandIn(L"--nickname 小兰 --blank");
+    Require(WaitFor([&] { return FieldIs(Ctl::Label7, L"小兰") && FieldIs(Ctl::Memo1, kUnreadable); }, 30000),
+            "no message for the unreadable profile");
+    Shot("unreadable", BesideForm(profile));
+    standIn_.reset();
+  }
+
+  HWND HelpSheet() { return FindWindowExW(form_, nullptr, L"TTabSheet", L"TabSheet4"); }
+
+  // The second tab: its exact place depends on the font, so a few points along the tab row.
+  void HelpPage() {
+    Activate();
+    HWND tabs = FindWindowExW(form_, nullptr, WC_TABCONTROLW, nullptr);
+    Require(tabs && HelpSheet(), "no tab control");
+    const RECT r = RectOf(tabs);
+    for (int x = 60; x <= 110 && !IsWindowVisible(HelpSheet()); x += 10) {
+      Click({r.left + x, r.top + 10});
+      WaitFor([&] { return IsWindowVisible(HelpSheet()) != FALSE; }, 1500);
+    }
+    Require(IsWindowVisible(HelpSheet()), "the help page did not open");
+    Shot("help", RectOf(form_));
+    Click({r.left + 20, r.top + 10});
+    Require(WaitFor([&] { return !IsWindowVisible(HelpSheet()); }), "the main page did not come back");
+  }
+
+  // The window menu, opened by Alt+Space. (Wine opens no window menu on a right click at a
+  // title bar that the program draws itself.)
+  void WindowMenu() {
+    Activate();
+    const RECT r = RectOf(form_);
+    HWND menu = nullptr;
+    PressKeys({VK_MENU, VK_SPACE});
+    Require(WaitFor([&] { return (menu = OpenMenu()) != nullptr; }), "no window menu");
+    // Down from the first item past Move and Minimize to the copy command, to show it lit.
+    for (int i = 0; i < 3; ++i) PressKeys({VK_DOWN});
+    Shot("menu", Union(r, RectOf(menu)));
+    PressKeys({VK_ESCAPE});
+    if (!WaitFor([&] { return OpenMenu() == nullptr; }, 3000)) SendMessageW(form_, WM_CANCELMODE, 0, 0);
+    Require(WaitFor([&] { return OpenMenu() == nullptr; }), "the window menu stayed open");
+  }
+
+  const char* standInExe_;
+  std::unique_ptr<Process> tesserin_;
+  std::unique_ptr<Process> standIn_;
+  HWND form_ = nullptr;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) Fail("usage: guide_shots TESSERIN_EXE STANDIN_EXE");
+  Scenes scenes(argv[1], argv[2]);
+  scenes.Run();
+  std::printf("DONE\n");
+  std::fflush(stdout);
+  return 0;
+}

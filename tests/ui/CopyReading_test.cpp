@@ -1,0 +1,163 @@
+// Copying the reading: Ctrl+C and the window menu's command put the six result fields on the
+// clipboard, read back by another process; a selection in an edit field is that field's to
+// copy; before the first reading nothing is copied and nothing is said.
+#include <optional>
+
+#include "FormFixture_win.h"
+#include "e2e/Desktop_win.h"
+#include "ui/Clipboard_win.h"
+#include "ui/CopyReading_win.h"
+#include "ui/TForm1_win.h"
+
+namespace tesserin::ui::test {
+namespace {
+
+// Worked result for lunar 1990-05-12, as tesserin-cli prints it, with Windows line ends.
+const std::wstring kLunar1990_5_12 =
+    L"八字：庚午 辛巳 庚子\r\n"
+    L"性格总论：聪明刚强正直，追求完美，对别人要求过高，女人爱追求年长的异性，婚姻不佳\r\n"
+    L"性欲指数：★★★★★\r\n"
+    L"可约指数：★★★★★\r\n"
+    L"善良指数：★★★☆☆\r\n"
+    L"要钱指数：☆☆☆☆☆\r\n";
+
+const std::wstring kSentinel = L"put there by the test";
+
+// The clipboard's text as another process reads it; nothing when it holds no text. The form
+// keeps handling its messages meanwhile.
+std::optional<std::wstring> ClipboardSeenElsewhere() {
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring file = std::wstring(folder) + L"clipboard_text.out";
+  DeleteFileW(file.c_str());
+  std::wstring command = L"\"" + e2e::WinePath(TESSERIN_CLIPBOARD_TEXT_EXE) + L"\" \"" + file + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    ADD_FAILURE() << "cannot start the clipboard reader";
+    return std::nullopt;
+  }
+  CloseHandle(process.hThread);
+  const DWORD limit = GetTickCount() + 20000;  // only bounds a failing test
+  while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+         GetTickCount() < limit)
+    FormTest::Pump();
+  DWORD exitCode = 99;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hProcess);
+  if (exitCode != 0) {
+    EXPECT_EQ(1u, exitCode) << "the clipboard reader failed";
+    return std::nullopt;
+  }
+  std::wstring text;
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  text.resize(GetFileSize(handle, nullptr) / sizeof(wchar_t));
+  DWORD read = 0;
+  ReadFile(handle, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read, nullptr);
+  CloseHandle(handle);
+  DeleteFileW(file.c_str());
+  return text;
+}
+
+class CopyReadingTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    ASSERT_TRUE(PutClipboardText(form, kSentinel));
+  }
+  // Ctrl+C as the keyboard gives it to the focused control.
+  static void PressCtrlC() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PressKey('C');
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = 0;
+    SetKeyboardState(keys);
+  }
+  void ChooseFromWindowMenu() {
+    PostMessageW(form, WM_SYSCOMMAND, kSysCommandCopyReading, 0);
+    Pump();
+  }
+  static void ReadLunar1990_5_12() {
+    FocusOn(Ctl::Edit4);
+    Type(L"1990512\r");
+    ASSERT_EQ(Utf8Of(TextOf(Ctl::Label4)), "八字：庚午 辛巳 庚子");
+  }
+};
+
+TEST_F(CopyReadingTest, CtrlCCopiesTheReadingAsTheCommandLineReaderPrintsIt) {
+  ReadLunar1990_5_12();
+  ASSERT_EQ(Focused(), Ctl::Edit3);
+  PressCtrlC();
+  EXPECT_EQ(ClipboardSeenElsewhere(), kLunar1990_5_12);
+  EXPECT_TRUE(OpenBoxes().empty());
+  EXPECT_EQ(TextOf(Ctl::Edit3), L"12") << "the key reaches no field";
+}
+
+TEST_F(CopyReadingTest, WindowMenuCommandCopiesTheSame) {
+  wchar_t item[64] = {};
+  GetMenuStringW(GetSystemMenu(form, FALSE), kSysCommandCopyReading, item, 64, MF_BYCOMMAND);
+  EXPECT_EQ(std::wstring(item), L"复制结果(&Y)\tCtrl+C");
+
+  ReadLunar1990_5_12();
+  ChooseFromWindowMenu();
+  EXPECT_EQ(ClipboardSeenElsewhere(), kLunar1990_5_12);
+}
+
+TEST_F(CopyReadingTest, TheReadingShownIsCopied) {
+  SetTextOf(Ctl::Edit4, L"1950");
+  SetTextOf(Ctl::Edit2, L"1");
+  SetTextOf(Ctl::Edit3, L"7");
+  SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  Pump();
+  PressCtrlC();  // the focus is on the button
+  const std::optional<std::wstring> text = ClipboardSeenElsewhere();
+  ASSERT_TRUE(text);
+  EXPECT_EQ(0u, text->find(L"八字：己丑 丁丑 壬寅\r\n性格总论：性格温和善良")) << Utf8Of(*text);
+  EXPECT_NE(std::wstring::npos, text->find(L"，女晚婚或离婚\r\n性欲指数：★☆☆☆☆\r\n")) << Utf8Of(*text);
+}
+
+TEST_F(CopyReadingTest, NothingIsCopiedOrSaidBeforeTheFirstReading) {
+  FocusOn(Ctl::Edit1);
+  PressCtrlC();
+  ChooseFromWindowMenu();
+  SetTextOf(Ctl::Edit2, L"13");  // a refused date is no reading either
+  FocusOn(Ctl::Edit3);
+  WithBox([] { Type(L"5\r"); });
+  PressCtrlC();
+  EXPECT_EQ(ClipboardSeenElsewhere(), kSentinel);
+  EXPECT_TRUE(OpenBoxes().empty());
+}
+
+TEST_F(CopyReadingTest, ASelectionInAnEditFieldIsThatFieldsToCopy) {
+  ReadLunar1990_5_12();
+  struct Case {
+    const char* what;
+    Ctl field;
+    int from, to;
+    const wchar_t* copied;
+  };
+  const Case kCases[] = {
+      {"age field", Ctl::Edit1, 0, -1, L"25"},
+      {"personality memo", Ctl::Memo1, 0, 2, L"聪明"},
+  };
+  SetTextOf(Ctl::Edit1, L"25");
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    FocusOn(c.field);
+    SendMessageW(Control(c.field), EM_SETSEL, static_cast<WPARAM>(c.from), c.to);
+    PressCtrlC();
+    EXPECT_EQ(ClipboardSeenElsewhere(), c.copied);
+  }
+  SendMessageW(Control(Ctl::Edit1), EM_SETSEL, 1, 1);  // the caret alone is no selection
+  FocusOn(Ctl::Edit1);
+  SendMessageW(Control(Ctl::Edit1), EM_SETSEL, 1, 1);
+  PressCtrlC();
+  EXPECT_EQ(ClipboardSeenElsewhere(), kLunar1990_5_12);
+}
+
+}  // namespace
+}  // namespace tesserin::ui::test
