@@ -5,12 +5,15 @@
 #             build/win (cross-compiled with mingw-w64, tests run under Wine on a virtual display)
 # make run    the Windows program under Wine (scripts/run-program) once src/ui builds one;
 #             until then a sample reading from the native tesserin-cli
-.PHONY: all deps native asan win test test-native test-asan test-win run clean
+# make fuzz   (not part of make test) the libFuzzer targets with the sanitizers, built in
+#             build/fuzz with clang, each run for FUZZ_SECONDS (60) by fuzz/run
+.PHONY: all deps native asan win test test-native test-asan test-win run fuzz clean
 # The stages run one after another, so that the output ends with the last CTest summary.
 .NOTPARALLEL:
 
 BUILD := build
 JOBS := $(shell nproc)
+FUZZ_SECONDS ?= 60
 WIN_PROGRAM := $(BUILD)/win/src/ui/tesserin.exe
 
 all: native
@@ -55,6 +58,10 @@ else
 run: native
 	$(BUILD)/native/src/tesserin-cli --lunar 1990 5 12
 endif
+
+fuzz:
+	@scripts/install-deps --fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_TREE=$(BUILD)/fuzz fuzz/run
 
 clean:
 	rm -rf $(BUILD)
