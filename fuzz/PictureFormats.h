@@ -42,7 +42,7 @@ inline int RememberedIndex(ByteReader& in) { return in.Byte() % static_cast<int>
 
 // Decodes into `picture`, whose buffer is kept when the size stays: a fresh picture of this size
 // for every input would cost more than its scan.
-inline void DecodePalettePicture(ByteReader& in, int& rememberedIndex, PixelImage& picture) {
+FUZZ_NO_COVERAGE inline void DecodePalettePicture(ByteReader& in, int& rememberedIndex, PixelImage& picture) {
   rememberedIndex = RememberedIndex(in);
   int width = in.Word() % kMaxSide;
   int height = in.Word() % kMaxSide;
@@ -98,17 +98,35 @@ struct BlockEdit {
 struct BlockRecipe {
   int rememberedIndex = 0;
   testing::ProfileBlock block;
-  std::size_t blockBytes = 0;  // how many input bytes described the block, before the edits
   std::vector<BlockEdit> edits;
 
-  // The capture picture of the block, edits not applied.
-  PixelImage Unchanged() const { return testing::CapturePicture(block); }
-  void ApplyEdits(PixelImage& picture) const {
+  // The capture picture of the block (testing::CapturePicture), edits not applied, painted
+  // into `capture`, whose buffer is kept: a fresh picture for every input costs more than the
+  // scan.
+  FUZZ_NO_COVERAGE void PaintUnchanged(PixelImage& capture) const {
+    using namespace testing;
+    if (capture.Width() != kBlockWidth + 1 || capture.Height() != kBlockHeight + 15) {
+      capture = PixelImage(kBlockWidth + 1, kBlockHeight + 15);
+    }
+    capture.Fill(block.paper);
+    if (block.markerRow >= 0) capture.Draw(PixelImage(5, 10, block.marker), 1, block.markerRow);
+    if (!block.blankCells) {
+      int row = block.markerRow >= 0 ? block.markerRow + 1 : 40;
+      for (const Cell& cell : block.cells) DrawCell(capture, cell.column, row, cell.pattern, block.ink, block.paper);
+    }
+    // Last, the capture's white margins right of and below the block, which clip what the block
+    // holds.
+    for (int y = 0; y < capture.Height(); ++y) capture.SetPixel(kBlockWidth, y, kWhite);
+    for (int y = kBlockHeight; y < capture.Height(); ++y) {
+      for (int x = 0; x < kBlockWidth; ++x) capture.SetPixel(x, y, kWhite);
+    }
+  }
+  FUZZ_NO_COVERAGE void ApplyEdits(PixelImage& picture) const {
     for (const BlockEdit& e : edits) picture.SetPixel(e.x, e.y, e.value);
   }
 };
 
-inline BlockRecipe DecodeBlockRecipe(ByteReader& in) {
+FUZZ_NO_COVERAGE inline BlockRecipe DecodeBlockRecipe(ByteReader& in) {
   BlockRecipe recipe;
   recipe.rememberedIndex = RememberedIndex(in);
   std::uint8_t layout = in.Byte();
@@ -129,7 +147,6 @@ inline BlockRecipe DecodeBlockRecipe(ByteReader& in) {
   recipe.block.paper = paper;
   recipe.block.marker = marker;
   recipe.block.blankCells = (layout & 2) != 0;
-  recipe.blockBytes = in.Read();
   while (in.Left() > 0) {
     int x = in.Byte() % kEditColumns;
     int y = in.Word() % kEditRows;

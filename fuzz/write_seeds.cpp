@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
     Write(root / "capture_block" / name, recipe);
     fuzz::ByteReader reader(reinterpret_cast<const std::uint8_t*>(recipe.data()), recipe.size());
     fuzz::BlockRecipe decoded = fuzz::DecodeBlockRecipe(reader);
-    PixelImage picture = decoded.Unchanged();
+    PixelImage picture(0, 0);
+    decoded.PaintUnchanged(picture);
     decoded.ApplyEdits(picture);
     Write(root / "capture_picture" / name, fuzz::EncodePalettePicture(picture, seed.rememberedIndex));
   }
