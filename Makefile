@@ -7,12 +7,15 @@
 #             until then a sample reading from the native tesserin-cli
 # make dist   the release package build/dist/tesserin-VERSION-win64.zip and its SHA256SUMS
 # make screenshots   the pictures of the user guide (docs/images), taken under Wine on Xvfb
-.PHONY: all deps native asan win test test-native test-asan test-win run dist screenshots clean
+# make fuzz   (not part of make test) the libFuzzer targets with the sanitizers, built in
+#             build/fuzz with clang, each run for FUZZ_SECONDS (60) by fuzz/run
+.PHONY: all deps native asan win test test-native test-asan test-win run dist screenshots fuzz clean
 # The stages run one after another, so that the output ends with the last CTest summary.
 .NOTPARALLEL:
 
 BUILD := build
 JOBS := $(shell nproc)
+FUZZ_SECONDS ?= 60
 WIN_PROGRAM := $(BUILD)/win/src/ui/tesserin.exe
 
 all: native
@@ -70,6 +73,10 @@ screenshots: deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(BUILD)/win --target tesserin profile_standin guide_shots
 	scripts/wine-xvfb-run --tree $(BUILD)/win scripts/take-screenshots $(BUILD)/win docs/images
+
+fuzz:
+	@scripts/install-deps --fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_TREE=$(BUILD)/fuzz fuzz/run
 
 clean:
 	rm -rf $(BUILD)
