@@ -30,6 +30,8 @@ inline bool WaitFor(const std::function<bool()>& condition, int limitMs = 8000) 
   }
 }
 
+inline void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
 // A program started for a test, ended with it.
 class Process {
  public:

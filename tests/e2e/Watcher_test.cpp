@@ -17,6 +17,7 @@ namespace tesserin {
 namespace {
 
 using e2e::CursorPos;
+using e2e::Pause;
 using e2e::Process;
 using e2e::TextOf;
 using e2e::TopWindowOf;
@@ -32,8 +33,6 @@ std::wstring ExpectedYear(int age, int month, int day) {
   bool toCome = today.wMonth < month || (today.wMonth == month && today.wDay < day);
   return std::to_wstring(today.wYear - age - (toCome ? 1 : 0));
 }
-
-void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 class WatcherEndToEnd : public ::testing::Test {
  protected:
