@@ -58,6 +58,7 @@ class Process {
   Process& operator=(const Process&) = delete;
 
   bool Started() const { return info_.hProcess != nullptr; }
+  HANDLE Handle() const { return info_.hProcess; }
   DWORD Id() const { return info_.dwProcessId; }
   bool Running() const {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
@@ -122,6 +123,37 @@ inline std::wstring TextOf(HWND window) {
     return L"<no answer>";
   }
   return std::wstring(buffer, length);
+}
+
+// The main form of a tesserin process: its top-level window that holds the control `marker`.
+inline HWND FormOf(DWORD processId, int markerControlId) {
+  struct Search {
+    DWORD processId;
+    int markerControlId;
+    HWND found;
+  } search{processId, markerControlId, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s->processId || !ControlById(window, s->markerControlId)) return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The visible message box (#32770) of a process, or nullptr.
+inline HWND BoxOf(DWORD processId) {
+  HWND box = nullptr;
+  while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr))) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(box, &owner);
+    if (owner == processId && IsWindowVisible(box)) return box;
+  }
+  return nullptr;
 }
 
 inline POINT CursorPos() {

@@ -51,22 +51,7 @@ class WatcherEndToEnd : public ::testing::Test {
   }
 
   HWND FormWindow() {
-    HWND form = nullptr;
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto* self = reinterpret_cast<WatcherEndToEnd*>(data);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          if (owner != self->tesserin_->Id() ||
-              !e2e::ControlById(window, ui::kFirstControlId + static_cast<int>(Ctl::Edit1))) {
-            return TRUE;
-          }
-          self->found_ = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(this));
-    form = found_;
-    return form;
+    return e2e::FormOf(tesserin_->Id(), ui::kFirstControlId + static_cast<int>(Ctl::Edit1));
   }
   HWND Control(Ctl id) { return e2e::ControlById(form_, ui::kFirstControlId + static_cast<int>(id)); }
   std::wstring Field(Ctl id) { return TextOf(Control(id)); }
@@ -94,15 +79,7 @@ class WatcherEndToEnd : public ::testing::Test {
   HWND WindowOf(const Process& standIn) { return TopWindowOf(standIn.Id()); }
 
   // The message box or error box that tesserin shows, if any.
-  HWND Box() {
-    HWND box = nullptr;
-    while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr))) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(box, &owner);
-      if (owner == tesserin_->Id() && IsWindowVisible(box)) return box;
-    }
-    return nullptr;
-  }
+  HWND Box() { return e2e::BoxOf(tesserin_->Id()); }
   std::wstring BoxText(HWND box) {
     HWND text = GetDlgItem(box, 0xFFFF);  // the static control of a message box
     return text ? TextOf(text) : L"";
@@ -124,7 +101,6 @@ class WatcherEndToEnd : public ::testing::Test {
   std::unique_ptr<Process> tesserin_;
   std::vector<std::unique_ptr<Process>> standIns_;
   HWND form_ = nullptr;
-  HWND found_ = nullptr;
 };
 
 TEST_F(WatcherEndToEnd, ANewProfileWindowIsReadInBothLayouts) {
