@@ -4,10 +4,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace tesserin::e2e {
 
@@ -31,6 +34,30 @@ inline bool WaitFor(const std::function<bool()>& condition, int limitMs = 8000) 
 }
 
 inline void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// Keeps every core busy while it lives: one spinning thread per core, at normal priority, as
+// a machine under load.
+class BusyCores {
+ public:
+  BusyCores() {
+    for (unsigned i = 0; i < std::max(2u, std::thread::hardware_concurrency()); ++i) {
+      threads_.emplace_back([this] {
+        volatile unsigned long long n = 0;
+        while (spin_.load(std::memory_order_relaxed)) n = n + 1;
+      });
+    }
+  }
+  ~BusyCores() {
+    spin_ = false;
+    for (std::thread& t : threads_) t.join();
+  }
+  BusyCores(const BusyCores&) = delete;
+  BusyCores& operator=(const BusyCores&) = delete;
+
+ private:
+  std::atomic<bool> spin_{true};
+  std::vector<std::thread> threads_;
+};
 
 // A program started for a test, ended with it.
 class Process {

@@ -165,6 +165,95 @@ TEST_F(WatcherEndToEnd, WithCheckBox1TheProfileWindowIsClosedAndThePointerReturn
   EXPECT_TRUE(WaitFor([&] { return CursorPos().x == 50 && CursorPos().y == 900; }, 1000));
 }
 
+TEST_F(WatcherEndToEnd, FiftyClosesInARowPutThePointerBackEveryTimeBusyCoresOrNot) {
+  TickCheckBox1();
+  constexpr int kCloses = 50, kBusyFrom = 30;
+  int notClosed = 0, notBack = 0;
+  for (int i = 0; i < kCloses; ++i) {
+    SCOPED_TRACE(i);
+    std::unique_ptr<e2e::BusyCores> busy;
+    if (i >= kBusyFrom) busy = std::make_unique<e2e::BusyCores>();
+    const POINT known{20 + 13 * i, 980 - 7 * i};
+    SetCursorPos(known.x, known.y);
+    Process& standIn = StandIn(L"收" + std::to_wstring(i), L"--age 25 --month 3 --day 14 --at " +
+                                                        std::to_wstring(200 + 11 * i) + L",60");
+    if (!WaitFor([&] { return !standIn.Running(); })) ++notClosed;
+    // Polled briefly: the reading of the pointer from another process may lag the move.
+    if (!WaitFor([&] { return CursorPos().x == known.x && CursorPos().y == known.y; }, 300)) ++notBack;
+    standIns_.clear();
+  }
+  EXPECT_EQ(0, notClosed);
+  EXPECT_EQ(0, notBack);
+}
+
+TEST_F(WatcherEndToEnd, TwoProfileWindowsAtOnceAreReadAndClosedOneAfterTheOther) {
+  TickCheckBox1();
+  SetCursorPos(40, 950);
+  Process& first = StandIn(L"一号", L"--age 25 --month 3 --day 14 --at 200,60");
+  Process& second = StandIn(L"二号", L"--age 33 --month 6 --day 9 --at 600,60");
+  EXPECT_TRUE(WaitFor([&] { return !first.Running() && !second.Running(); }));
+  EXPECT_EQ(L"33", Field(Ctl::Edit1)) << "both were read, the newer first";
+  EXPECT_TRUE(WaitFor([&] { return CursorPos().x == 40 && CursorPos().y == 950; }, 300));
+}
+
+TEST_F(WatcherEndToEnd, AProfileWindowKilledAtTheMomentOfTheClickLetsNoClickFallBeneath) {
+  // A full-screen window beneath the profile window shows any click that misses it. The box of
+  // the analysis (age 99: a year before 1950) holds the click back until OK is pressed; the
+  // profile window is killed a few milliseconds after OK, around the time of the click.
+  TickCheckBox1();
+  Process& beneath = StandIn(L"底下", L"--class Other --at 0,0 --size 1280,1024 --report-clicks", L"Other");
+  HWND beneathWindow = WindowOf(beneath);
+  for (int delay : {0, 2, 5, 8, 10, 15, 20, 26}) {
+    SCOPED_TRACE(delay);
+    SetCursorPos(30, 990);
+    Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 杀" + std::to_wstring(delay) +
+                                              L" --age 99 --month 3 --day 14 --title-first");
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = Box()) != nullptr; }));
+    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    Pause(delay);
+    standIn.Kill();
+    Pause(600);
+    EXPECT_EQ(L"底下的资料", TextOf(beneathWindow)) << "no click reached the window beneath";
+    EXPECT_TRUE(WaitFor([&] { return CursorPos().x == 30 && CursorPos().y == 990; }, 300));
+  }
+  EXPECT_FALSE(Box());
+  EXPECT_TRUE(tesserin_->Running());
+}
+
+TEST_F(WatcherEndToEnd, AProfileWindowKilledWhileItIsReadShowsTheMessageAndNoError) {
+  TickCheckBox1();
+  SetField(Ctl::Memo1, L"");
+  SetCursorPos(70, 930);
+  Process& standIn = StandIn(L"读中", L"--blank --title-first");
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"读中"; }));
+  standIn.Kill();  // during the retries
+  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  Pause(600);
+  EXPECT_FALSE(Box());
+  EXPECT_TRUE(tesserin_->Running());
+  POINT cursor = CursorPos();
+  EXPECT_EQ(70, cursor.x);
+  EXPECT_EQ(930, cursor.y);
+}
+
+TEST_F(WatcherEndToEnd, AManualReadingsBoxClosingKeepsTheWatchersMessage) {
+  // The manual reading stops at validation with its box open; meanwhile the watcher reads an
+  // unreadable profile and writes its message. Closing the box must not erase it.
+  SetField(Ctl::Edit4, L"2030");
+  PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = Box()) != nullptr; }));
+  EXPECT_EQ(L"", Field(Ctl::Memo1)) << "emptied before the box";
+  StandIn(L"看不清", L"--no-marker");
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+  Pause(600);
+  EXPECT_EQ(kUnreadable, Field(Ctl::Memo1));
+  EXPECT_EQ(L"看不清", Field(Ctl::Label7));
+}
+
 TEST_F(WatcherEndToEnd, TheCloseClickWaitsForTheMessageBoxOfTheAnalysis) {
   // Age 99 gives a year before 1950, which the analysis refuses with a message box.
   TickCheckBox1();

@@ -13,7 +13,6 @@
 #include <psapi.h>
 #include <shellapi.h>
 
-#include <atomic>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -222,17 +221,8 @@ int wmain(int argc, wchar_t** argv) {
 
   Tally busy;
   if (busyCount > 0) {
-    std::atomic<bool> spin{true};
-    std::vector<std::thread> burners;
-    for (unsigned i = 0; i < std::max(2u, std::thread::hardware_concurrency()); ++i) {
-      burners.emplace_back([&spin] {
-        volatile unsigned long long n = 0;
-        while (spin.load(std::memory_order_relaxed)) n = n + 1;
-      });
-    }
+    e2e::BusyCores busyCores;
     RunProfiles(soak, count, busyCount, busy, process, nullptr);
-    spin = false;
-    for (std::thread& t : burners) t.join();
   }
   const Usage afterBusy = UsageOf(process);
 
