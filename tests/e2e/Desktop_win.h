@@ -99,28 +99,32 @@ class Process {
   PROCESS_INFORMATION info_{};
 };
 
-// The first top-level window of the process, of the class if one is given (visible or not).
-inline HWND TopWindowOf(DWORD processId, const wchar_t* className = nullptr) {
+// The first top-level window of the process (visible or not) that passes the test.
+inline HWND FirstWindowOf(DWORD processId, const std::function<bool(HWND)>& test) {
   struct Search {
     DWORD processId;
-    const wchar_t* className;
+    const std::function<bool(HWND)>& test;
     HWND found;
-  } search{processId, className, nullptr};
+  } search{processId, test, nullptr};
   EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner != s->processId) return TRUE;
-        if (s->className) {
-          wchar_t name[64];
-          if (!GetClassNameW(window, name, 64) || std::wstring(name) != s->className) return TRUE;
-        }
+        if (owner != s->processId || !s->test(window)) return TRUE;
         s->found = window;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// The first top-level window of the process, of the class if one is given (visible or not).
+inline HWND TopWindowOf(DWORD processId, const wchar_t* className = nullptr) {
+  return FirstWindowOf(processId, [className](HWND window) {
+    wchar_t name[64];
+    return !className || (GetClassNameW(window, name, 64) && std::wstring(name) == className);
+  });
 }
 
 // A control of another process's window by its id, searched among all descendants.
@@ -152,24 +156,12 @@ inline std::wstring TextOf(HWND window) {
   return std::wstring(buffer, length);
 }
 
-// The main form of a tesserin process: its top-level window that holds the control `marker`.
+// The main form of a tesserin process: its top-level window that holds the control
+// `markerControlId`.
 inline HWND FormOf(DWORD processId, int markerControlId) {
-  struct Search {
-    DWORD processId;
-    int markerControlId;
-    HWND found;
-  } search{processId, markerControlId, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != s->processId || !ControlById(window, s->markerControlId)) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FirstWindowOf(processId, [markerControlId](HWND window) {
+    return ControlById(window, markerControlId) != nullptr;
+  });
 }
 
 // The visible message box (#32770) of a process, or nullptr.
