@@ -9,14 +9,6 @@ namespace {
 
 constexpr UINT kGbk = 936;
 
-std::wstring ToWide(UINT codePage, std::string_view text) {
-  if (text.empty()) return {};
-  int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(n, L'\0');
-  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
-}
-
 // Code page 936 to UTF-16, one character at a time: Windows turns an invalid piece into "?" (or
 // a private-use character) and may swallow the byte after a lead byte.
 std::wstring WideFrom936(std::string_view gbk) {
@@ -52,6 +44,46 @@ std::wstring WideFrom936(std::string_view gbk) {
   return wide;
 }
 
+// UTF-8 to UTF-16 by the same rule as the iconv build: each piece that is not a character
+// becomes one "?" and what follows it survives. A piece is a lead byte with the continuation
+// bytes that follow it, up to the length the lead byte announces (a sequence cut short, an
+// overlong form, an encoded surrogate, a code point beyond U+10FFFF), or a byte that starts no
+// sequence. The system's own conversion differs from one version to the next (it may swallow
+// the character after a cut-short sequence, or give one replacement per byte).
+std::wstring WideFromUtf8(std::string_view utf8) {
+  std::wstring wide;
+  wide.reserve(utf8.size());
+  auto byte = [&](size_t i) { return static_cast<unsigned char>(utf8[i]); };
+  for (size_t i = 0; i < utf8.size();) {
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+      wide += static_cast<wchar_t>(lead);
+      ++i;
+      continue;
+    }
+    const size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
+    size_t n = 1;
+    while (n < length && i + n < utf8.size() && (byte(i + n) & 0xC0) == 0x80) ++n;
+    char32_t code = length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    for (size_t k = 1; k < n; ++k) code = (code << 6) | (byte(i + k) & 0x3F);
+    const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+    const bool whole = length > 1 && n == length && code >= least && code <= 0x10FFFF &&
+                       !(code >= 0xD800 && code <= 0xDFFF);
+    if (!whole) {
+      wide += L'?';
+    } else if (code < 0x10000) {
+      wide += static_cast<wchar_t>(code);
+    } else {
+      code -= 0x10000;
+      wide += static_cast<wchar_t>(0xD800 + (code >> 10));
+      wide += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
+    }
+    i += n;
+  }
+  return wide;
+}
+
 std::string FromWide(UINT codePage, std::wstring_view wide) {
   if (wide.empty()) return {};
   // Code page 936 takes a default character; UTF-8 refuses one (and never needs it).
@@ -79,7 +111,7 @@ std::string FromWide(UINT codePage, std::wstring_view wide) {
 
 std::wstring WideFromGbk(std::string_view gbk) { return WideFrom936(gbk); }
 GbkString GbkFromWide(std::wstring_view wide) { return FromWide(kGbk, wide); }
-GbkString Gbk(std::string_view utf8) { return FromWide(kGbk, ToWide(CP_UTF8, utf8)); }
+GbkString Gbk(std::string_view utf8) { return FromWide(kGbk, WideFromUtf8(utf8)); }
 std::string Utf8(std::string_view gbk) { return FromWide(CP_UTF8, WideFrom936(gbk)); }
 
 }  // namespace tesserin

@@ -79,7 +79,11 @@ std::optional<ProfileWatcher::Found> ProfileWatcher::FirstProfileWindow() {
 }
 
 void ProfileWatcher::Read(WindowHandle window, std::chrono::milliseconds firstFound) {
-  ScanTexts texts = form_.CaptureAndScan(window);
+  ScanTexts texts;
+  {
+    WindowDpiScope dpi(windows_, window);
+    texts = form_.CaptureAndScan(window);
+  }
   if (Complete(texts) || clock_.Now() - firstFound >= kRetryPeriod) {
     Finish(window, texts);
   } else {
@@ -112,16 +116,15 @@ void ProfileWatcher::Show(const ScanTexts& texts) {
 
 void ProfileWatcher::CloseClick(WindowHandle window) {
   // The click goes only to the profile window itself: not after it has closed, and not when
-  // something else covers its close button.
+  // something else covers its close button. The last check is made by ClickAndReturn right
+  // before the input goes out, so that nothing lies between the check and the click.
+  WindowDpiScope dpi(windows_, window);
   if (!windows_.Exists(window)) return;
   std::optional<ScreenRect> bounds = windows_.Bounds(window);
   if (!bounds) return;
   ScreenPoint button{bounds->right - kCloseFromRight, bounds->top + kCloseFromTop};
-  if (windows_.TopLevelAt(button) != window) return;
   ScreenPoint saved = windows_.Cursor();
-  windows_.MoveCursor(button);
-  windows_.LeftClick();
-  windows_.MoveCursor(saved);
+  if (windows_.ClickAndReturn(window, button, saved)) windows_.KeepPointerBack(button, saved);
 }
 
 }  // namespace tesserin

@@ -59,9 +59,36 @@ class WindowSystem {
   virtual WindowHandle TopLevelAt(ScreenPoint point) = 0;
 
   virtual ScreenPoint Cursor() = 0;
-  virtual void MoveCursor(ScreenPoint point) = 0;
-  // Left button down, then up, where the pointer is.
-  virtual void LeftClick() = 0;
+
+  // Moves the pointer to `at`, presses and releases the left button there and moves the pointer
+  // back to `back`, as one ordered input sequence, so that no other input and no load can come
+  // between the click and the return. Sends nothing unless `window` is still the top-level
+  // window at `at`, checked right before the sequence. Returns whether it was sent.
+  virtual bool ClickAndReturn(WindowHandle window, ScreenPoint at, ScreenPoint back) = 0;
+  // For a short while after a click, puts the pointer back to `back` whenever it is found still
+  // on `at` (a window activated by the click may keep it there); stops watching once it is seen
+  // anywhere else, so that the user's own movement is never overridden. Returns at once: the
+  // watch runs on a timer.
+  virtual void KeepPointerBack(ScreenPoint at, ScreenPoint back) = 0;
+
+  // The profile window's pixels, rectangle and close button are measured in its own DPI: the
+  // thread takes that window's DPI awareness until LeaveWindowDpi. Calls pair up, and nest.
+  virtual void EnterWindowDpi(WindowHandle window) = 0;
+  virtual void LeaveWindowDpi() = 0;
+};
+
+// Holds the thread in a window's DPI awareness for a scope, left on every way out.
+class WindowDpiScope {
+ public:
+  WindowDpiScope(WindowSystem& windows, WindowHandle window) : windows_(windows) {
+    windows_.EnterWindowDpi(window);
+  }
+  ~WindowDpiScope() { windows_.LeaveWindowDpi(); }
+  WindowDpiScope(const WindowDpiScope&) = delete;
+  WindowDpiScope& operator=(const WindowDpiScope&) = delete;
+
+ private:
+  WindowSystem& windows_;
 };
 
 }  // namespace tesserin

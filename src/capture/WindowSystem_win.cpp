@@ -3,7 +3,64 @@
 
 #include <string>
 
+#include "capture/PointerReturn.h"
+
 namespace tesserin {
+
+namespace {
+
+// An absolute pointer move to a screen point, in the thread's current DPI awareness.
+std::optional<INPUT> PointerMove(ScreenPoint point) {
+  int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  int width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  if (width <= 0 || height <= 0) return std::nullopt;
+  INPUT event{};
+  event.type = INPUT_MOUSE;
+  event.mi.dx = static_cast<LONG>((static_cast<long long>(point.x - left) * 65536 + 32768) / width);
+  event.mi.dy = static_cast<LONG>((static_cast<long long>(point.y - top) * 65536 + 32768) / height);
+  event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  return event;
+}
+
+// The one watch over the pointer after a close click, run by a thread timer on the
+// user-interface thread (no window needed: the message loop dispatches it).
+struct PointerWatch {
+  ScreenPoint clicked;
+  ScreenPoint back;
+  DpiAwareness awareness;  // the profile window's, in which both points are measured
+  ULONGLONG started;
+  UINT_PTR timer;
+};
+
+PointerWatch& ThePointerWatch() {
+  static PointerWatch watch{};
+  return watch;
+}
+
+void CALLBACK PointerWatchTick(HWND, UINT, UINT_PTR timer, DWORD) {
+  PointerWatch& watch = ThePointerWatch();
+  if (timer != watch.timer) {
+    KillTimer(nullptr, timer);
+    return;
+  }
+  ScopedThreadDpi dpi(watch.awareness);
+  POINT p{0, 0};
+  GetCursorPos(&p);
+  std::chrono::milliseconds since(GetTickCount64() - watch.started);
+  switch (NextPointerStep({p.x, p.y}, watch.clicked, watch.back, since)) {
+    case PointerStep::PutBack:
+      if (std::optional<INPUT> move = PointerMove(watch.back)) SendInput(1, &*move, sizeof(INPUT));
+      break;
+    case PointerStep::Watch:
+      break;
+    case PointerStep::Stop:
+      KillTimer(nullptr, watch.timer);
+      watch.timer = 0;
+      break;
+  }
+}
+
+}  // namespace
 
 WindowHandle Win32WindowSystem::TopWindow() {
   return FromHwnd(GetWindow(GetDesktopWindow(), GW_CHILD));
@@ -48,26 +105,37 @@ ScreenPoint Win32WindowSystem::Cursor() {
   return {p.x, p.y};
 }
 
-void Win32WindowSystem::MoveCursor(ScreenPoint point) { SetCursorPos(point.x, point.y); }
+bool Win32WindowSystem::ClickAndReturn(WindowHandle window, ScreenPoint at, ScreenPoint back) {
+  // Every event carries its position, absolute: a button event on its own may be delivered at
+  // where the pointer was before a separate move took effect (Wine on X11), and a separate
+  // SetCursorPos for the return, which takes effect at once, could overtake the queued click.
+  std::optional<INPUT> to = PointerMove(at), from = PointerMove(back);
+  if (!to || !from) return false;
+  INPUT events[4] = {*to, *to, *to, *from};
+  events[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  events[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  // The last look, with nothing between it and the input: a window closed a moment before
+  // would leave the click to whatever lies beneath.
+  if (TopLevelAt(at) != window) return false;
+  return SendInput(4, events, sizeof(INPUT)) == 4;
+}
 
-void Win32WindowSystem::LeftClick() {
-  // The press and release carry the pointer's position: a button event on its own may be
-  // delivered at where the pointer was before the last SetCursorPos took effect (Wine on X11).
-  POINT p{0, 0};
-  GetCursorPos(&p);
-  int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  int width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  if (width <= 0 || height <= 0) return;
-  INPUT events[2] = {};
-  for (INPUT& event : events) {
-    event.type = INPUT_MOUSE;
-    event.mi.dx = static_cast<LONG>((static_cast<long long>(p.x - left) * 65536 + 32768) / width);
-    event.mi.dy = static_cast<LONG>((static_cast<long long>(p.y - top) * 65536 + 32768) / height);
-    event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-  }
-  events[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-  events[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-  SendInput(2, events, sizeof(INPUT));
+void Win32WindowSystem::KeepPointerBack(ScreenPoint at, ScreenPoint back) {
+  PointerWatch& watch = ThePointerWatch();
+  if (watch.timer) KillTimer(nullptr, watch.timer);
+  watch = {at, back, ThreadDpiAwareness(), GetTickCount64(), 0};
+  watch.timer = SetTimer(nullptr, 0, static_cast<UINT>(kPointerWatchInterval.count()), PointerWatchTick);
+}
+
+void Win32WindowSystem::EnterWindowDpi(WindowHandle window) {
+  DpiAwareness own = WindowDpiAwareness(ToHwnd(window));
+  dpiBefore_.push_back(own ? SetThreadDpiAwareness(own) : nullptr);
+}
+
+void Win32WindowSystem::LeaveWindowDpi() {
+  if (dpiBefore_.empty()) return;
+  if (DpiAwareness before = dpiBefore_.back()) SetThreadDpiAwareness(before);
+  dpiBefore_.pop_back();
 }
 
 }  // namespace tesserin

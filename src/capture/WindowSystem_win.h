@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "capture/DpiContext_win.h"
 #include "capture/WindowSystem.h"
 
 namespace tesserin {
@@ -23,8 +26,13 @@ class Win32WindowSystem : public WindowSystem {
   std::optional<ScreenRect> Bounds(WindowHandle window) override;
   WindowHandle TopLevelAt(ScreenPoint point) override;
   ScreenPoint Cursor() override;
-  void MoveCursor(ScreenPoint point) override;
-  void LeftClick() override;
+  bool ClickAndReturn(WindowHandle window, ScreenPoint at, ScreenPoint back) override;
+  void KeepPointerBack(ScreenPoint at, ScreenPoint back) override;
+  void EnterWindowDpi(WindowHandle window) override;
+  void LeaveWindowDpi() override;
+
+ private:
+  std::vector<DpiAwareness> dpiBefore_;  // the thread's awareness before each EnterWindowDpi
 };
 
 }  // namespace tesserin

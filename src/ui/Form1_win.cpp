@@ -61,14 +61,19 @@ bool CheckBox1Checked() {
 void RunAnalysis(std::string_view calendarMode) {
   if (!Handle()) return;
   AnalysisDisplay display = ReadDisplay();
+  AnalysisDetail detail;
   try {
     const AnalysisInput input{Text(Field::Edit4), Text(Field::Edit2), Text(Field::Edit3)};
     // The notice shows what the run has written so far (Memo1 already emptied) while it is open.
     AnalysisRun(calendarMode, input, display, [&display](const GbkString& text) {
       WriteDisplay(display);
       ui::ShowMessage(text);
-    });
-    WriteDisplay(display);
+    }, &detail);
+    // Only a run that reached its end has more to show. One that ended at its notice wrote all
+    // it writes before the box, and while the box was open the watcher may have written Memo1:
+    // the run's own copy would erase that message. One that found another run in progress
+    // wrote nothing.
+    if (detail.completed) WriteDisplay(display);
   } catch (...) {
     try {
       WriteDisplay(display);  // the run emptied Memo1 before it failed

@@ -24,7 +24,9 @@ void Box(std::string_view gbkText, UINT type) {
 
 void ShowMessage(std::string_view gbkText) { Box(gbkText, MB_OK); }
 
-void ShowErrorBox(std::string_view gbkText) { Box(ErrorBoxText(gbkText), MB_OK | MB_ICONSTOP); }
+void ShowErrorBox(std::string_view gbkText) {
+  Box(ErrorBoxText(FittedErrorText(gbkText)), MB_OK | MB_ICONSTOP);
+}
 
 void ReportCurrentException() noexcept {
   try {

@@ -44,7 +44,9 @@ TEST(Gbk, RoundTrips) {
 }
 
 // UTF-8 that code page 936 cannot hold, or that is not UTF-8 at all: each character or invalid
-// piece becomes "?", and what follows it survives.
+// piece becomes "?", and what follows it survives. A piece is a lead byte with the continuation
+// bytes that follow it, up to the length the lead byte announces, or a byte that starts nothing.
+// Both builds run this one table.
 struct ToGbk {
   const char* what;
   const char* utf8;
@@ -58,6 +60,17 @@ const ToGbk kToGbk[] = {
     {"stray continuation byte", "a\x80" "b", "a?b"},
     {"byte never used in UTF-8", "\xFF" "1", "?1"},
     {"sequence cut short by ASCII", "\xE5\xAD" "a", "?a"},
+    {"four-byte sequence cut short by a digit", "\xF0\x9F" "5", "?5"},
+    {"four-byte lead alone before a digit", "\xF0" "5", "?5"},
+    {"sequence cut short at the end", "1\xE5\xAD", "1?"},
+    {"two sequences cut short in a row", "\xE5\xAD\xE5\xAD", "??"},
+    {"encoded surrogate", "\xED\xA0\x80" "1", "?1"},
+    {"encoded low surrogate at the end", "1\xED\xBF\xBF", "1?"},
+    {"overlong three-byte form", "\xE0\x80\xAF" "1", "?1"},
+    {"overlong two-byte form: two bytes that start nothing", "\xC0\xAF" "1", "??1"},
+    {"beyond U+10FFFF", "\xF4\x90\x80\x80" "1", "?1"},
+    {"lead byte of a five-byte form", "\xF8\x88" "1", "??1"},
+    {"a valid character after an invalid piece", "\xE5" "八", "?\xB0\xCB"},
 };
 
 TEST(Gbk, ReplacesWhatCodePage936Lacks) {
@@ -99,6 +112,7 @@ struct ToUtf8 {
 const ToUtf8 kToUtf8[] = {
     {"lead byte at the end", "1\xB0", "1\xEF\xBF\xBD"},
     {"lead byte before a byte that cannot trail", "\xB0\x0A" "1", "\xEF\xBF\xBD\n1"},
+    {"byte never used in code page 936", "1\xFF" "2", "1\xEF\xBF\xBD" "2"},
 };
 
 TEST(Gbk, MarksInvalidCodePage936) {

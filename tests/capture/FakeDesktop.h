@@ -84,13 +84,29 @@ class FakeWindowSystem : public WindowSystem {
     return kNoWindow;
   }
   ScreenPoint Cursor() override { return cursor; }
-  void MoveCursor(ScreenPoint p) override {
-    cursor = p;
-    journal_.push_back("move " + std::to_string(p.x) + "," + std::to_string(p.y));
+  // The check that the window still owns the point is the one TopLevelAt makes.
+  bool ClickAndReturn(WindowHandle window, ScreenPoint at, ScreenPoint back) override {
+    if (beforeClick) beforeClick();
+    if (TopLevelAt(at) != window) return false;
+    journal_.push_back("click " + Text(at) + " back " + Text(back));
+    cursor = back;
+    return true;
   }
-  void LeftClick() override {
-    journal_.push_back("click " + std::to_string(cursor.x) + "," + std::to_string(cursor.y));
+  void KeepPointerBack(ScreenPoint at, ScreenPoint back) override {
+    journal_.push_back("keep pointer " + Text(at) + " -> " + Text(back));
   }
+  // Entering and leaving a window's DPI go to the journal only when asked for, so that the
+  // other tests need not list them.
+  void EnterWindowDpi(WindowHandle window) override {
+    ++dpiDepth;
+    if (journalDpi) journal_.push_back("dpi of " + std::to_string(window));
+  }
+  void LeaveWindowDpi() override {
+    --dpiDepth;
+    if (journalDpi) journal_.push_back("dpi left");
+  }
+
+  static std::string Text(ScreenPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
 
   std::vector<FakeWindow> windows;  // top of the Z order first
   ScreenPoint cursor{640, 512};
@@ -98,6 +114,9 @@ class FakeWindowSystem : public WindowSystem {
   int titleReads = 0;
   int lookups = 0;
   std::function<void()> onLookup;
+  std::function<void()> beforeClick;  // what happens on the desktop just before the click
+  bool journalDpi = false;
+  int dpiDepth = 0;                   // entered and not yet left
 
  private:
   std::vector<FakeWindow>::iterator Find(WindowHandle handle) {

@@ -134,7 +134,7 @@ TEST_F(ProfileWatcherTest, AProfileTitleOnAWindowOfAnotherClassIsPassedOver) {
   Journal seen = Take();
   EXPECT_EQ("Label7=DEF", seen.at(0));
   EXPECT_EQ(Capture(profile), seen.at(1));
-  EXPECT_EQ("click 379,113", seen.at(seen.size() - 2));
+  EXPECT_EQ("click 379,113 back 640,512", seen.at(seen.size() - 2));
 
   windows.Remove(profile);
   windows.Raise(foreign);
@@ -292,9 +292,9 @@ TEST_F(ProfileWatcherTest, TheCloseClickFollowsTheAnalysisAndPutsThePointerBack)
   windows.cursor = {10, 20};
   Tick();
   Journal seen = Take();
-  ASSERT_EQ(10u, seen.size());
+  ASSERT_EQ(9u, seen.size());
   EXPECT_EQ("analysis 1992-3-14", seen[6]);
-  EXPECT_EQ((Journal{"move 579,163", "click 579,163", "move 10,20"}),
+  EXPECT_EQ((Journal{"click 579,163 back 10,20", "keep pointer 579,163 -> 10,20"}),
             Journal(seen.begin() + 7, seen.end()));
   EXPECT_EQ((ScreenPoint{10, 20}), windows.cursor);
   EXPECT_EQ(profile, watcher.State().LastProfileWindow);
@@ -306,8 +306,8 @@ TEST_F(ProfileWatcherTest, TheCloseClickFollowsTheMessageAfterTheLastRetry) {
   Tick();
   Tick(milliseconds{2500});
   Journal seen = Take();
-  EXPECT_EQ((Journal{Message(), "move 579,163", "click 579,163", "move 640,512"}),
-            Journal(seen.end() - 4, seen.end()));
+  EXPECT_EQ((Journal{Message(), "click 579,163 back 640,512", "keep pointer 579,163 -> 640,512"}),
+            Journal(seen.end() - 3, seen.end()));
 }
 
 TEST_F(ProfileWatcherTest, NoClickUnlessTheCloseButtonPointLiesOnTheProfileWindow) {
@@ -343,6 +343,64 @@ TEST_F(ProfileWatcherTest, NoClickUnlessTheCloseButtonPointLiesOnTheProfileWindo
   }
 }
 
+TEST_F(ProfileWatcherTest, CaptureAndClickHappenInTheProfileWindowsDpi) {
+  WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 750});
+  form.checkBox1 = true;
+  ScanAlways(kReadable);
+  windows.journalDpi = true;
+  windows.cursor = {10, 20};
+  Tick();
+  const std::string dpiOf = "dpi of " + std::to_string(profile);
+  EXPECT_EQ((Journal{"Label7=ABC", dpiOf, Capture(profile), "dpi left", "Edit1=25", "Edit2=3",
+                     "Edit3=14", "Edit4=1992", "analysis 1992-3-14", dpiOf,
+                     "click 579,163 back 10,20", "keep pointer 579,163 -> 10,20", "dpi left"}),
+            Take())
+      << "the analysis, which may show a box, runs in the program's own DPI";
+}
+
+TEST_F(ProfileWatcherTest, TheWindowsDpiIsLeftOnEveryWayOut) {
+  struct Case {
+    const char* what;
+    std::function<void()> arrange;
+  };
+  WindowHandle profile = kNoWindow;
+  const Case cases[] = {
+      {"the capture fails with an error",
+       [&] { form.scan = [](WindowHandle) -> ScanTexts { throw std::runtime_error("capture"); }; }},
+      {"the window is gone before the click",
+       [&] { form.duringAnalysis = [&] { windows.Remove(profile); }; }},
+      {"something covers the close button",
+       [&] { form.duringAnalysis = [&] { windows.Raise(windows.Add("Other", "cover", {0, 0, 1280, 1024})); }; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    windows.windows.clear();
+    profile = windows.AddProfile("ABC的资料", {200, 150, 600, 750});
+    form.checkBox1 = true;
+    ScanAlways(kReadable);
+    form.duringAnalysis = nullptr;
+    c.arrange();
+    try {
+      Tick();
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(0, windows.dpiDepth);
+    EXPECT_FALSE(watcher.State().WatcherBusy);
+  }
+}
+
+TEST_F(ProfileWatcherTest, AWindowGoneAtTheMomentOfTheClickGetsNoClickAndNoPointerWatch) {
+  WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 750});
+  windows.Add("Other", "full screen", {0, 0, 1280, 1024});
+  form.checkBox1 = true;
+  ScanAlways(kReadable);
+  windows.cursor = {10, 20};
+  windows.beforeClick = [&] { windows.Remove(profile); };
+  Tick();
+  EXPECT_EQ("analysis 1992-3-14", Take().back()) << "nothing sent to the window beneath";
+  EXPECT_EQ((ScreenPoint{10, 20}), windows.cursor);
+}
+
 TEST_F(ProfileWatcherTest, TicksDuringTheAnalysisReturnAtOnce) {
   // The analysis's message box runs the message loop, which delivers timer ticks.
   windows.AddProfile("ABC的资料");
@@ -360,7 +418,8 @@ TEST_F(ProfileWatcherTest, TicksDuringTheAnalysisReturnAtOnce) {
   EXPECT_FALSE(watcher.State().WatcherBusy);
   EXPECT_EQ(1, windows.lookups) << "the nested ticks did not walk";
   Journal seen = Take();
-  EXPECT_EQ("move 640,512", seen.back()) << "the click of the first window followed the box";
+  EXPECT_EQ("click 379,113 back 640,512", seen.at(seen.size() - 2))
+      << "the click of the first window followed the box";
   form.duringAnalysis = nullptr;
   Tick();
   EXPECT_EQ("Label7=DEF", Take().at(0));
@@ -381,7 +440,7 @@ TEST_F(ProfileWatcherTest, AnErrorFromTheAnalysisEndsTheTickAndClearsTheBusyFlag
   Tick();
   Journal seen = Take();
   EXPECT_EQ("Label7=DEF", seen.front());
-  EXPECT_EQ("click 379,113", seen.at(seen.size() - 2));
+  EXPECT_EQ("click 379,113 back 640,512", seen.at(seen.size() - 2));
 }
 
 }  // namespace

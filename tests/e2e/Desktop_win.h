@@ -4,10 +4,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace tesserin::e2e {
 
@@ -29,6 +32,32 @@ inline bool WaitFor(const std::function<bool()>& condition, int limitMs = 8000) 
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
 }
+
+inline void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// Keeps every core busy while it lives: one spinning thread per core, at normal priority, as
+// a machine under load.
+class BusyCores {
+ public:
+  BusyCores() {
+    for (unsigned i = 0; i < std::max(2u, std::thread::hardware_concurrency()); ++i) {
+      threads_.emplace_back([this] {
+        volatile unsigned long long n = 0;
+        while (spin_.load(std::memory_order_relaxed)) n = n + 1;
+      });
+    }
+  }
+  ~BusyCores() {
+    spin_ = false;
+    for (std::thread& t : threads_) t.join();
+  }
+  BusyCores(const BusyCores&) = delete;
+  BusyCores& operator=(const BusyCores&) = delete;
+
+ private:
+  std::atomic<bool> spin_{true};
+  std::vector<std::thread> threads_;
+};
 
 // A program started for a test, ended with it.
 class Process {
@@ -56,6 +85,7 @@ class Process {
   Process& operator=(const Process&) = delete;
 
   bool Started() const { return info_.hProcess != nullptr; }
+  HANDLE Handle() const { return info_.hProcess; }
   DWORD Id() const { return info_.dwProcessId; }
   bool Running() const {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
@@ -69,28 +99,32 @@ class Process {
   PROCESS_INFORMATION info_{};
 };
 
-// The first top-level window of the process, of the class if one is given (visible or not).
-inline HWND TopWindowOf(DWORD processId, const wchar_t* className = nullptr) {
+// The first top-level window of the process (visible or not) that passes the test.
+inline HWND FirstWindowOf(DWORD processId, const std::function<bool(HWND)>& test) {
   struct Search {
     DWORD processId;
-    const wchar_t* className;
+    const std::function<bool(HWND)>& test;
     HWND found;
-  } search{processId, className, nullptr};
+  } search{processId, test, nullptr};
   EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner != s->processId) return TRUE;
-        if (s->className) {
-          wchar_t name[64];
-          if (!GetClassNameW(window, name, 64) || std::wstring(name) != s->className) return TRUE;
-        }
+        if (owner != s->processId || !s->test(window)) return TRUE;
         s->found = window;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// The first top-level window of the process, of the class if one is given (visible or not).
+inline HWND TopWindowOf(DWORD processId, const wchar_t* className = nullptr) {
+  return FirstWindowOf(processId, [className](HWND window) {
+    wchar_t name[64];
+    return !className || (GetClassNameW(window, name, 64) && std::wstring(name) == className);
+  });
 }
 
 // A control of another process's window by its id, searched among all descendants.
@@ -120,6 +154,25 @@ inline std::wstring TextOf(HWND window) {
     return L"<no answer>";
   }
   return std::wstring(buffer, length);
+}
+
+// The main form of a tesserin process: its top-level window that holds the control
+// `markerControlId`.
+inline HWND FormOf(DWORD processId, int markerControlId) {
+  return FirstWindowOf(processId, [markerControlId](HWND window) {
+    return ControlById(window, markerControlId) != nullptr;
+  });
+}
+
+// The visible message box (#32770) of a process, or nullptr.
+inline HWND BoxOf(DWORD processId) {
+  HWND box = nullptr;
+  while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr))) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(box, &owner);
+    if (owner == processId && IsWindowVisible(box)) return box;
+  }
+  return nullptr;
 }
 
 inline POINT CursorPos() {

@@ -19,6 +19,10 @@
 //                          title is visible to other programs before its paint reaches the screen)
 //     --title-after MS     set the title MS after the first paint
 //     --minimised          show minimised
+//     --size W,H           window size (default 300,640)
+//     --report-clicks      on any left-button press, the title becomes "clicked at X,Y" (client
+//                          coordinates): a window laid beneath another shows a click that
+//                          missed the one above
 // Exit code 0 when closed by the click.
 #include <windows.h>
 #include <shellapi.h>
@@ -36,7 +40,6 @@ namespace {
 using namespace tesserin;
 using namespace tesserin::testing;
 
-constexpr int kWidth = 300, kHeight = 640;
 constexpr int kBlockLeft = 60, kBlockTop = 306;
 constexpr int kCloseFromRight = 21, kCloseFromTop = 13;
 constexpr UINT_PTR kPaintTimer = 1;
@@ -53,6 +56,8 @@ struct Options {
   bool titleFirst = false;
   bool minimised = false;
   int titleAfter = 0;
+  int width = 300, height = 640;
+  bool reportClicks = false;
 };
 
 Options options;
@@ -108,7 +113,12 @@ void ParseOptions() {
       std::vector<std::string> xy = SplitComma(next());
       options.x = std::atoi(xy[0].c_str());
       options.y = xy.size() > 1 ? std::atoi(xy[1].c_str()) : options.y;
-    } else if (a == L"--title-first") options.titleFirst = true;
+    } else if (a == L"--size") {
+      std::vector<std::string> wh = SplitComma(next());
+      options.width = std::atoi(wh[0].c_str());
+      options.height = wh.size() > 1 ? std::atoi(wh[1].c_str()) : options.height;
+    } else if (a == L"--report-clicks") options.reportClicks = true;
+    else if (a == L"--title-first") options.titleFirst = true;
     else if (a == L"--minimised") options.minimised = true;
     else if (a == L"--title-after") options.titleAfter = _wtoi(next().c_str());
   }
@@ -148,7 +158,7 @@ void Paint(HWND window) {
   GetClientRect(window, &client);
   FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   // The close button: a dark square around its point.
-  RECT button{kWidth - kCloseFromRight - 7, kCloseFromTop - 7, kWidth - kCloseFromRight + 7,
+  RECT button{options.width - kCloseFromRight - 7, kCloseFromTop - 7, options.width - kCloseFromRight + 7,
               kCloseFromTop + 7};
   FillRect(dc, &button, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
   if (started) {
@@ -161,7 +171,7 @@ void Paint(HWND window) {
 
 bool OnCloseButton(LPARAM lParam) {
   int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
-  return std::abs(x - (kWidth - kCloseFromRight)) <= 7 && std::abs(y - kCloseFromTop) <= 7;
+  return std::abs(x - (options.width - kCloseFromRight)) <= 7 && std::abs(y - kCloseFromTop) <= 7;
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -183,6 +193,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       if (glyphsDue) KillTimer(window, kPaintTimer);
       return 0;
     }
+    case WM_LBUTTONDOWN:
+      if (options.reportClicks) {
+        std::wstring title = L"clicked at " + std::to_wstring(static_cast<short>(LOWORD(lParam))) + L"," +
+                             std::to_wstring(static_cast<short>(HIWORD(lParam)));
+        SetWindowTextW(window, title.c_str());
+      }
+      return 0;
     case WM_LBUTTONUP:
       if (OnCloseButton(lParam)) DestroyWindow(window);
       return 0;
@@ -211,7 +228,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   HWND window = CreateWindowExW(0, options.className.c_str(),
                                 options.titleFirst ? options.title.c_str() : L"", WS_POPUP,
-                                options.x, options.y, kWidth, kHeight, nullptr, nullptr, instance,
+                                options.x, options.y, options.width, options.height, nullptr, nullptr, instance,
                                 nullptr);
   if (!window) return 3;
   SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(GetTickCount()));

@@ -17,6 +17,7 @@ namespace tesserin {
 namespace {
 
 using e2e::CursorPos;
+using e2e::Pause;
 using e2e::Process;
 using e2e::TextOf;
 using e2e::TopWindowOf;
@@ -32,8 +33,6 @@ std::wstring ExpectedYear(int age, int month, int day) {
   bool toCome = today.wMonth < month || (today.wMonth == month && today.wDay < day);
   return std::to_wstring(today.wYear - age - (toCome ? 1 : 0));
 }
-
-void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 class WatcherEndToEnd : public ::testing::Test {
  protected:
@@ -52,22 +51,7 @@ class WatcherEndToEnd : public ::testing::Test {
   }
 
   HWND FormWindow() {
-    HWND form = nullptr;
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto* self = reinterpret_cast<WatcherEndToEnd*>(data);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          if (owner != self->tesserin_->Id() ||
-              !e2e::ControlById(window, ui::kFirstControlId + static_cast<int>(Ctl::Edit1))) {
-            return TRUE;
-          }
-          self->found_ = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(this));
-    form = found_;
-    return form;
+    return e2e::FormOf(tesserin_->Id(), ui::kFirstControlId + static_cast<int>(Ctl::Edit1));
   }
   HWND Control(Ctl id) { return e2e::ControlById(form_, ui::kFirstControlId + static_cast<int>(id)); }
   std::wstring Field(Ctl id) { return TextOf(Control(id)); }
@@ -95,15 +79,7 @@ class WatcherEndToEnd : public ::testing::Test {
   HWND WindowOf(const Process& standIn) { return TopWindowOf(standIn.Id()); }
 
   // The message box or error box that tesserin shows, if any.
-  HWND Box() {
-    HWND box = nullptr;
-    while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr))) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(box, &owner);
-      if (owner == tesserin_->Id() && IsWindowVisible(box)) return box;
-    }
-    return nullptr;
-  }
+  HWND Box() { return e2e::BoxOf(tesserin_->Id()); }
   std::wstring BoxText(HWND box) {
     HWND text = GetDlgItem(box, 0xFFFF);  // the static control of a message box
     return text ? TextOf(text) : L"";
@@ -125,8 +101,28 @@ class WatcherEndToEnd : public ::testing::Test {
   std::unique_ptr<Process> tesserin_;
   std::vector<std::unique_ptr<Process>> standIns_;
   HWND form_ = nullptr;
-  HWND found_ = nullptr;
 };
+
+// The run under with_system_dpi 144 is a run at 150 %: the program lays itself out for it.
+TEST_F(WatcherEndToEnd, TheFormIsLaidOutForTheSystemDpi) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  struct Case {
+    int dpi, clientWidth, clientHeight;
+  };
+  const Case cases[] = {{96, 527, 362}, {144, 791, 543}};  // 527 × 362 at 150 %, halves up
+  for (const Case& c : cases) {
+    if (c.dpi != dpi) continue;
+    SCOPED_TRACE(dpi);
+    RECT client;
+    ASSERT_TRUE(GetClientRect(form_, &client));
+    EXPECT_EQ(c.clientWidth, client.right);
+    EXPECT_EQ(c.clientHeight, client.bottom);
+    return;
+  }
+  ADD_FAILURE() << "no figures for " << dpi << " DPI";
+}
 
 TEST_F(WatcherEndToEnd, ANewProfileWindowIsReadInBothLayouts) {
   struct Case {
@@ -188,6 +184,96 @@ TEST_F(WatcherEndToEnd, WithCheckBox1TheProfileWindowIsClosedAndThePointerReturn
   EXPECT_TRUE(WaitFor([&] { return !standIn.Running(); })) << "closed by the click";
   EXPECT_EQ(L"丙", Field(Ctl::Label7));
   EXPECT_TRUE(WaitFor([&] { return CursorPos().x == 50 && CursorPos().y == 900; }, 1000));
+}
+
+TEST_F(WatcherEndToEnd, FiftyClosesInARowPutThePointerBackEveryTimeBusyCoresOrNot) {
+  TickCheckBox1();
+  constexpr int kCloses = 50, kBusyFrom = 30;
+  int notClosed = 0, notBack = 0;
+  for (int i = 0; i < kCloses; ++i) {
+    SCOPED_TRACE(i);
+    std::unique_ptr<e2e::BusyCores> busy;
+    if (i >= kBusyFrom) busy = std::make_unique<e2e::BusyCores>();
+    const POINT known{20 + 13 * i, 980 - 7 * i};
+    SetCursorPos(known.x, known.y);
+    Process& standIn = StandIn(L"收" + std::to_wstring(i), L"--age 25 --month 3 --day 14 --at " +
+                                                        std::to_wstring(200 + 11 * i) + L",60");
+    if (!WaitFor([&] { return !standIn.Running(); })) ++notClosed;
+    // Polled briefly: the reading of the pointer from another process may lag the move.
+    if (!WaitFor([&] { return CursorPos().x == known.x && CursorPos().y == known.y; }, 300)) ++notBack;
+    standIns_.clear();
+  }
+  EXPECT_EQ(0, notClosed);
+  EXPECT_EQ(0, notBack);
+}
+
+TEST_F(WatcherEndToEnd, TwoProfileWindowsAtOnceAreReadAndClosedOneAfterTheOther) {
+  TickCheckBox1();
+  SetCursorPos(40, 950);
+  Process& first = StandIn(L"一号", L"--age 25 --month 3 --day 14 --at 200,60");
+  Process& second = StandIn(L"二号", L"--age 33 --month 6 --day 9 --at 600,60");
+  EXPECT_TRUE(WaitFor([&] { return !first.Running() && !second.Running(); }));
+  // Which one comes first depends on when the ticks fall; the last one read shows.
+  EXPECT_EQ(Field(Ctl::Label7) == L"二号" ? L"33" : L"25", Field(Ctl::Edit1));
+  EXPECT_TRUE(WaitFor([&] { return CursorPos().x == 40 && CursorPos().y == 950; }, 300));
+}
+
+TEST_F(WatcherEndToEnd, AProfileWindowKilledAtTheMomentOfTheClickLetsNoClickFallBeneath) {
+  // A full-screen window beneath the profile window shows any click that misses it. The box of
+  // the analysis (age 99: a year before 1950) holds the click back until OK is pressed; the
+  // profile window is killed a few milliseconds after OK, around the time of the click.
+  TickCheckBox1();
+  Process& beneath = StandIn(L"底下", L"--class Other --at 0,0 --size 1280,1024 --report-clicks", L"Other");
+  HWND beneathWindow = WindowOf(beneath);
+  for (int delay : {0, 2, 5, 8, 10, 15, 20, 26}) {
+    SCOPED_TRACE(delay);
+    SetCursorPos(30, 990);
+    Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 杀" + std::to_wstring(delay) +
+                                              L" --age 99 --month 3 --day 14 --title-first");
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = Box()) != nullptr; }));
+    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    Pause(delay);
+    standIn.Kill();
+    Pause(600);
+    EXPECT_EQ(L"底下的资料", TextOf(beneathWindow)) << "no click reached the window beneath";
+    EXPECT_TRUE(WaitFor([&] { return CursorPos().x == 30 && CursorPos().y == 990; }, 300));
+  }
+  EXPECT_FALSE(Box());
+  EXPECT_TRUE(tesserin_->Running());
+}
+
+TEST_F(WatcherEndToEnd, AProfileWindowKilledWhileItIsReadShowsTheMessageAndNoError) {
+  TickCheckBox1();
+  SetField(Ctl::Memo1, L"");
+  SetCursorPos(70, 930);
+  Process& standIn = StandIn(L"读中", L"--blank --title-first");
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"读中"; }));
+  standIn.Kill();  // during the retries
+  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  Pause(600);
+  EXPECT_FALSE(Box());
+  EXPECT_TRUE(tesserin_->Running());
+  POINT cursor = CursorPos();
+  EXPECT_EQ(70, cursor.x);
+  EXPECT_EQ(930, cursor.y);
+}
+
+TEST_F(WatcherEndToEnd, AManualReadingsBoxClosingKeepsTheWatchersMessage) {
+  // The manual reading stops at validation with its box open; meanwhile the watcher reads an
+  // unreadable profile and writes its message. Closing the box must not erase it.
+  SetField(Ctl::Edit4, L"2030");
+  PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = Box()) != nullptr; }));
+  EXPECT_EQ(L"", Field(Ctl::Memo1)) << "emptied before the box";
+  StandIn(L"看不清", L"--no-marker");
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+  Pause(600);
+  EXPECT_EQ(kUnreadable, Field(Ctl::Memo1));
+  EXPECT_EQ(L"看不清", Field(Ctl::Label7));
 }
 
 TEST_F(WatcherEndToEnd, TheCloseClickWaitsForTheMessageBoxOfTheAnalysis) {

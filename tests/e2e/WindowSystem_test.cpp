@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "capture/ProfileTitle.h"
 #include "e2e/Desktop_win.h"
 
@@ -93,16 +95,94 @@ TEST(Win32WindowSystem, RectanglePointOwnerAndExistenceFollowTheWindow) {
   EXPECT_TRUE(windows.Title(handle).text.empty());
 }
 
-TEST(Win32WindowSystem, AClickAtTheCloseButtonPointClosesTheStandIn) {
+TEST(Win32WindowSystem, TheClickClosesTheStandInAndThePointerIsBackWhenItReturns) {
   Win32WindowSystem windows;
   Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 己 --at 40,60");
   HWND window = TitledWindowOf(standIn, L"TxGuiFoundation", L"己的资料");
   ASSERT_TRUE(window);
-  windows.MoveCursor({319, 73});
-  windows.LeftClick();
-  windows.MoveCursor({5, 7});
+  SetCursorPos(5, 7);
+  EXPECT_TRUE(windows.ClickAndReturn(FromHwnd(window), {319, 73}, {5, 7}));
+  EXPECT_EQ((ScreenPoint{5, 7}), windows.Cursor()) << "no wait: the return came with the click";
   EXPECT_TRUE(WaitFor([&] { return !standIn.Running(); }));
-  EXPECT_TRUE(WaitFor([&] { return windows.Cursor() == ScreenPoint{5, 7}; }, 1000));
+}
+
+TEST(Win32WindowSystem, NoInputIsSentWhenTheWindowDoesNotOwnThePoint) {
+  Win32WindowSystem windows;
+  Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 庚 --at 40,60");
+  HWND window = TitledWindowOf(standIn, L"TxGuiFoundation", L"庚的资料");
+  ASSERT_TRUE(window);
+  SetCursorPos(5, 7);
+  struct Case {
+    const char* what;
+    WindowHandle window;
+    ScreenPoint at;
+  };
+  const Case cases[] = {
+      {"a point beside the window", FromHwnd(window), {345, 73}},
+      {"a window that is not the one there", FromHwnd(GetDesktopWindow()), {319, 73}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_FALSE(windows.ClickAndReturn(c.window, c.at, {5, 7}));
+  }
+  e2e::Pause(300);
+  EXPECT_TRUE(standIn.Running());
+  EXPECT_EQ((ScreenPoint{5, 7}), windows.Cursor());
+}
+
+// Runs the thread's messages (the pointer watch is a thread timer) for a while.
+void PumpFor(int ms) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < end) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(10);
+  }
+}
+
+TEST(Win32WindowSystem, ThePointerWatchPutsBackAPointerKeptOnTheClickPointButNotAMovedOne) {
+  Win32WindowSystem windows;
+  struct Case {
+    const char* what;
+    POINT after;  // where the pointer is found after the click
+    ScreenPoint expected;
+  };
+  const Case cases[] = {
+      {"kept on the click point", {319, 73}, {5, 7}},
+      {"moved by the user", {600, 500}, {600, 500}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetCursorPos(5, 7);
+    windows.KeepPointerBack({319, 73}, {5, 7});
+    SetCursorPos(c.after.x, c.after.y);
+    PumpFor(400);
+    EXPECT_EQ(c.expected, windows.Cursor());
+  }
+  // Once the watch is over, the click point is left alone.
+  windows.KeepPointerBack({319, 73}, {5, 7});
+  PumpFor(1300);
+  SetCursorPos(319, 73);
+  PumpFor(300);
+  EXPECT_EQ((ScreenPoint{319, 73}), windows.Cursor());
+}
+
+TEST(Win32WindowSystem, AWindowsDpiIsEnteredAndLeft) {
+  Win32WindowSystem windows;
+  Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 辛 --at 40,60");
+  HWND window = TitledWindowOf(standIn, L"TxGuiFoundation", L"辛的资料");
+  ASSERT_TRUE(window);
+  using Equal = BOOL(WINAPI*)(DpiAwareness, DpiAwareness);
+  auto equal = reinterpret_cast<Equal>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AreDpiAwarenessContextsEqual")));
+  if (!equal || !WindowDpiAwareness(window)) GTEST_SKIP() << "no DPI awareness contexts here";
+  DpiAwareness before = ThreadDpiAwareness();
+  windows.EnterWindowDpi(FromHwnd(window));
+  EXPECT_TRUE(equal(ThreadDpiAwareness(), WindowDpiAwareness(window)));
+  windows.EnterWindowDpi(FromHwnd(window));
+  windows.LeaveWindowDpi();
+  windows.LeaveWindowDpi();
+  EXPECT_TRUE(equal(ThreadDpiAwareness(), before));
 }
 
 }  // namespace

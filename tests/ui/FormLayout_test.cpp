@@ -84,9 +84,13 @@ COLORREF InkOf(HWND control) {
 
 using FormLayoutTest = FormTest;
 
+// The pixel figures below are the window's at 96 DPI. In the run at another system DPI (144)
+// the tests that hold them are skipped; Dpi_test checks the layout at 144.
+constexpr const char* kFiguresAt96 = "the pixel figures are for 96 DPI";
+
 TEST_F(FormLayoutTest, WindowCaptionSizePlaceAndFrame) {
   EXPECT_EQ(WindowText(form), L"Tesserin");
-  ASSERT_EQ(FormDpi(), 96u) << "the layout figures below are for 96 DPI";
+  if (FormDpi() != 96u) GTEST_SKIP() << kFiguresAt96;
   RECT client;
   GetClientRect(form, &client);
   EXPECT_EQ(client.right, 527);
@@ -108,6 +112,7 @@ TEST_F(FormLayoutTest, WindowCaptionSizePlaceAndFrame) {
 }
 
 TEST_F(FormLayoutTest, PageControlFillsTheClientAreaWithTwoPages) {
+  if (FormDpi() != 96u) GTEST_SKIP() << kFiguresAt96;
   HWND tab = PageControl1();
   EXPECT_EQ(ClassOf(tab), WC_TABCONTROLW);
   RECT r = RectInParent(tab);
@@ -132,6 +137,7 @@ TEST_F(FormLayoutTest, PageControlFillsTheClientAreaWithTwoPages) {
 }
 
 TEST_F(FormLayoutTest, EveryControlHasItsClassPlaceSizeTextFontAndColour) {
+  if (FormDpi() != 96u) GTEST_SKIP() << kFiguresAt96;
   const std::wstring faces[] = {ResolveFamily(Family::SongTi), ResolveFamily(Family::YaHei)};
   for (const Expected& e : kExpected) {
     SCOPED_TRACE(Utf8Of(std::wstring(SpecOf(e.id).name)));

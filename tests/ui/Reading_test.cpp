@@ -133,6 +133,35 @@ TEST_F(ReadingTest, ConversionErrorsAppearInTheStandardErrorBox) {
   ExpectResults(kSolar1950_1_7);
 }
 
+TEST_F(ReadingTest, AFieldOfThousandsOfPastedCharactersGivesAnErrorBoxThatFitsTheScreen) {
+  struct Case {
+    const char* what;
+    std::wstring year;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"10,000 digits", std::wstring(10000, L'1'),
+       "'1111111111111111111111111111111111111111…' is not a valid integer value."},
+      {"5,000 Chinese characters", std::wstring(5000, L'年'),
+       "'年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年年…' is not a valid integer value."},
+  };
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EnterDate(c.year.c_str(), L"5", L"12");
+    RECT box{}, ok{};
+    const BoxSeen seen = WithBox(ClickButton1, {[&](HWND b) {
+                                   GetWindowRect(b, &box);
+                                   GetWindowRect(GetDlgItem(b, IDOK), &ok);
+                                 }});
+    EXPECT_EQ(Utf8Of(seen.text), c.text);
+    EXPECT_LE(box.right - box.left, screen.right);
+    EXPECT_LE(box.bottom - box.top, screen.bottom);
+    EXPECT_GE(ok.top, screen.top);
+    EXPECT_LE(ok.bottom, screen.bottom) << "the OK button can be clicked";
+  }
+}
+
 TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
   EnterDate(L"2030", L"5", L"12");
   int boxesWhileOpen = 0;
