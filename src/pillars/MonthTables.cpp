@@ -2,9 +2,7 @@
 // month's jie term and the span of each lunar row. Nothing is computed by astronomy at run time.
 #include "pillars/MonthTables.h"
 
-#include <cstdio>
-
-#include "pillars/CycleTable.h"
+#include "cycle/CycleTable.h"
 
 namespace tesserin {
 namespace {
@@ -22,11 +20,16 @@ constexpr int kLunarSpans[kYears][12] =
 // January 2026: its jie term, 小寒, falls on the 5th.
 constexpr int kTermDayJanuary2026 = 5;
 
-// The lunar rows after 202510 need jie terms of 2026; they are given as they stand.
-constexpr const char* kLastLunarRows[] = {
-    "20251101乙巳戊子癸亥17",
-    "20251201乙巳己丑癸巳17",
-    "20260101丙午庚寅壬戌17",
+// The lunar rows after 202510 need jie terms of 2026; they are given as they stand. The spans
+// come from the span table like every other row's.
+struct GivenRow {
+  int year, month;
+  int yearPillar, monthPillar, firstDay, termDay;
+};
+constexpr GivenRow kLastLunarRows[] = {
+    {2025, 11, EntryOf(乙, 巳), EntryOf(戊, 子), EntryOf(癸, 亥), 17},
+    {2025, 12, EntryOf(乙, 巳), EntryOf(己, 丑), EntryOf(癸, 巳), 17},
+    {2026, 1, EntryOf(丙, 午), EntryOf(庚, 寅), EntryOf(壬, 戌), 17},
 };
 
 // Lunar year 1950 begins on 17 February 1950.
@@ -56,31 +59,6 @@ int SolarTermDay(int year, int month) {
   return year > kLastYear ? kTermDayJanuary2026 : kSolarTermDays[year - kFirstYear][month - 1];
 }
 
-GbkString RowText(int year, int month, int yearPillar, int monthPillar, int firstDay, int termDay) {
-  char key[16];
-  std::snprintf(key, sizeof key, "%04d%02d01", year, month);
-  GbkString text = key;
-  text += CycleEntry(yearPillar);
-  text += CycleEntry(monthPillar);
-  text += CycleEntry(firstDay);
-  text += std::to_string(termDay);
-  return text;
-}
-
-// Reads the fields back from a row's text, so that the fields and the text cannot disagree.
-MonthRow ParseRow(GbkString text, int span) {
-  MonthRow row;
-  row.year = std::stoi(text.substr(0, 4));
-  row.month = std::stoi(text.substr(4, 2));
-  row.yearPillar = CycleIndex(std::string_view(text).substr(8, 4));
-  row.monthPillar = CycleIndex(std::string_view(text).substr(12, 4));
-  row.firstDay = CycleIndex(std::string_view(text).substr(16, 4));
-  row.termDay = std::stoi(text.substr(20));
-  row.span = span;
-  row.text = std::move(text);
-  return row;
-}
-
 std::vector<MonthRow> BuildSolarTable() {
   std::vector<MonthRow> rows;
   for (int year = kFirstYear; year <= kLastYear + 1; ++year) {
@@ -90,8 +68,8 @@ std::vector<MonthRow> BuildSolarTable() {
       int yearPillar = CycleStep(0, (month <= 2 ? year - 5 : year - 4));
       int monthPillar = CycleStep(0, 12 * year + month + 11);
       int firstDay = DayPillarOf(JulianDay(year, month, 1));
-      rows.push_back(ParseRow(RowText(year, month, yearPillar, monthPillar, firstDay, SolarTermDay(year, month)),
-                              DaysInMonth(year, month)));
+      rows.push_back({year, month, yearPillar, monthPillar, firstDay, SolarTermDay(year, month),
+                      DaysInMonth(year, month)});
     }
   }
   return rows;
@@ -116,15 +94,14 @@ std::vector<MonthRow> BuildLunarTable(const std::vector<MonthRow>& solar) {
         break;
       }
     }
-    rows.push_back(ParseRow(RowText(kFirstYear + k / 12, k % 12 + 1, inForce.yearPillar, inForce.monthPillar,
-                                    DayPillarOf(start), termDay),
-                            span));
+    rows.push_back({kFirstYear + k / 12, k % 12 + 1, inForce.yearPillar, inForce.monthPillar, DayPillarOf(start),
+                    termDay, span});
     start += span;
   }
-  for (const char* text : kLastLunarRows) {
+  for (const GivenRow& given : kLastLunarRows) {
     int k = static_cast<int>(rows.size());
     int span = k < kYears * 12 ? kLunarSpans[k / 12][k % 12] : 0;
-    rows.push_back(ParseRow(Gbk(text), span));
+    rows.push_back({given.year, given.month, given.yearPillar, given.monthPillar, given.firstDay, given.termDay, span});
   }
   return rows;
 }
@@ -148,12 +125,6 @@ const std::vector<MonthRow>& SolarMonthTable() {
 const std::vector<MonthRow>& LunarMonthTable() {
   static const std::vector<MonthRow> table = BuildLunarTable(SolarMonthTable());
   return table;
-}
-
-int FindRow(const std::vector<MonthRow>& table, std::string_view key) {
-  for (std::size_t i = 0; i < table.size(); ++i)
-    if (std::string_view(table[i].text).substr(0, 6) == key && key.size() == 6) return static_cast<int>(i);
-  return -1;
 }
 
 int RowOf(const std::vector<MonthRow>& table, int year, int month) {

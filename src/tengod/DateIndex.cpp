@@ -3,7 +3,6 @@
 #include "base/Gbk.h"
 #include "tengod/ChartView.h"
 #include "tengod/Indices.h"
-#include "tengod/TenGod.h"
 
 namespace tesserin {
 namespace {
@@ -49,13 +48,15 @@ const GbkString& WordText(int i) {
 
 }  // namespace
 
-int DateIndex(const ChartView& v, std::string_view personality) {
+int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view personality) {
+  ChartView v(pillars, chart);
   int score = 0;
 
   int upright = v.SlotsHolding(正官), killers = v.SlotsHolding(七杀);
   if ((upright >= 1 && killers >= 1) || upright >= 2) score += 5;
   if (v.OfficerScore() == 2) score += 5;
-  if (v.BranchGodsContain(辰) && v.BranchGodsContain(戌)) score += 10;
+  // The rule searches BranchGods, which holds the same three branches.
+  if (v.Present(辰) && v.Present(戌)) score += 10;
   if (v.DayPillarIs(丁, 巳) || v.DayPillarIs(癸, 亥)) score += 5;
   if (v.Holds(kDayBranch, 伤官)) score += 5;
   if (v.PresentOf(午, 亥) == 2) score += 5;
@@ -69,17 +70,13 @@ int DateIndex(const ChartView& v, std::string_view personality) {
   score += 5 * v.SlotsHolding(伤官) + 3 * v.SlotsHolding(食神);
   for (const BranchPairPoints& p : kBranchPairs) {
     if (v.PresentOf(p.a, p.b) != 2) continue;
-    bool doubled = p.doubledFor != 甲 && v.DayStem() != kNoIndex && v.DayStem() / 2 == p.doubledFor / 2;
+    bool doubled = p.doubledFor != 甲 && v.DayStem() / 2 == p.doubledFor / 2;
     score += doubled ? 6 : 3;
   }
-  for (int i = 0; i < 4; ++i) score += ContainsText(personality, WordText(i)) ? kWords[i].points : 0;
+  // A byte search: the words are found wherever their bytes stand, the note included.
+  for (int i = 0; i < 4; ++i) score += personality.find(WordText(i)) != std::string_view::npos ? kWords[i].points : 0;
 
   return GradeOf(score, kGrades);
-}
-
-int DateIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods,
-              std::string_view personality) {
-  return DateIndex(ChartView(pillars, stemGods, branchGods), personality);
 }
 
 }  // namespace tesserin

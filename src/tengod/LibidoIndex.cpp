@@ -31,7 +31,8 @@ int FrameBonus(const ChartView& v) {
 
 }  // namespace
 
-int LibidoIndex(const ChartView& v) {
+int LibidoIndex(const Pillars& pillars, const GodChart& chart) {
+  ChartView v(pillars, chart);
   int score = 0;
 
   for (const NameWeight& w : kNameWeights) {
@@ -41,7 +42,8 @@ int LibidoIndex(const ChartView& v) {
   for (Slot s : kInner) score += v.HoldsSeal(s) ? kSealInner : 0;
   for (Slot s : kOuter) score += v.HoldsSeal(s) ? kSealOuter : 0;
 
-  if (v.BranchGodsContain(辰) && v.BranchGodsContain(戌)) score += 10;
+  // The rule searches BranchGods, which holds the same three branches.
+  if (v.Present(辰) && v.Present(戌)) score += 10;
   if (v.DayPillarIs(丁, 巳) || v.DayPillarIs(丁, 亥)) score += 12;
   if (v.DayStemIs(丁) && v.Count(壬) >= 1) score += 12;
   if (v.Count(午) >= 1 && v.Count(亥) >= 1) score += 12;
@@ -53,10 +55,6 @@ int LibidoIndex(const ChartView& v) {
   if ((v.DayStemIs(壬) || v.DayStemIs(癸)) && v.CountOf(戌, 未) >= 3) score += 10;
 
   return GradeOf(score, kBands);
-}
-
-int LibidoIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
-  return LibidoIndex(ChartView(pillars, stemGods, branchGods));
 }
 
 }  // namespace tesserin

@@ -2,7 +2,6 @@
 // to the personality text, which the date index then reads.
 #include "tengod/ChartView.h"
 #include "tengod/Indices.h"
-#include "tengod/TenGod.h"
 
 namespace tesserin {
 namespace {
@@ -61,7 +60,8 @@ constexpr int kGrades[] = {10, 18, 26, 34, 42};
 
 }  // namespace
 
-int MarriageScore(const ChartView& v) {
+int MarriageScore(const Pillars& pillars, const GodChart& chart) {
+  ChartView v(pillars, chart);
   int officers = v.SlotsHolding(正官) + v.SlotsHolding(七杀);
 
   if (officers + v.SlotsHolding(正财) + v.SlotsHolding(偏财) >= 4) return 5;
@@ -76,10 +76,6 @@ int MarriageScore(const ChartView& v) {
   if (CombinesWithPartner(v)) score += v.DayStemIs(丁) || v.DayStemIs(壬) ? 20 : 16;
 
   return GradeOf(score, kGrades);
-}
-
-int MarriageScore(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
-  return MarriageScore(ChartView(pillars, stemGods, branchGods));
 }
 
 }  // namespace tesserin
