@@ -1,6 +1,7 @@
 #include "cli/Batch.h"
 
 #include <array>
+#include <cstring>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -14,23 +15,30 @@
 namespace tesserin {
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr int kFields = 4;  // year, month, day, mode
 
 // The texts of a completed reading in UTF-8 as they go into a JSON string, converted once from
 // the tables the run shows: a line of output is assembled from these pieces, and only the echo
 // of the input needs escaping.
 struct ReadingTexts {
-  std::string caption;  // "八字："
+  std::string lineOpen;  // ,"line":"八字：
   std::array<std::string, kCycleLength> pillars;
   std::array<std::string, 12> branches;
   std::array<std::string, 10> gods;
   std::string dayOrigin;  // "日元"
   std::array<std::string, kCycleLength> personalities;
   std::string note;
-  std::array<std::string, 6> stars;  // by the number of filled stars
+  // The members of the scores (libido, date, kindness, money, marriage) with their values 0..8,
+  // and of the stars (the first four) with 0..5 filled stars: ,"libido":3 and ,"libido":"★★★☆☆".
+  std::array<std::array<std::string, 9>, 5> scores;
+  std::array<std::array<std::string, 6>, 4> stars;
+  // More than the longest completed reading writes after the echo of its input.
+  static constexpr std::size_t kMostBytes = 1024;
 
   ReadingTexts() {
-    caption = Piece(AnalysisDisplay::Initial().PillarLine);
+    lineOpen = ",\"line\":\"" + Piece(AnalysisDisplay::Initial().PillarLine);
     for (int i = 0; i < kCycleLength; ++i) {
       pillars[i] = Piece(CycleEntry(i));
       personalities[i] = Piece(PersonalityOf(i));
@@ -39,7 +47,11 @@ struct ReadingTexts {
     for (int g = 0; g < 10; ++g) gods[g] = Piece(GodNameText(static_cast<GodName>(g)));
     dayOrigin = Piece(Gbk("日元"));
     note = Piece(Gbk(kLateMarriageNoteUtf8));
-    for (int n = 0; n <= 5; ++n) stars[n] = Piece(StarText(n));
+    const char* const names[] = {"libido", "date", "kindness", "money", "marriage"};
+    for (int k = 0; k < 5; ++k)
+      for (int n = 0; n < 9; ++n) scores[k][n] = std::string(",\"") + names[k] + "\":" + std::to_string(n);
+    for (int k = 0; k < 4; ++k)
+      for (int n = 0; n < 6; ++n) stars[k][n] = std::string(k == 0 ? "" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"";
   }
 
   // A code page 936 text as UTF-8, escaped for the inside of a JSON string.
@@ -89,8 +101,6 @@ Fields SplitTabs(std::string_view line) {
   }
 }
 
-void AppendDigit(std::string& out, int value) { out += static_cast<char>('0' + value); }
-
 class BatchReader {
  public:
   // Appends the JSON object of one line (without its line end) to `out`.
@@ -132,28 +142,36 @@ class BatchReader {
   void AppendReading(std::string& out) const {
     const ReadingTexts& t = TheTexts();
     const AnalysisDetail& r = detail_;
-    const std::string& year = t.pillars[r.pillars.Entry(kYearPillar)];
-    const std::string& month = t.pillars[r.pillars.Entry(kMonthPillar)];
-    const std::string& day = t.pillars[r.pillars.Entry(kDayPillar)];
-    out.append(",\"line\":\"").append(t.caption).append(year).append(" ").append(month).append(" ").append(day);
-    out.append("\",\"pillars\":\"").append(year).append(month).append(day);
-    out.append("\",\"chart\":\"").append(t.gods[r.chart[kYearStem]]).append(t.gods[r.chart[kMonthStem]]).append(t.dayOrigin);
-    out.append(t.branches[r.pillars.Branch(kYearPillar)]).append(t.gods[r.chart[kYearBranch]]);
-    out.append(t.branches[r.pillars.Branch(kMonthPillar)]).append(t.gods[r.chart[kMonthBranch]]);
-    out.append(t.branches[r.pillars.Branch(kDayPillar)]).append(t.gods[r.chart[kDayBranch]]);
-    out.append("\",\"personality\":\"").append(t.personalities[r.pillars.Entry(kDayPillar)]);
-    if (r.marriage > 3) out.append(t.note);
-    out.append("\",\"libido\":"), AppendDigit(out, r.libido);
-    out.append(",\"date\":"), AppendDigit(out, r.date);
-    out.append(",\"kindness\":"), AppendDigit(out, r.kindness);
-    out.append(",\"money\":"), AppendDigit(out, r.money);
-    out.append(",\"marriage\":"), AppendDigit(out, r.marriage);
-    out.append(",\"stars\":{\"libido\":\"").append(t.stars[Clamped(r.libido)]);
-    out.append("\",\"date\":\"").append(t.stars[Clamped(r.date)]);
-    out.append("\",\"kindness\":\"").append(t.stars[Clamped(r.kindness)]);
-    out.append("\",\"money\":\"").append(t.stars[Clamped(r.money)]).append("\"}}");
+    const Pillars& p = r.pillars;
+    // Room for the longest reading, filled piece by piece and cut to what was written.
+    std::size_t start = out.size();
+    out.resize(start + ReadingTexts::kMostBytes);
+    char* at = out.data() + start;
+    auto put = [&at](std::string_view piece) {
+      std::memcpy(at, piece.data(), piece.size());
+      at += piece.size();
+    };
+    const std::string& year = t.pillars[p.Entry(kYearPillar)];
+    const std::string& month = t.pillars[p.Entry(kMonthPillar)];
+    const std::string& day = t.pillars[p.Entry(kDayPillar)];
+    put(t.lineOpen), put(year), put(" "sv), put(month), put(" "sv), put(day);
+    put("\",\"pillars\":\""sv), put(year), put(month), put(day);
+    put("\",\"chart\":\""sv), put(t.gods[r.chart[kYearStem]]), put(t.gods[r.chart[kMonthStem]]), put(t.dayOrigin);
+    put(t.branches[p.Branch(kYearPillar)]), put(t.gods[r.chart[kYearBranch]]);
+    put(t.branches[p.Branch(kMonthPillar)]), put(t.gods[r.chart[kMonthBranch]]);
+    put(t.branches[p.Branch(kDayPillar)]), put(t.gods[r.chart[kDayBranch]]);
+    put("\",\"personality\":\""sv), put(t.personalities[p.Entry(kDayPillar)]);
+    if (r.marriage > 3) put(t.note);
+    put("\""sv);
+    const int scores[] = {r.libido, r.date, r.kindness, r.money, r.marriage};
+    for (int k = 0; k < 5; ++k) put(t.scores[k][Clamped(scores[k], 9)]);
+    put(",\"stars\":{"sv);
+    for (int k = 0; k < 4; ++k) put(t.stars[k][Clamped(scores[k], 6)]);
+    put("}}"sv);
+    out.resize(static_cast<std::size_t>(at - out.data()));
   }
-  static int Clamped(int stars) { return stars > 5 ? 5 : stars < 0 ? 0 : stars; }
+  // A score as an index into its pieces: the stars stop at five, the numbers at eight.
+  static int Clamped(int score, int pieces) { return score < 0 ? 0 : score >= pieces ? pieces - 1 : score; }
 
   AnalysisInput input_;
   AnalysisDisplay display_ = AnalysisDisplay::Initial();

@@ -1,5 +1,6 @@
-// A minimal JSON object writer for the batch reader: string and integer members, one nested
-// object, output always valid UTF-8.
+// A minimal JSON object writer for the batch reader: string members under the program's own
+// plain ASCII keys, output always valid UTF-8. A completed reading appends its members as
+// ready pieces instead.
 #pragma once
 
 #include <string>
@@ -12,9 +13,7 @@ class JsonObject {
   explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
   // `utf8` may hold invalid bytes; each becomes U+FFFD.
   JsonObject& Add(std::string_view key, std::string_view utf8);
-  JsonObject& Add(std::string_view key, int value);
-  JsonObject& Open(std::string_view key);   // a nested object
-  JsonObject& Close();                      // ends the innermost object
+  JsonObject& Close();
 
  private:
   void Key(std::string_view key);
@@ -22,6 +21,7 @@ class JsonObject {
   bool first_ = true;
 };
 
+// `utf8` between quotes, escaped; invalid bytes become U+FFFD.
 void AppendJsonString(std::string& out, std::string_view utf8);
 
 }  // namespace tesserin

@@ -1,8 +1,7 @@
 // Builds both month tables from the calendar rules and two tables of values: the day of each
-// month's jie term and the span of each lunar row. Nothing is computed by astronomy at run time.
+// month's jie term and the span of each lunar row, at compile time: nothing is computed by
+// astronomy, and nothing at all when the program starts.
 #include "pillars/MonthTables.h"
-
-#include "cycle/CycleTable.h"
 
 namespace tesserin {
 namespace {
@@ -39,7 +38,7 @@ struct Date {
   int year, month, day;
 };
 
-Date DateOf(long julianDay) {
+constexpr Date DateOf(long julianDay) {
   // Inverse of JulianDay for the Gregorian calendar.
   long a = julianDay + 32044;
   long b = (4 * a + 3) / 146097;
@@ -51,16 +50,17 @@ Date DateOf(long julianDay) {
           static_cast<int>(e - (153 * m + 2) / 5 + 1)};
 }
 
-int DaysInMonth(int year, int month) {
+constexpr int DaysInMonth(int year, int month) {
   return static_cast<int>(JulianDay(month == 12 ? year + 1 : year, month % 12 + 1, 1) - JulianDay(year, month, 1));
 }
 
-int SolarTermDay(int year, int month) {
+constexpr int SolarTermDay(int year, int month) {
   return year > kLastYear ? kTermDayJanuary2026 : kSolarTermDays[year - kFirstYear][month - 1];
 }
 
-std::vector<MonthRow> BuildSolarTable() {
-  std::vector<MonthRow> rows;
+constexpr MonthTable BuildSolarTable() {
+  MonthTable rows;
+  int k = 0;
   for (int year = kFirstYear; year <= kLastYear + 1; ++year) {
     for (int month = 1; month <= 12 && (year <= kLastYear || month == 1); ++month) {
       // Before 立春 (January, February) the year pillar is still the previous year's; the
@@ -68,69 +68,70 @@ std::vector<MonthRow> BuildSolarTable() {
       int yearPillar = CycleStep(0, (month <= 2 ? year - 5 : year - 4));
       int monthPillar = CycleStep(0, 12 * year + month + 11);
       int firstDay = DayPillarOf(JulianDay(year, month, 1));
-      rows.push_back({year, month, yearPillar, monthPillar, firstDay, SolarTermDay(year, month),
-                      DaysInMonth(year, month)});
+      rows[k++] = {year, month, yearPillar, monthPillar, firstDay, SolarTermDay(year, month), DaysInMonth(year, month)};
     }
+  }
+  // Past the month's jie term the next month's pillars hold. (The last row, January 2026, is
+  // there for the days of December 2025 after their term; its own are never read.)
+  for (int r = 0; r < kMonthRows; ++r) {
+    const MonthRow& next = rows[r + 1 < kMonthRows ? r + 1 : r];
+    rows[r].afterTermYearPillar = next.yearPillar;
+    rows[r].afterTermMonthPillar = next.monthPillar;
   }
   return rows;
 }
 
-std::vector<MonthRow> BuildLunarTable(const std::vector<MonthRow>& solar) {
-  std::vector<MonthRow> rows;
+// The one-jie carry. A lunar day past its row's term day has passed exactly one jie term: the
+// next one comes some 30 days later, after any day 30. So its month pillar is one place on (and
+// its year pillar too when that term is 立春, which opens a 寅 month), and not the next row's:
+// after a row that spans a leap month, the next row's pillars stand two terms on. A term day of
+// 30 is never passed; a row without a term keeps its own pillars.
+constexpr void CarryOneJie(MonthRow& row) {
+  row.afterTermYearPillar = row.yearPillar;
+  row.afterTermMonthPillar = row.monthPillar;
+  if (row.termDay == 0) return;
+  row.afterTermMonthPillar = CycleStep(row.monthPillar, 1);
+  if (BranchOf(row.afterTermMonthPillar) == 寅) row.afterTermYearPillar = CycleStep(row.yearPillar, 1);
+}
+
+constexpr MonthTable BuildLunarTable(const MonthTable& solar) {
+  MonthTable rows;
   long start = JulianDay(kFirstLunarYear, kFirstLunarMonth, kFirstLunarDay);
   constexpr int kComputedRows = kYears * 12 - 2;
   for (int k = 0; k < kComputedRows; ++k) {
     int span = kLunarSpans[k / 12][k % 12];
     Date d = DateOf(start);
-    int solarRow = RowOf(solar, d.year, d.month);
+    int solarRow = RowOf(d.year, d.month);
     // A jie term on the first day itself is not yet counted.
     const MonthRow& inForce = d.day <= solar[solarRow].termDay ? solar[solarRow] : solar[solarRow + 1];
     // The first jie date on or after the first day, within the span.
     int termDay = 0;
-    for (int r = solarRow; r <= solarRow + 2 && r < static_cast<int>(solar.size()); ++r) {
+    for (int r = solarRow; r <= solarRow + 2 && r < kMonthRows; ++r) {
       long jie = JulianDay(solar[r].year, solar[r].month, solar[r].termDay);
       if (jie >= start) {
         if (jie < start + span) termDay = static_cast<int>(jie - start) + 1;
         break;
       }
     }
-    rows.push_back({kFirstYear + k / 12, k % 12 + 1, inForce.yearPillar, inForce.monthPillar, DayPillarOf(start),
-                    termDay, span});
+    rows[k] = {kFirstYear + k / 12, k % 12 + 1, inForce.yearPillar, inForce.monthPillar, DayPillarOf(start),
+               termDay, span};
     start += span;
   }
+  int k = kComputedRows;
   for (const GivenRow& given : kLastLunarRows) {
-    int k = static_cast<int>(rows.size());
     int span = k < kYears * 12 ? kLunarSpans[k / 12][k % 12] : 0;
-    rows.push_back({given.year, given.month, given.yearPillar, given.monthPillar, given.firstDay, given.termDay, span});
+    rows[k++] = {given.year, given.month, given.yearPillar, given.monthPillar, given.firstDay, given.termDay, span};
   }
+  for (MonthRow& row : rows) CarryOneJie(row);
   return rows;
 }
 
+constexpr MonthTable kSolarMonthTable = BuildSolarTable();
+constexpr MonthTable kLunarMonthTable = BuildLunarTable(kSolarMonthTable);
+
 }  // namespace
 
-long JulianDay(int year, int month, int day) {
-  long a = (14 - month) / 12;
-  long y = year + 4800L - a;
-  long m = month + 12 * a - 3;
-  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
-}
-
-int DayPillarOf(long julianDay) { return static_cast<int>((julianDay + 49) % kCycleLength); }
-
-const std::vector<MonthRow>& SolarMonthTable() {
-  static const std::vector<MonthRow> table = BuildSolarTable();
-  return table;
-}
-
-const std::vector<MonthRow>& LunarMonthTable() {
-  static const std::vector<MonthRow> table = BuildLunarTable(SolarMonthTable());
-  return table;
-}
-
-int RowOf(const std::vector<MonthRow>& table, int year, int month) {
-  if (month < 1 || month > 12 || year < kFirstYear) return -1;
-  long row = (static_cast<long>(year) - kFirstYear) * 12 + (month - 1);
-  return row < static_cast<long>(table.size()) ? static_cast<int>(row) : -1;
-}
+const MonthTable& SolarMonthTable() { return kSolarMonthTable; }
+const MonthTable& LunarMonthTable() { return kLunarMonthTable; }
 
 }  // namespace tesserin

@@ -3,7 +3,9 @@
 // of its jie term, as numbers.
 #pragma once
 
-#include <vector>
+#include <array>
+
+#include "cycle/CycleTable.h"
 
 namespace tesserin {
 
@@ -12,22 +14,37 @@ struct MonthRow {
   int yearPillar = 0, monthPillar = 0, firstDay = 0;  // CycleTable indices
   int termDay = 0;  // the day (1 = the first) of the first jie term within the row, 0 for none
   int span = 0;     // days to the next row's first day; 0 for a lunar table's last row
+  // The year and month pillars of the days after the term day (the row's own without a term).
+  int afterTermYearPillar = 0, afterTermMonthPillar = 0;
 };
 
 constexpr int kFirstYear = 1950;
 constexpr int kLastYear = 2025;
 
-// 913 rows, January 1950 to January 2026. The January 2026 row gives December 2025 the pillars
-// of the days after its jie term.
-const std::vector<MonthRow>& SolarMonthTable();
-// 913 rows, lunar 1950-01 to 2026-01; a row that is followed by a leap month spans both.
-const std::vector<MonthRow>& LunarMonthTable();
+// January 1950 to January 2026 in either table.
+constexpr int kMonthRows = (kLastYear - kFirstYear + 1) * 12 + 1;
+using MonthTable = std::array<MonthRow, kMonthRows>;
+
+// One row a Gregorian month, January 1950 to January 2026. The January 2026 row gives December
+// 2025 the pillars of the days after its jie term.
+const MonthTable& SolarMonthTable();
+// One row a lunar month, 1950-01 to 2026-01; a row that is followed by a leap month spans both.
+const MonthTable& LunarMonthTable();
 
 // The row of `year` and `month` in either table (row 0 is January 1950); -1 when out of range.
-int RowOf(const std::vector<MonthRow>& table, int year, int month);
+constexpr int RowOf(int year, int month) {
+  if (month < 1 || month > 12 || year < kFirstYear) return -1;
+  long row = (static_cast<long>(year) - kFirstYear) * 12 + (month - 1);
+  return row < kMonthRows ? static_cast<int>(row) : -1;
+}
 
 // Day number of a Gregorian date (Julian Day Number), and its day pillar.
-long JulianDay(int year, int month, int day);
-int DayPillarOf(long julianDay);
+constexpr long JulianDay(int year, int month, int day) {
+  long a = (14 - month) / 12;
+  long y = year + 4800L - a;
+  long m = month + 12 * a - 3;
+  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+}
+constexpr int DayPillarOf(long julianDay) { return static_cast<int>((julianDay + 49) % kCycleLength); }
 
 }  // namespace tesserin

@@ -1,5 +1,8 @@
 // 可约指数: how likely an invitation to a date is to succeed, from the chart, the pillars and
 // four words of the personality text (the late-marriage note included).
+#include <cstdint>
+#include <cstring>
+
 #include "base/Gbk.h"
 #include "tengod/ChartView.h"
 #include "tengod/Indices.h"
@@ -40,11 +43,35 @@ int OfficerBlock(const ChartView& v) {
   return 0;
 }
 
-const GbkString& WordText(int i) {
-  static const GbkString words[] = {Gbk(kWords[0].word), Gbk(kWords[1].word), Gbk(kWords[2].word),
-                                    Gbk(kWords[3].word)};
-  return words[i];
-}
+// The points of the words that a byte search finds in the text (each word once, however often
+// it stands). One pass: only a byte that begins one of the words starts a comparison.
+class WordSearch {
+ public:
+  WordSearch() {
+    for (int w = 0; w < 4; ++w) {
+      GbkString word = Gbk(kWords[w].word);  // two characters, 4 bytes
+      std::memcpy(&codes_[w], word.data(), 4);
+      startsWord_[static_cast<unsigned char>(word[0])] = true;
+    }
+  }
+
+  int Points(std::string_view text) const {
+    unsigned found = 0;
+    for (std::size_t at = 0; at + 4 <= text.size(); ++at) {
+      if (!startsWord_[static_cast<unsigned char>(text[at])]) continue;
+      std::uint32_t bytes;
+      std::memcpy(&bytes, text.data() + at, 4);
+      for (int w = 0; w < 4; ++w) found |= (bytes == codes_[w] ? 1u : 0u) << w;
+    }
+    int points = 0;
+    for (int w = 0; w < 4; ++w) points += (found >> w) & 1 ? kWords[w].points : 0;
+    return points;
+  }
+
+ private:
+  std::uint32_t codes_[4] = {};
+  bool startsWord_[256] = {};
+};
 
 }  // namespace
 
@@ -73,8 +100,8 @@ int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view pe
     bool doubled = p.doubledFor != 甲 && v.DayStem() / 2 == p.doubledFor / 2;
     score += doubled ? 6 : 3;
   }
-  // A byte search: the words are found wherever their bytes stand, the note included.
-  for (int i = 0; i < 4; ++i) score += personality.find(WordText(i)) != std::string_view::npos ? kWords[i].points : 0;
+  static const WordSearch words;
+  score += words.Points(personality);
 
   return GradeOf(score, kGrades);
 }

@@ -57,7 +57,7 @@ TEST(DerivePillars, ThirtyDayRowsWithJieTermsOnTheirFirstAndLastDay) {
   const int kRows[][2] = {{1961, 12}, {1980, 11}, {1999, 10}, {2018, 11}};
   for (const auto& r : kRows) {
     SCOPED_TRACE(std::to_string(r[0]) + "-" + std::to_string(r[1]));
-    const MonthRow& row = LunarMonthTable()[RowOf(LunarMonthTable(), r[0], r[1])];
+    const MonthRow& row = LunarMonthTable()[RowOf(r[0], r[1])];
     ASSERT_EQ(1, row.termDay);
     ASSERT_EQ(30, row.span);
     Pillars first = DerivePillars(r[0], r[1], 1, "1");

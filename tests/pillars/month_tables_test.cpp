@@ -50,11 +50,11 @@ struct RowCase {
   const char* row;
 };
 
-void ExpectRows(const std::vector<MonthRow>& table, const RowCase* begin, const RowCase* end) {
+void ExpectRows(const MonthTable& table, const RowCase* begin, const RowCase* end) {
   for (const RowCase* c = begin; c != end; ++c) {
     SCOPED_TRACE(c->what);
     std::string key(c->row, 6);
-    int row = RowOf(table, std::stoi(key.substr(0, 4)), std::stoi(key.substr(4)));
+    int row = RowOf(std::stoi(key.substr(0, 4)), std::stoi(key.substr(4)));
     ASSERT_NE(-1, row);
     EXPECT_EQ(c->row, RowText(table[row]));
   }
@@ -98,17 +98,17 @@ TEST(MonthTables, EveryAcceptedMonthHasItsOwnRow) {
   for (const auto* table : {&SolarMonthTable(), &LunarMonthTable()}) {
     for (int year = 1950; year <= 2025; ++year) {
       for (int month = 1; month <= 12; ++month) {
-        int row = RowOf(*table, year, month);
+        int row = RowOf(year, month);
         ASSERT_NE(-1, row) << year << "-" << month;
         EXPECT_EQ(year, (*table)[row].year);
         EXPECT_EQ(month, (*table)[row].month);
       }
     }
-    EXPECT_EQ(912, RowOf(*table, 2026, 1));
-    EXPECT_EQ(-1, RowOf(*table, 2026, 2));
-    EXPECT_EQ(-1, RowOf(*table, 1949, 12));
-    EXPECT_EQ(-1, RowOf(*table, 1990, 0));
-    EXPECT_EQ(-1, RowOf(*table, 1990, 13));
+    EXPECT_EQ(912, RowOf(2026, 1));
+    EXPECT_EQ(-1, RowOf(2026, 2));
+    EXPECT_EQ(-1, RowOf(1949, 12));
+    EXPECT_EQ(-1, RowOf(1990, 0));
+    EXPECT_EQ(-1, RowOf(1990, 13));
   }
 }
 
@@ -130,6 +130,8 @@ TEST(SolarMonthTable, EveryRowKeepsTheInvariants) {
     const MonthRow& next = t[k + 1];
     EXPECT_EQ(CycleStep(r.monthPillar, 1), next.monthPillar);
     EXPECT_EQ(CycleStep(r.yearPillar, r.month == 2 ? 1 : 0), next.yearPillar);
+    EXPECT_EQ(next.monthPillar, r.afterTermMonthPillar);
+    EXPECT_EQ(next.yearPillar, r.afterTermYearPillar);
     int days = next.month == 1 ? 31 : static_cast<int>(JulianDay(next.year, next.month, 1) - JulianDay(r.year, r.month, 1));
     EXPECT_EQ(CycleStep(r.firstDay, days), next.firstDay);
     EXPECT_EQ(next.year * 12 + next.month, r.year * 12 + r.month + 1);
@@ -157,6 +159,9 @@ TEST(LunarMonthTable, EveryRowKeepsTheInvariants) {
     int moves = (next.monthPillar - r.monthPillar + kCycleLength) % kCycleLength;
     EXPECT_LE(moves, 2);
     EXPECT_EQ(r.termDay == 0, moves == 0);
+    // Past the term day the month pillar is one on, also in a row that passes two terms.
+    EXPECT_EQ(r.termDay == 0 ? r.monthPillar : CycleStep(r.monthPillar, 1), r.afterTermMonthPillar);
+    EXPECT_EQ(moves == 1 ? next.yearPillar : r.afterTermYearPillar, r.afterTermYearPillar);
     // The year pillar moves only at 立春, which begins a 寅 month.
     int yearMoves = (next.yearPillar - r.yearPillar + kCycleLength) % kCycleLength;
     EXPECT_LE(yearMoves, 1);
