@@ -1,5 +1,7 @@
 #include "tengod/ChartView.h"
 
+#include <array>
+
 namespace tesserin {
 namespace {
 
@@ -22,17 +24,30 @@ const Frames* FramesOf(const Element* byPair, StemName dayStem) {
 
 }  // namespace
 
+// The stem and branch of each entry, looked up rather than divided out: a view is made four
+// times a reading.
+struct EntryParts {
+  StemName stem;
+  BranchName branch;
+};
+constexpr auto kEntryParts = [] {
+  std::array<EntryParts, kCycleLength> parts{};
+  for (int i = 0; i < kCycleLength; ++i) parts[i] = {StemOf(i), BranchOf(i)};
+  return parts;
+}();
+
 PillarView::PillarView(const Pillars& p) : pillars_(p) {
   for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) {
-    stems_[place] = p.Stem(place);
-    branches_[place] = p.Branch(place);
-    stemMask_ |= static_cast<std::uint16_t>(1u << stems_[place]);
-    branchMask_ |= static_cast<std::uint16_t>(1u << branches_[place]);
+    const EntryParts& parts = kEntryParts[p.Entry(place)];
+    stems_[place] = parts.stem;
+    branches_[place] = parts.branch;
+    stemMask_ |= static_cast<std::uint16_t>(1u << parts.stem);
+    branchMask_ |= static_cast<std::uint16_t>(1u << parts.branch);
   }
 }
 
 ChartView::ChartView(const Pillars& p, const GodChart& chart) : PillarView(p), chart_(chart) {
-  for (GodName god : chart.slots) ++godCount_[god];
+  for (GodName god : chart.slots) godCounts_ += std::uint64_t{1} << (4 * god);
 }
 
 const Frames* OfficerFrames(StemName dayStem) { return FramesOf(kOfficerElement, dayStem); }

@@ -55,11 +55,11 @@ class ChartView : public PillarView {
   bool Holds(Slot slot, GodName god) const { return chart_[slot] == god; }
   // The slot's second character is 印: it holds 正印 or 偏印.
   bool HoldsSeal(Slot slot) const { return chart_[slot] == 正印 || chart_[slot] == 偏印; }
-  int SlotsHolding(GodName god) const { return godCount_[god]; }
+  int SlotsHolding(GodName god) const { return static_cast<int>((godCounts_ >> (4 * god)) & 15); }
 
  private:
   GodChart chart_;
-  std::uint8_t godCount_[10] = {};
+  std::uint64_t godCounts_ = 0;  // four bits a name
 };
 
 // The two branch frames in which an element gathers, and its two branches with its storage
