@@ -51,7 +51,8 @@ struct ReadingTexts {
     for (int k = 0; k < 5; ++k)
       for (int n = 0; n < 9; ++n) scores[k][n] = std::string(",\"") + names[k] + "\":" + std::to_string(n);
     for (int k = 0; k < 4; ++k)
-      for (int n = 0; n < 6; ++n) stars[k][n] = std::string(k == 0 ? "" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"";
+      for (int n = 0; n < 6; ++n)
+        stars[k][n] = std::string(k == 0 ? "" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"";
   }
 
   // A code page 936 text as UTF-8, escaped for the inside of a JSON string.

@@ -13,9 +13,11 @@ constexpr int kBranchNumbers[12] = {20, 16, 11, 12, 15, 13, 14, 16, 17, 18, 15, 
 // The name by d = D − O (day number minus other number), from d = −9 up: where yin and yang day
 // stems differ, the first name is for an even day number D, the second for an odd one.
 constexpr GodName kNamesByDifference[19][2] = {
-    {正印, 正印}, {偏印, 偏印}, {正印, 正官}, {七杀, 七杀}, {正官, 正财}, {偏财, 偏财}, {正财, 伤官}, {食神, 食神}, {伤官, 劫财},  // -9..-1
-    {比肩, 比肩},                                                                                                                   // 0
-    {劫财, 正印}, {偏印, 偏印}, {正印, 正官}, {七杀, 七杀}, {正官, 正财}, {偏财, 偏财}, {正财, 伤官}, {食神, 食神}, {伤官, 伤官},  // 1..9
+    {正印, 正印}, {偏印, 偏印}, {正印, 正官}, {七杀, 七杀}, {正官, 正财},  // -9..-5
+    {偏财, 偏财}, {正财, 伤官}, {食神, 食神}, {伤官, 劫财},                // -4..-1
+    {比肩, 比肩},                                                          // 0
+    {劫财, 正印}, {偏印, 偏印}, {正印, 正官}, {七杀, 七杀}, {正官, 正财},  // 1..5
+    {偏财, 偏财}, {正财, 伤官}, {食神, 食神}, {伤官, 伤官},                // 6..9
 };
 
 constexpr GodName NameByNumbers(int dayNumber, int otherNumber) {
