@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pillars/AnalysisRun.h"
@@ -56,8 +57,9 @@ void BM_ReadingEveryDate(benchmark::State& state, const char* mode) {
 BENCHMARK_CAPTURE(BM_ReadingEveryDate, lunar, "1");
 BENCHMARK_CAPTURE(BM_ReadingEveryDate, solar, "0");
 
-void BM_PillarsAlone(benchmark::State& state, const std::vector<Date>& (*dates)(), const char* mode) {
+void BM_PillarsAlone(benchmark::State& state, const std::vector<Date>& (*dates)(), const char* modeText) {
   const std::vector<Date>& all = dates();
+  const std::string_view mode = modeText;  // measured once, not in every call
   std::size_t next = 0;
   for (auto _ : state) {
     const Date& d = all[next];

@@ -9,19 +9,24 @@ namespace tesserin {
 
 enum PillarPlace { kYearPillar, kMonthPillar, kDayPillar };
 
-struct Pillars {
-  std::uint8_t entries[3] = {};  // CycleTable entries, year, month, day
-
+class Pillars {
+ public:
   constexpr Pillars() = default;
+  // Three CycleTable entries, 0..59.
   constexpr Pillars(int year, int month, int day)
-      : entries{static_cast<std::uint8_t>(year), static_cast<std::uint8_t>(month), static_cast<std::uint8_t>(day)} {}
+      : packed_(static_cast<std::uint32_t>(year) | static_cast<std::uint32_t>(month) << 8 |
+                static_cast<std::uint32_t>(day) << 16) {}
 
-  constexpr int Entry(PillarPlace place) const { return entries[place]; }
-  constexpr StemName Stem(PillarPlace place) const { return StemOf(entries[place]); }
-  constexpr BranchName Branch(PillarPlace place) const { return BranchOf(entries[place]); }
+  constexpr int Entry(PillarPlace place) const { return static_cast<int>((packed_ >> (8 * place)) & 0xFF); }
+  constexpr StemName Stem(PillarPlace place) const { return StemOf(Entry(place)); }
+  constexpr BranchName Branch(PillarPlace place) const { return BranchOf(Entry(place)); }
   constexpr StemName DayStem() const { return Stem(kDayPillar); }
 
   bool operator==(const Pillars&) const = default;
+
+ private:
+  // One byte an entry in one word: a value that travels in a register.
+  std::uint32_t packed_ = 0;
 };
 
 }  // namespace tesserin

@@ -12,11 +12,10 @@ namespace {
 // month, so 30 February is 2 March (one reduction by 60 suffices: the first day's is at most
 // 59 and the day at most 31).
 Pillars InRow(const MonthRow& row, int day) {
-  bool afterTerm = day > row.termDay;
+  const YearMonth& pair = row.inForce[day > row.termDay ? 1 : 0];
   int dayPillar = row.firstDay + day - 1;
   if (dayPillar >= kCycleLength) dayPillar -= kCycleLength;
-  return {afterTerm ? row.afterTermYearPillar : row.yearPillar, afterTerm ? row.afterTermMonthPillar : row.monthPillar,
-          dayPillar};
+  return {pair.year, pair.month, dayPillar};
 }
 
 }  // namespace

@@ -68,15 +68,14 @@ constexpr MonthTable BuildSolarTable() {
       int yearPillar = CycleStep(0, (month <= 2 ? year - 5 : year - 4));
       int monthPillar = CycleStep(0, 12 * year + month + 11);
       int firstDay = DayPillarOf(JulianDay(year, month, 1));
-      rows[k++] = {year, month, yearPillar, monthPillar, firstDay, SolarTermDay(year, month), DaysInMonth(year, month)};
+      rows[k++] = {year, month, {{yearPillar, monthPillar}, {}}, firstDay, SolarTermDay(year, month), DaysInMonth(year, month)};
     }
   }
   // Past the month's jie term the next month's pillars hold. (The last row, January 2026, is
   // there for the days of December 2025 after their term; its own are never read.)
   for (int r = 0; r < kMonthRows; ++r) {
     const MonthRow& next = rows[r + 1 < kMonthRows ? r + 1 : r];
-    rows[r].afterTermYearPillar = next.yearPillar;
-    rows[r].afterTermMonthPillar = next.monthPillar;
+    rows[r].inForce[1] = next.inForce[0];
   }
   return rows;
 }
@@ -87,11 +86,12 @@ constexpr MonthTable BuildSolarTable() {
 // after a row that spans a leap month, the next row's pillars stand two terms on. A term day of
 // 30 is never passed; a row without a term keeps its own pillars.
 constexpr void CarryOneJie(MonthRow& row) {
-  row.afterTermYearPillar = row.yearPillar;
-  row.afterTermMonthPillar = row.monthPillar;
+  const YearMonth& own = row.inForce[0];
+  YearMonth& after = row.inForce[1];
+  after = own;
   if (row.termDay == 0) return;
-  row.afterTermMonthPillar = CycleStep(row.monthPillar, 1);
-  if (BranchOf(row.afterTermMonthPillar) == 寅) row.afterTermYearPillar = CycleStep(row.yearPillar, 1);
+  after.month = CycleStep(own.month, 1);
+  if (BranchOf(after.month) == 寅) after.year = CycleStep(own.year, 1);
 }
 
 constexpr MonthTable BuildLunarTable(const MonthTable& solar) {
@@ -103,7 +103,7 @@ constexpr MonthTable BuildLunarTable(const MonthTable& solar) {
     Date d = DateOf(start);
     int solarRow = RowOf(d.year, d.month);
     // A jie term on the first day itself is not yet counted.
-    const MonthRow& inForce = d.day <= solar[solarRow].termDay ? solar[solarRow] : solar[solarRow + 1];
+    const MonthRow& solarMonth = d.day <= solar[solarRow].termDay ? solar[solarRow] : solar[solarRow + 1];
     // The first jie date on or after the first day, within the span.
     int termDay = 0;
     for (int r = solarRow; r <= solarRow + 2 && r < kMonthRows; ++r) {
@@ -113,14 +113,14 @@ constexpr MonthTable BuildLunarTable(const MonthTable& solar) {
         break;
       }
     }
-    rows[k] = {kFirstYear + k / 12, k % 12 + 1, inForce.yearPillar, inForce.monthPillar, DayPillarOf(start),
+    rows[k] = {kFirstYear + k / 12, k % 12 + 1, {solarMonth.inForce[0], {}}, DayPillarOf(start),
                termDay, span};
     start += span;
   }
   int k = kComputedRows;
   for (const GivenRow& given : kLastLunarRows) {
     int span = k < kYears * 12 ? kLunarSpans[k / 12][k % 12] : 0;
-    rows[k++] = {given.year, given.month, given.yearPillar, given.monthPillar, given.firstDay, given.termDay, span};
+    rows[k++] = {given.year, given.month, {{given.yearPillar, given.monthPillar}, {}}, given.firstDay, given.termDay, span};
   }
   for (MonthRow& row : rows) CarryOneJie(row);
   return rows;

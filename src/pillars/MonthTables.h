@@ -9,13 +9,19 @@
 
 namespace tesserin {
 
+// A year pillar and a month pillar (CycleTable entries).
+struct YearMonth {
+  int year = 0, month = 0;
+};
+
 struct MonthRow {
   int year = 0, month = 0;
-  int yearPillar = 0, monthPillar = 0, firstDay = 0;  // CycleTable indices
-  int termDay = 0;  // the day (1 = the first) of the first jie term within the row, 0 for none
-  int span = 0;     // days to the next row's first day; 0 for a lunar table's last row
-  // The year and month pillars of the days after the term day (the row's own without a term).
-  int afterTermYearPillar = 0, afterTermMonthPillar = 0;
+  // The pillars in force from the first day, and those after the term day (the row's own again
+  // without a term): indexed by whether the day is past the term day.
+  YearMonth inForce[2];
+  int firstDay = 0;  // the day pillar of the first day
+  int termDay = 0;   // the day (1 = the first) of the first jie term within the row, 0 for none
+  int span = 0;      // days to the next row's first day; 0 for a lunar table's last row
 };
 
 constexpr int kFirstYear = 1950;

@@ -61,10 +61,10 @@ TEST(DerivePillars, ThirtyDayRowsWithJieTermsOnTheirFirstAndLastDay) {
     ASSERT_EQ(1, row.termDay);
     ASSERT_EQ(30, row.span);
     Pillars first = DerivePillars(r[0], r[1], 1, "1");
-    EXPECT_EQ(row.monthPillar, first.Entry(kMonthPillar));
+    EXPECT_EQ(row.inForce[0].month, first.Entry(kMonthPillar));
     for (int day = 2; day <= 30; ++day) {
       Pillars pillars = DerivePillars(r[0], r[1], day, "1");
-      EXPECT_EQ(CycleStep(row.monthPillar, 1), pillars.Entry(kMonthPillar)) << day;
+      EXPECT_EQ(CycleStep(row.inForce[0].month, 1), pillars.Entry(kMonthPillar)) << day;
     }
   }
 }

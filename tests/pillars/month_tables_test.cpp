@@ -41,7 +41,7 @@ TEST(CycleTable, HoldsTheSixtyPillarsInOrder) {
 std::string RowText(const MonthRow& row) {
   char key[16];
   std::snprintf(key, sizeof key, "%04d%02d01", row.year, row.month);
-  return key + U(CycleEntry(row.yearPillar)) + U(CycleEntry(row.monthPillar)) + U(CycleEntry(row.firstDay)) +
+  return key + U(CycleEntry(row.inForce[0].year)) + U(CycleEntry(row.inForce[0].month)) + U(CycleEntry(row.firstDay)) +
          std::to_string(row.termDay);
 }
 
@@ -120,7 +120,7 @@ TEST(SolarMonthTable, EveryRowKeepsTheInvariants) {
   for (std::size_t k = 0; k < t.size(); ++k) {
     const MonthRow& r = t[k];
     SCOPED_TRACE(RowText(r));
-    for (int pillar : {r.yearPillar, r.monthPillar, r.firstDay}) {
+    for (int pillar : {r.inForce[0].year, r.inForce[0].month, r.firstDay}) {
       EXPECT_GE(pillar, 0);
       EXPECT_LT(pillar, kCycleLength);
     }
@@ -128,10 +128,10 @@ TEST(SolarMonthTable, EveryRowKeepsTheInvariants) {
     EXPECT_LE(r.termDay, kLatest[r.month - 1]);
     if (k + 1 == t.size()) break;
     const MonthRow& next = t[k + 1];
-    EXPECT_EQ(CycleStep(r.monthPillar, 1), next.monthPillar);
-    EXPECT_EQ(CycleStep(r.yearPillar, r.month == 2 ? 1 : 0), next.yearPillar);
-    EXPECT_EQ(next.monthPillar, r.afterTermMonthPillar);
-    EXPECT_EQ(next.yearPillar, r.afterTermYearPillar);
+    EXPECT_EQ(CycleStep(r.inForce[0].month, 1), next.inForce[0].month);
+    EXPECT_EQ(CycleStep(r.inForce[0].year, r.month == 2 ? 1 : 0), next.inForce[0].year);
+    EXPECT_EQ(next.inForce[0].month, r.inForce[1].month);
+    EXPECT_EQ(next.inForce[0].year, r.inForce[1].year);
     int days = next.month == 1 ? 31 : static_cast<int>(JulianDay(next.year, next.month, 1) - JulianDay(r.year, r.month, 1));
     EXPECT_EQ(CycleStep(r.firstDay, days), next.firstDay);
     EXPECT_EQ(next.year * 12 + next.month, r.year * 12 + r.month + 1);
@@ -145,7 +145,7 @@ TEST(LunarMonthTable, EveryRowKeepsTheInvariants) {
     const MonthRow& r = t[k];
     const MonthRow& next = t[k + 1];
     SCOPED_TRACE(RowText(r));
-    for (int pillar : {r.yearPillar, r.monthPillar, r.firstDay}) {
+    for (int pillar : {r.inForce[0].year, r.inForce[0].month, r.firstDay}) {
       EXPECT_GE(pillar, 0);
       EXPECT_LT(pillar, kCycleLength);
     }
@@ -156,18 +156,18 @@ TEST(LunarMonthTable, EveryRowKeepsTheInvariants) {
     leapRows += r.span >= 58;
     EXPECT_EQ(CycleStep(r.firstDay, r.span), next.firstDay);
     // The month pillar moves once per jie term in the span; none when no term falls in it.
-    int moves = (next.monthPillar - r.monthPillar + kCycleLength) % kCycleLength;
+    int moves = (next.inForce[0].month - r.inForce[0].month + kCycleLength) % kCycleLength;
     EXPECT_LE(moves, 2);
     EXPECT_EQ(r.termDay == 0, moves == 0);
     // Past the term day the month pillar is one on, also in a row that passes two terms.
-    EXPECT_EQ(r.termDay == 0 ? r.monthPillar : CycleStep(r.monthPillar, 1), r.afterTermMonthPillar);
-    EXPECT_EQ(moves == 1 ? next.yearPillar : r.afterTermYearPillar, r.afterTermYearPillar);
+    EXPECT_EQ(r.termDay == 0 ? r.inForce[0].month : CycleStep(r.inForce[0].month, 1), r.inForce[1].month);
+    EXPECT_EQ(moves == 1 ? next.inForce[0].year : r.inForce[1].year, r.inForce[1].year);
     // The year pillar moves only at 立春, which begins a 寅 month.
-    int yearMoves = (next.yearPillar - r.yearPillar + kCycleLength) % kCycleLength;
+    int yearMoves = (next.inForce[0].year - r.inForce[0].year + kCycleLength) % kCycleLength;
     EXPECT_LE(yearMoves, 1);
     if (yearMoves == 1) {
       bool passedYin = false;
-      for (int m = 1; m <= moves; ++m) passedYin |= CycleStep(r.monthPillar, m) % 12 == 2;
+      for (int m = 1; m <= moves; ++m) passedYin |= CycleStep(r.inForce[0].month, m) % 12 == 2;
       EXPECT_TRUE(passedYin);
     }
   }
