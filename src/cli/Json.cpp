@@ -65,24 +65,10 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
   out += '"';
 }
 
-void JsonObject::Key(std::string_view key) {
-  if (!first_) out_ += ',';
-  first_ = false;
-  out_ += '"';
-  out_.append(key);  // the program's own names, plain ASCII
-  out_.append("\":");
-}
-
-JsonObject& JsonObject::Add(std::string_view key, std::string_view utf8) {
-  Key(key);
-  AppendJsonString(out_, utf8);
-  return *this;
-}
-
-JsonObject& JsonObject::Close() {
-  out_ += '}';
-  first_ = false;
-  return *this;
+bool IsPlainJson(std::string_view text) {
+  for (char c : text)
+    if (!IsPlainAscii(static_cast<unsigned char>(c))) return false;
+  return true;
 }
 
 }  // namespace tesserin

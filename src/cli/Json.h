@@ -1,6 +1,4 @@
-// A minimal JSON object writer for the batch reader: string members under the program's own
-// plain ASCII keys, output always valid UTF-8. A completed reading appends its members as
-// ready pieces instead.
+// JSON strings for the batch reader: every output is valid UTF-8.
 #pragma once
 
 #include <string>
@@ -8,18 +6,8 @@
 
 namespace tesserin {
 
-class JsonObject {
- public:
-  explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
-  // `utf8` may hold invalid bytes; each becomes U+FFFD.
-  JsonObject& Add(std::string_view key, std::string_view utf8);
-  JsonObject& Close();
-
- private:
-  void Key(std::string_view key);
-  std::string& out_;
-  bool first_ = true;
-};
+// True when every byte is printable ASCII that a JSON string holds as it is.
+bool IsPlainJson(std::string_view text);
 
 // `utf8` between quotes, escaped; invalid bytes become U+FFFD.
 void AppendJsonString(std::string& out, std::string_view utf8);
