@@ -53,8 +53,6 @@ class ChartView : public PillarView {
   ChartView(const Pillars& p, const GodChart& chart);
 
   bool Holds(Slot slot, GodName god) const { return chart_[slot] == god; }
-  // The slot's second character is 印: it holds 正印 or 偏印.
-  bool HoldsSeal(Slot slot) const { return chart_[slot] == 正印 || chart_[slot] == 偏印; }
   int SlotsHolding(GodName god) const { return static_cast<int>((godCounts_ >> (4 * god)) & 15); }
 
  private:
