@@ -23,11 +23,17 @@ const Texts& TheTexts() {
   return texts;
 }
 
+// The line is put together in a small buffer and assigned at once: the field keeps its
+// capacity from one reading to the next, so a run allocates nothing.
 void WritePillarLine(const Pillars& pillars, GbkString& line) {
-  line.assign(TheTexts().pillarCaption);
-  line.append(CycleEntry(pillars.Entry(kYearPillar))).append(" ");
-  line.append(CycleEntry(pillars.Entry(kMonthPillar))).append(" ");
-  line.append(CycleEntry(pillars.Entry(kDayPillar)));
+  const GbkString& caption = TheTexts().pillarCaption;
+  char text[32];
+  std::size_t size = caption.copy(text, 16);
+  for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) {
+    if (place != kYearPillar) text[size++] = ' ';
+    size += CycleEntry(pillars.Entry(place)).copy(text + size, 4);
+  }
+  line.assign(text, size);
 }
 
 }  // namespace

@@ -9,11 +9,12 @@ IndexScores RunIndexStages(const Pillars& pillars, AnalysisDisplay& display) {
   static const GbkString kLateMarriageNote = Gbk(kLateMarriageNoteUtf8);
   IndexScores s;
   s.chart = TenGodChart(pillars);
-  s.libido = LibidoIndex(pillars, s.chart);
+  const ChartView view(pillars, s.chart);
+  s.libido = LibidoIndex(view);
   display.LibidoStars = StarText(s.libido);
-  s.marriage = MarriageScore(pillars, s.chart);
+  s.marriage = MarriageScore(view);
   if (s.marriage > 3) display.PersonalityText += kLateMarriageNote;
-  s.date = DateIndex(pillars, s.chart, display.PersonalityText);
+  s.date = DateIndex(view, display.PersonalityText);
   display.DateStars = StarText(s.date);
   s.money = MoneyIndex(pillars);
   display.MoneyStars = StarText(s.money);

@@ -46,7 +46,8 @@ PillarView::PillarView(const Pillars& p) : pillars_(p) {
   }
 }
 
-ChartView::ChartView(const Pillars& p, const GodChart& chart) : PillarView(p), chart_(chart) {
+ChartView::ChartView(const Pillars& p, const GodChart& chart)
+    : PillarView(p), chart_(chart), officerScore_(tesserin::OfficerScore(p.DayStem(), p)) {
   for (GodName god : chart.slots) godCounts_ += std::uint64_t{1} << (4 * god);
 }
 

@@ -37,8 +37,7 @@ class PillarView {
   template <typename... Characters>
   int CountOf(Characters... cs) const { return (Count(cs) + ...); }
 
-  // OfficerScore of the day stem and the pillars.
-  int OfficerScore() const { return tesserin::OfficerScore(DayStem(), pillars_); }
+  int DayEntry() const { return pillars_.Entry(kDayPillar); }
 
  private:
   Pillars pillars_;
@@ -47,17 +46,22 @@ class PillarView {
   std::uint16_t stemMask_ = 0, branchMask_ = 0;
 };
 
-// The pillars with the names in the five god slots.
+// The pillars with the names in the five god slots. A reading makes one and hands it to the
+// three scores that read the chart.
 class ChartView : public PillarView {
  public:
   ChartView(const Pillars& p, const GodChart& chart);
 
+  const GodChart& Chart() const { return chart_; }
   bool Holds(Slot slot, GodName god) const { return chart_[slot] == god; }
   int SlotsHolding(GodName god) const { return static_cast<int>((godCounts_ >> (4 * god)) & 15); }
+  // OfficerScore of the day stem and the pillars, worked out once for the scores that read it.
+  int OfficerScore() const { return officerScore_; }
 
  private:
   GodChart chart_;
   std::uint64_t godCounts_ = 0;  // four bits a name
+  int officerScore_ = 0;
 };
 
 // The two branch frames in which an element gathers, and its two branches with its storage

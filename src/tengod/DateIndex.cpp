@@ -119,7 +119,10 @@ class WordSearch {
 }  // namespace
 
 int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view personality) {
-  ChartView v(pillars, chart);
+  return DateIndex(ChartView(pillars, chart), personality);
+}
+
+int DateIndex(const ChartView& v, std::string_view personality) {
   int score = 0;
 
   int upright = v.SlotsHolding(正官), killers = v.SlotsHolding(七杀);
