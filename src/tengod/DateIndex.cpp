@@ -123,6 +123,17 @@ int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view pe
 }
 
 int DateIndex(const ChartView& v, std::string_view personality) {
+  return DateGrade(DatePointsOfPillars(v) + DatePointsOfWords(personality));
+}
+
+int DatePointsOfWords(std::string_view personality) {
+  static const WordSearch words;
+  return words.Points(personality);
+}
+
+int DateGrade(int points) { return GradeOf(points, kGrades); }
+
+int DatePointsOfPillars(const ChartView& v) {
   int score = 0;
 
   int upright = v.SlotsHolding(正官), killers = v.SlotsHolding(七杀);
@@ -146,10 +157,7 @@ int DateIndex(const ChartView& v, std::string_view personality) {
     bool doubled = p.doubledFor != 甲 && v.DayStem() / 2 == p.doubledFor / 2;
     score += doubled ? 6 : 3;
   }
-  static const WordSearch words;
-  score += words.Points(personality);
-
-  return GradeOf(score, kGrades);
+  return score;
 }
 
 }  // namespace tesserin

@@ -25,5 +25,10 @@ int MarriageScore(const ChartView& view);
 // 0..5, shown as 可约指数. Also reads the personality text (code page 936), note included.
 int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view personality);
 int DateIndex(const ChartView& view, std::string_view personality);
+// The date index in its two parts: the points of the pillars and the chart, and those of the
+// words found in the personality text; the index is the grade of their sum.
+int DatePointsOfPillars(const ChartView& view);
+int DatePointsOfWords(std::string_view personality);
+int DateGrade(int points);
 
 }  // namespace tesserin
