@@ -5,6 +5,7 @@
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -20,44 +21,58 @@ using namespace std::string_view_literals;
 
 constexpr int kFields = 4;  // year, month, day, mode
 
+// A piece of output short enough to be copied as a block of fixed size, which the compiler does
+// in a few moves rather than a call.
+struct ShortPiece {
+  static constexpr std::size_t kCapacity = 48;
+  char bytes[kCapacity] = {};
+  std::size_t size = 0;
+
+  ShortPiece() = default;
+  explicit ShortPiece(const std::string& text) : size(text.size()) {
+    if (text.size() > kCapacity) throw std::length_error("piece of batch output too long");
+    std::memcpy(bytes, text.data(), text.size());
+  }
+};
+
 // The texts of a completed reading in UTF-8 as they go into a JSON string, converted once from
 // the tables the run shows: a line of output is assembled from these pieces, and only the echo
 // of the input needs escaping.
 struct ReadingTexts {
-  std::string lineOpen;  // ,"line":"八字：
-  std::array<std::string, kCycleLength> pillars, pillarsWithBlank;
+  ShortPiece lineOpen;  // ,"line":"八字：
+  std::array<ShortPiece, kCycleLength> pillars, pillarsWithBlank;
   // StemGods by the names of the year and month stems; each branch followed by a name.
-  std::array<std::array<std::string, 10>, 10> stemGods;
-  std::array<std::array<std::string, 10>, 12> branchGods;
+  std::array<std::array<ShortPiece, 10>, 10> stemGods;
+  std::array<std::array<ShortPiece, 10>, 12> branchGods;
   std::array<std::string, kCycleLength> personalities;
-  std::string note;
+  ShortPiece note;
   // The members of the scores (libido, date, kindness, money, marriage) with their values 0..8,
   // and of the stars (the first four) with 0..5 filled stars: ,"libido":3 and ,"libido":"★★★☆☆".
   // The first of each also closes the string before it or opens the stars object.
-  std::array<std::array<std::string, 9>, 5> scores;
-  std::array<std::array<std::string, 6>, 4> stars;
+  std::array<std::array<ShortPiece, 9>, 5> scores;
+  std::array<std::array<ShortPiece, 6>, 4> stars;
 
   ReadingTexts() {
-    lineOpen = ",\"line\":\"" + Piece(AnalysisDisplay::Initial().PillarLine);
+    lineOpen = ShortPiece(",\"line\":\"" + Piece(AnalysisDisplay::Initial().PillarLine));
     for (int i = 0; i < kCycleLength; ++i) {
-      pillars[i] = Piece(CycleEntry(i));
-      pillarsWithBlank[i] = pillars[i] + " ";
+      pillars[i] = ShortPiece(Piece(CycleEntry(i)));
+      pillarsWithBlank[i] = ShortPiece(Piece(CycleEntry(i)) + " ");
       personalities[i] = Piece(PersonalityOf(i));
     }
     const std::string dayOrigin = Piece(Gbk("日元"));
     for (int year = 0; year < 10; ++year)
       for (int month = 0; month < 10; ++month)
-        stemGods[year][month] = GodPiece(year) + GodPiece(month) + dayOrigin;
+        stemGods[year][month] = ShortPiece(GodPiece(year) + GodPiece(month) + dayOrigin);
     for (int b = 0; b < 12; ++b)
-      for (int g = 0; g < 10; ++g) branchGods[b][g] = Piece(BranchText(static_cast<BranchName>(b))) + GodPiece(g);
-    note = Piece(Gbk(kLateMarriageNoteUtf8));
+      for (int g = 0; g < 10; ++g) branchGods[b][g] = ShortPiece(Piece(BranchText(static_cast<BranchName>(b))) + GodPiece(g));
+    note = ShortPiece(Piece(Gbk(kLateMarriageNoteUtf8)));
     const char* const names[] = {"libido", "date", "kindness", "money", "marriage"};
     for (int k = 0; k < 5; ++k)
       for (int n = 0; n < 9; ++n)
-        scores[k][n] = std::string(k == 0 ? "\"" : "") + ",\"" + names[k] + "\":" + std::to_string(n);
+        scores[k][n] = ShortPiece(std::string(k == 0 ? "\"" : "") + ",\"" + names[k] + "\":" + std::to_string(n));
     for (int k = 0; k < 4; ++k)
       for (int n = 0; n < 6; ++n)
-        stars[k][n] = std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"";
+        stars[k][n] = ShortPiece(std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"");
   }
   static std::string GodPiece(int god) { return Piece(GodNameText(static_cast<GodName>(god))); }
 
@@ -117,6 +132,12 @@ class BlockWriter {
   BlockWriter(const BlockWriter&) = delete;
   BlockWriter& operator=(const BlockWriter&) = delete;
 
+  // A short piece: its whole block is copied, the bytes past its end overwritten by the next.
+  void Put(const ShortPiece& piece) {
+    if (used_ > kSize - ShortPiece::kCapacity) Flush();
+    std::memcpy(block_.get() + used_, piece.bytes, ShortPiece::kCapacity);
+    used_ += piece.size;
+  }
   void Put(std::string_view piece) {
     if (piece.size() > kSize - used_) {
       Flush();
