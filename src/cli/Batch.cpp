@@ -185,15 +185,21 @@ class BatchReader {
       out.Put("}\n"sv);
       return;
     }
-    PutEcho(f, out);
+    const bool plain = IsPlainLine(line);
+    PutEcho(f, plain, out);
     if (f.text[3] != "lunar" && f.text[3] != "solar") {
       out.PutMember("error", "unknown mode (expected lunar or solar)");
       out.Put("}\n"sv);
       return;
     }
-    ToGbk(f.text[0], input_.YearText);
-    ToGbk(f.text[1], input_.MonthText);
-    ToGbk(f.text[2], input_.DayText);
+    for (int i = 0; i < 3; ++i) {
+      GbkString& field = i == 0 ? input_.YearText : i == 1 ? input_.MonthText : input_.DayText;
+      if (plain) {
+        field.assign(f.text[i]);  // plain JSON text is ASCII
+      } else {
+        ToGbk(f.text[i], field);
+      }
+    }
     message_.clear();
     try {
       AnalysisRun(f.text[3] == "lunar" ? "1" : "0", input_, display_,
@@ -214,9 +220,14 @@ class BatchReader {
 
  private:
   // The object's start: the four fields as they came, escaped where they must be.
-  static void PutEcho(const Fields& f, BlockWriter& out) {
-    bool plain = true;
-    for (std::string_view field : f.text) plain = plain && IsPlainJson(field);
+  // Whether every field of a line of four is plain JSON text (the TABs between them aside).
+  static bool IsPlainLine(std::string_view line) {
+    for (char c : line)
+      if (c != '\t' && !IsPlainJsonByte(static_cast<unsigned char>(c))) return false;
+    return true;
+  }
+
+  static void PutEcho(const Fields& f, bool plain, BlockWriter& out) {
     if (plain) {
       constexpr std::string_view kKeys[kFields] = {"{\"year\":\""sv, "\",\"month\":\""sv, "\",\"day\":\""sv,
                                                    "\",\"mode\":\""sv};
