@@ -64,5 +64,4 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
   out += '"';
 }
 
-
 }  // namespace tesserin
