@@ -81,7 +81,7 @@ void AnalysisRun(std::string_view calendarMode, const AnalysisInput& input, Anal
   IndexScores scores = RunIndexStages(pillars, display);
 
   int kindness = KindnessIndex(dayPillar);
-  display.KindnessStars = StarText(kindness);
+  WriteStars(kindness, display.KindnessStars);
 
   if (detail) {
     *detail = {true, pillars, scores.chart, scores.libido, scores.date, kindness, scores.money, scores.marriage};

@@ -12,13 +12,13 @@ IndexScores RunIndexStages(const Pillars& pillars, AnalysisDisplay& display) {
   IndexScores s;
   s.chart = p.Chart();
   s.libido = p.libido;
-  display.LibidoStars = StarText(s.libido);
+  WriteStars(s.libido, display.LibidoStars);
   s.marriage = p.marriage;
   if (s.marriage > 3) display.PersonalityText += kLateMarriageNote;
   s.date = DateGrade(p.datePoints + DatePointsOfWords(display.PersonalityText));
-  display.DateStars = StarText(s.date);
+  WriteStars(s.date, display.DateStars);
   s.money = p.money;
-  display.MoneyStars = StarText(s.money);
+  WriteStars(s.money, display.MoneyStars);
   return s;
 }
 
