@@ -26,20 +26,20 @@ PillarScores ScoresByTheRules(const Pillars& pillars) {
   s.libido = static_cast<std::uint8_t>(LibidoIndex(view));
   s.marriage = static_cast<std::uint8_t>(MarriageScore(view));
   s.money = static_cast<std::uint8_t>(MoneyIndex(pillars));
-  s.datePoints = static_cast<std::uint16_t>(DatePointsOfPillars(view));
+  s.datePoints = static_cast<std::uint8_t>(DatePointsOfPillars(view));
   return s;
 }
 
 const PillarScores& ScoresOf(const Pillars& pillars) {
-  // By year pillar and month pillar; a block is made when a reading first needs it.
-  static std::array<std::unique_ptr<DayBlock>, kCycleLength * kCycleLength> blocks;
-  const int year = pillars.Entry(kYearPillar), month = pillars.Entry(kMonthPillar);
-  std::unique_ptr<DayBlock>& block = blocks[year * kCycleLength + month];
-  if (!block) {
-    block = std::make_unique<DayBlock>();
-    for (int day = 0; day < kCycleLength; ++day) (*block)[day] = ScoresByTheRules({year, month, day});
+  static std::array<std::unique_ptr<DayBlock>, kCycleLength * kCycleLength> blocks;  // by year, month
+  std::unique_ptr<DayBlock>& block = blocks[pillars.Entry(kYearPillar) * kCycleLength + pillars.Entry(kMonthPillar)];
+  if (!block) block = std::make_unique<DayBlock>();  // no entry worked out yet
+  PillarScores& entry = (*block)[pillars.Entry(kDayPillar)];
+  if (!entry.worked) {
+    entry = ScoresByTheRules(pillars);
+    entry.worked = true;
   }
-  return (*block)[pillars.Entry(kDayPillar)];
+  return entry;
 }
 
 }  // namespace tesserin
