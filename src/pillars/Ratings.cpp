@@ -68,8 +68,11 @@ std::string_view StarText(int n) {
 void WriteStars(int n, GbkString& field) {
   // Always ten bytes: once the field holds stars, this only copies them over.
   std::string_view stars = StarText(n);
-  field.resize(10);
-  std::memcpy(field.data(), stars.data(), 10);
+  if (field.size() == 10) {
+    std::memcpy(field.data(), stars.data(), 10);
+  } else {
+    field.assign(stars);
+  }
 }
 
 }  // namespace tesserin
