@@ -106,22 +106,79 @@ void ToGbk(std::string_view utf8, GbkString& gbk) {
 }
 std::string ToUtf8(const GbkString& gbk) { return IsAscii(gbk) ? gbk : Utf8(gbk); }
 
-// The fields of a line and how many there are; past kFields only the count goes on.
+// The fields of a line and how many there are (past kFields only the count goes on), and
+// whether every field is plain JSON text, as it mostly is: then the echo needs no escaping and
+// the input no conversion.
 struct Fields {
   std::string_view text[kFields];
   int count = 0;
+  bool plain = true;
 };
 
+// One pass over the bytes of a line.
 Fields SplitTabs(std::string_view line) {
   Fields f;
-  for (std::size_t start = 0;;) {
-    std::size_t tab = line.find('\t', start);
-    if (f.count < kFields) f.text[f.count] = line.substr(start, tab - start);
-    ++f.count;
-    if (tab == std::string_view::npos) return f;
-    start = tab + 1;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (c == '\t') {
+      if (f.count < kFields) f.text[f.count] = line.substr(start, i - start);
+      ++f.count;
+      start = i + 1;
+    } else if (!IsPlainJsonByte(c)) {
+      f.plain = false;
+    }
   }
+  if (f.count < kFields) f.text[f.count] = line.substr(start);
+  ++f.count;
+  return f;
 }
+
+// The lines of a stream, read in large blocks: a line is a view into the block, valid until the
+// next one is asked for. Lines end as std::getline ends them: at each '\n', and at the end of
+// the input when something stands after the last '\n'.
+class LineReader {
+ public:
+  explicit LineReader(std::istream& in) : in_(in), buffer_(1 << 16, '\0') {}
+
+  bool Next(std::string_view& line) {
+    for (;;) {
+      const char* at = buffer_.data() + begin_;
+      if (const void* end = std::memchr(at, '\n', end_ - begin_)) {
+        const std::size_t size = static_cast<std::size_t>(static_cast<const char*>(end) - at);
+        line = std::string_view(at, size);
+        begin_ += size + 1;
+        return true;
+      }
+      if (atEnd_) {
+        if (begin_ == end_) return false;
+        line = std::string_view(at, end_ - begin_);
+        begin_ = end_;
+        return true;
+      }
+      Refill();
+    }
+  }
+
+ private:
+  // Moves the unfinished line to the front, makes room for more if it fills the buffer, and
+  // reads on.
+  void Refill() {
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+    if (end_ == buffer_.size()) buffer_.resize(2 * buffer_.size());
+    const std::streamsize got =
+        in_.rdbuf()->sgetn(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+    if (got <= 0) atEnd_ = true;
+    end_ += got > 0 ? static_cast<std::size_t>(got) : 0;
+  }
+
+  std::istream& in_;
+  std::string buffer_;
+  std::size_t begin_ = 0, end_ = 0;
+  bool atEnd_ = false;
+};
 
 // The output in blocks: pieces are copied into one buffer, which goes to the stream when the
 // next piece would not fit, and at the end.
@@ -185,8 +242,7 @@ class BatchReader {
       out.Put("}\n"sv);
       return;
     }
-    const bool plain = IsPlainLine(line);
-    PutEcho(f, plain, out);
+    PutEcho(f, out);
     if (f.text[3] != "lunar" && f.text[3] != "solar") {
       out.PutMember("error", "unknown mode (expected lunar or solar)");
       out.Put("}\n"sv);
@@ -194,7 +250,7 @@ class BatchReader {
     }
     for (int i = 0; i < 3; ++i) {
       GbkString& field = i == 0 ? input_.YearText : i == 1 ? input_.MonthText : input_.DayText;
-      if (plain) {
+      if (f.plain) {
         field.assign(f.text[i]);  // plain JSON text is ASCII
       } else {
         ToGbk(f.text[i], field);
@@ -220,15 +276,8 @@ class BatchReader {
 
  private:
   // The object's start: the four fields as they came, escaped where they must be.
-  // Whether every field of a line of four is plain JSON text (the TABs between them aside).
-  static bool IsPlainLine(std::string_view line) {
-    for (char c : line)
-      if (c != '\t' && !IsPlainJsonByte(static_cast<unsigned char>(c))) return false;
-    return true;
-  }
-
-  static void PutEcho(const Fields& f, bool plain, BlockWriter& out) {
-    if (plain) {
+  static void PutEcho(const Fields& f, BlockWriter& out) {
+    if (f.plain) {
       constexpr std::string_view kKeys[kFields] = {"{\"year\":\""sv, "\",\"month\":\""sv, "\",\"day\":\""sv,
                                                    "\",\"mode\":\""sv};
       for (int i = 0; i < kFields; ++i) out.Put(kKeys[i]), out.Put(f.text[i]);
@@ -277,9 +326,9 @@ int RunBatch(std::istream& in, std::ostream& out) {
   {
     BatchReader reader;
     BlockWriter writer(out);
-    std::string line;
-    while (std::getline(in, line)) {
-      std::string_view text = line;
+    LineReader lines(in);
+    std::string_view text;
+    while (lines.Next(text)) {
       if (!text.empty() && text.back() == '\r') text.remove_suffix(1);  // files written on Windows
       reader.Line(text, writer);
     }
