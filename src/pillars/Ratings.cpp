@@ -43,8 +43,14 @@ struct RatingTexts {
   }
 };
 
-const RatingTexts& TheTexts() {
+// Made once, away from the readers: the first run's conversions stay out of every later call.
+[[gnu::noinline]] const RatingTexts& MakeTexts() {
   static const RatingTexts texts;
+  return texts;
+}
+
+const RatingTexts& TheTexts() {
+  static const RatingTexts& texts = MakeTexts();
   return texts;
 }
 
