@@ -41,8 +41,8 @@ PillarView::PillarView(const Pillars& p) : pillars_(p) {
     const EntryParts& parts = kEntryParts[p.Entry(place)];
     stems_[place] = parts.stem;
     branches_[place] = parts.branch;
-    stemMask_ |= static_cast<std::uint16_t>(1u << parts.stem);
-    branchMask_ |= static_cast<std::uint16_t>(1u << parts.branch);
+    stemCounts_ += 1u << (2 * parts.stem);
+    branchCounts_ += 1u << (2 * parts.branch);
   }
 }
 

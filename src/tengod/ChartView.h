@@ -28,10 +28,10 @@ class PillarView {
   bool DayBranchIs(BranchName b) const { return branches_[kDayPillar] == b; }
 
   // Present: one of the six characters is it. Count: how many of them are it.
-  bool Present(StemName s) const { return (stemMask_ >> s) & 1; }
-  bool Present(BranchName b) const { return (branchMask_ >> b) & 1; }
-  int Count(StemName s) const { return (stems_[0] == s) + (stems_[1] == s) + (stems_[2] == s); }
-  int Count(BranchName b) const { return (branches_[0] == b) + (branches_[1] == b) + (branches_[2] == b); }
+  bool Present(StemName s) const { return Count(s) != 0; }
+  bool Present(BranchName b) const { return Count(b) != 0; }
+  int Count(StemName s) const { return static_cast<int>((stemCounts_ >> (2 * s)) & 3); }
+  int Count(BranchName b) const { return static_cast<int>((branchCounts_ >> (2 * b)) & 3); }
   template <typename... Characters>
   int PresentOf(Characters... cs) const { return (int{Present(cs)} + ...); }
   template <typename... Characters>
@@ -43,7 +43,8 @@ class PillarView {
   Pillars pillars_;
   StemName stems_[3];
   BranchName branches_[3];
-  std::uint16_t stemMask_ = 0, branchMask_ = 0;
+  // Two bits a character: how many of the three stems (branches) are it.
+  std::uint32_t stemCounts_ = 0, branchCounts_ = 0;
 };
 
 // The pillars with the names in the five god slots. A reading makes one and hands it to the
