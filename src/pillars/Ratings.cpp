@@ -71,14 +71,19 @@ std::string_view StarText(int n) {
   return TheTexts().stars[n];
 }
 
+namespace {
+
+// The first write into a field that holds something else; kept out of line so that the copy
+// over ten bytes stays a few instructions.
+[[gnu::noinline]] void AssignStars(std::string_view stars, GbkString& field) { field.assign(stars); }
+
+}  // namespace
+
 void WriteStars(int n, GbkString& field) {
   // Always ten bytes: once the field holds stars, this only copies them over.
   std::string_view stars = StarText(n);
-  if (field.size() == 10) {
-    std::memcpy(field.data(), stars.data(), 10);
-  } else {
-    field.assign(stars);
-  }
+  if (field.size() != 10) return AssignStars(stars, field);
+  std::memcpy(field.data(), stars.data(), 10);
 }
 
 }  // namespace tesserin
