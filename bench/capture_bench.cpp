@@ -25,7 +25,7 @@ class BenchForm : public FakeForm {
     return GlyphScanner(capture);
   }
   void RunLunarAnalysis() override {
-    AnalysisInput input{texts[FormText::Edit4], texts[FormText::Edit2], texts[FormText::Edit3]};
+    AnalysisInput input{texts[Ctl::Edit4], texts[Ctl::Edit2], texts[Ctl::Edit3]};
     AnalysisRun("1", input, display, [](const GbkString&) {});
   }
   PixelImage block = PaintBlock(DigitProfile("25", "3", "14"));

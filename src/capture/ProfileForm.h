@@ -7,16 +7,18 @@
 #include "capture/BirthYear.h"
 #include "capture/GlyphScanner.h"
 #include "capture/WindowSystem.h"
+#include "ui/FormControls.h"
 
 namespace tesserin {
 
-enum class FormText { Label7, Edit1, Edit2, Edit3, Edit4, Memo1 };
+using ui::Ctl;
 
 class ProfileForm {
  public:
   virtual ~ProfileForm() = default;
 
-  virtual void SetText(FormText control, const GbkString& text) = 0;
+  // The watcher writes Label7 (nickname), Edit1 to Edit4 (age, month, day, year) and Memo1.
+  virtual void SetText(Ctl control, const GbkString& text) = 0;
   // CheckBox1: close the profile window after reading it.
   virtual bool CloseAfterReading() = 0;
   // AnalysisRun with "1" over the date fields; it reports invalid input and errors itself and

@@ -55,7 +55,7 @@ void ProfileWatcher::Tick() {
   }
   retry_.reset();  // it belonged to a window that is no longer the first profile window
   state_.LastProfileWindow = found->window;
-  form_.SetText(FormText::Label7, Nickname(found->title));
+  form_.SetText(Ctl::Label7, Nickname(found->title));
   Read(found->window, clock_.Now());
 }
 
@@ -99,18 +99,18 @@ void ProfileWatcher::Finish(WindowHandle window, const ScanTexts& texts) {
 }
 
 void ProfileWatcher::Show(const ScanTexts& texts) {
-  form_.SetText(FormText::Edit1, texts.age);
-  form_.SetText(FormText::Edit2, texts.month);
-  form_.SetText(FormText::Edit3, texts.day);
+  form_.SetText(Ctl::Edit1, texts.age);
+  form_.SetText(Ctl::Edit2, texts.month);
+  form_.SetText(Ctl::Edit3, texts.day);
   std::optional<int> age = RecognisedNumber(texts.age);
   std::optional<int> month = RecognisedNumber(texts.month);
   std::optional<int> day = RecognisedNumber(texts.day);
   if (!age || !month || !day) {
-    form_.SetText(FormText::Memo1, UnreadableProfileMessage());
+    form_.SetText(Ctl::Memo1, UnreadableProfileMessage());
     return;
   }
   int year = InferBirthYear(*age, *month, *day, clock_.Today());
-  form_.SetText(FormText::Edit4, std::to_string(year));
+  form_.SetText(Ctl::Edit4, std::to_string(year));
   form_.RunLunarAnalysis();
 }
 

@@ -11,6 +11,7 @@
 
 #include "capture/ProfileForm.h"
 #include "capture/WindowSystem.h"
+#include "ui/FormLayout.h"
 
 namespace tesserin::testing {
 
@@ -132,14 +133,14 @@ class FakeForm : public ProfileForm {
  public:
   explicit FakeForm(Journal& journal) : journal_(journal) {}
 
-  void SetText(FormText control, const GbkString& text) override {
+  void SetText(Ctl control, const GbkString& text) override {
     texts[control] = text;
     journal_.push_back(Name(control) + "=" + Utf8(text));
   }
   bool CloseAfterReading() override { return checkBox1; }
   void RunLunarAnalysis() override {
-    journal_.push_back("analysis " + Utf8(texts[FormText::Edit4]) + "-" +
-                       Utf8(texts[FormText::Edit2]) + "-" + Utf8(texts[FormText::Edit3]));
+    journal_.push_back("analysis " + Utf8(texts[Ctl::Edit4]) + "-" +
+                       Utf8(texts[Ctl::Edit2]) + "-" + Utf8(texts[Ctl::Edit3]));
     if (duringAnalysis) duringAnalysis();
   }
   ScanTexts CaptureAndScan(WindowHandle window) override {
@@ -147,19 +148,12 @@ class FakeForm : public ProfileForm {
     return scan ? scan(window) : ScanTexts{};
   }
 
-  static std::string Name(FormText control) {
-    switch (control) {
-      case FormText::Label7: return "Label7";
-      case FormText::Edit1: return "Edit1";
-      case FormText::Edit2: return "Edit2";
-      case FormText::Edit3: return "Edit3";
-      case FormText::Edit4: return "Edit4";
-      case FormText::Memo1: return "Memo1";
-    }
-    return "?";
+  static std::string Name(Ctl control) {
+    const std::wstring_view name = ui::SpecOf(control).name;  // ASCII
+    return std::string(name.begin(), name.end());
   }
 
-  std::map<FormText, GbkString> texts;
+  std::map<Ctl, GbkString> texts;
   bool checkBox1 = false;
   std::function<ScanTexts(WindowHandle)> scan;
   std::function<void()> duringAnalysis;

@@ -85,7 +85,7 @@ TEST_F(ProfileWatcherTest, TheBirthYearComesFromTodayTheAgeAndTheBirthday) {
     WindowHandle profile = windows.AddProfile("ABC的资料");
     ScanAlways(c.scan);
     Tick();
-    EXPECT_EQ(c.year, form.texts[FormText::Edit4]);
+    EXPECT_EQ(c.year, form.texts[Ctl::Edit4]);
     windows.Remove(profile);
   }
 }
@@ -203,7 +203,7 @@ TEST_F(ProfileWatcherTest, AnUnreadProfileShowsTheMessageOnceTheRetriesAreOver) 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     WindowHandle profile = windows.AddProfile("ABC的资料");
-    form.texts[FormText::Edit4] = "1990";
+    form.texts[Ctl::Edit4] = "1990";
     ScanAlways(c.scan);
     Take();
     Tick();
@@ -216,7 +216,7 @@ TEST_F(ProfileWatcherTest, AnUnreadProfileShowsTheMessageOnceTheRetriesAreOver) 
     EXPECT_EQ((Journal{Capture(profile), "Edit1=" + c.scan.age, "Edit2=" + c.scan.month,
                        "Edit3=" + c.scan.day, Message()}),
               Take());
-    EXPECT_EQ("1990", form.texts[FormText::Edit4]);
+    EXPECT_EQ("1990", form.texts[Ctl::Edit4]);
     Tick();
     Tick();
     EXPECT_TRUE(Take().empty()) << "not tried again while it stays the first profile window";

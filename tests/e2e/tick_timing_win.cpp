@@ -27,10 +27,10 @@ using Clock = std::chrono::steady_clock;
 // The main window's part, kept in memory: the real capture and scan and the real analysis.
 class TimingForm : public ProfileForm {
  public:
-  void SetText(FormText control, const GbkString& text) override {
-    if (control == FormText::Edit2) input.MonthText = text;
-    if (control == FormText::Edit3) input.DayText = text;
-    if (control == FormText::Edit4) input.YearText = text;
+  void SetText(Ctl control, const GbkString& text) override {
+    if (control == Ctl::Edit2) input.MonthText = text;
+    if (control == Ctl::Edit3) input.DayText = text;
+    if (control == Ctl::Edit4) input.YearText = text;
     ++writes;
   }
   bool CloseAfterReading() override { return false; }
