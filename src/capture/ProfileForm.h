@@ -1,12 +1,10 @@
-// What the profile watcher needs of the main window and of the clock.
+// What the profile watcher needs of the main window, which shows what it read, and of the clock.
 #pragma once
 
 #include <chrono>
 
 #include "base/Gbk.h"
 #include "capture/BirthYear.h"
-#include "capture/GlyphScanner.h"
-#include "capture/WindowSystem.h"
 #include "ui/FormControls.h"
 
 namespace tesserin {
@@ -24,9 +22,6 @@ class ProfileForm {
   // AnalysisRun with "1" over the date fields; it reports invalid input and errors itself and
   // may keep a message box open meanwhile, during which timer ticks go on arriving.
   virtual void RunLunarAnalysis() = 0;
-  // Copies the profile block of the window into the capture picture and scans it; writes no
-  // field.
-  virtual ScanTexts CaptureAndScan(WindowHandle profileWindow) = 0;
 };
 
 class WatcherClock {

@@ -15,10 +15,6 @@ namespace {
 constexpr int kCloseFromRight = 21;
 constexpr int kCloseFromTop = 13;
 
-// The Z order may change during a walk; a reordered window can send the walk round in a
-// circle, so it stops after this many windows.
-constexpr int kMaxWindowsPerWalk = 20000;
-
 bool Complete(const ScanTexts& texts) {
   return RecognisedNumber(texts.age) && RecognisedNumber(texts.month) &&
          RecognisedNumber(texts.day);
@@ -32,8 +28,9 @@ GbkString UnreadableProfileMessage() {
   return kMessage;
 }
 
-ProfileWatcher::ProfileWatcher(WindowSystem& windows, ProfileForm& form, WatcherClock& clock)
-    : windows_(windows), form_(form), clock_(clock) {}
+ProfileWatcher::ProfileWatcher(WindowSystem& windows, ProfileReader& reader, ProfileForm& form,
+                               WatcherClock& clock)
+    : windows_(windows), reader_(reader), form_(form), clock_(clock) {}
 
 void ProfileWatcher::Tick() {
   if (state_.WatcherBusy) return;
@@ -60,10 +57,10 @@ void ProfileWatcher::Tick() {
 }
 
 std::optional<ProfileWatcher::Found> ProfileWatcher::FirstProfileWindow() {
-  WindowHandle window = windows_.TopWindow();
-  for (int seen = 0; window != kNoWindow && seen < kMaxWindowsPerWalk; ++seen) {
+  // One snapshot of the Z order: a window that moves while the titles are read is looked at
+  // once, where it stood when the walk began.
+  for (WindowHandle window : windows_.TopLevelWindows()) {
     WindowTitle title = windows_.Title(window);
-    WindowHandle next = windows_.NextWindow(window);
     bool cut = title.text.size() > kMaxTitleBytes;
     if (cut) title.text.resize(kMaxTitleBytes);
     // A cut title is no window's whole title, so a lookup by it finds nothing.
@@ -73,7 +70,6 @@ std::optional<ProfileWatcher::Found> ProfileWatcher::FirstProfileWindow() {
       WindowHandle profile = windows_.FindByClassAndTitle(kProfileWindowClass, title);
       if (profile != kNoWindow) return Found{profile, title.text};
     }
-    window = next;
   }
   return std::nullopt;
 }
@@ -82,7 +78,7 @@ void ProfileWatcher::Read(WindowHandle window, std::chrono::milliseconds firstFo
   ScanTexts texts;
   {
     WindowDpiScope dpi(windows_, window);
-    texts = form_.CaptureAndScan(window);
+    texts = reader_.CaptureAndScan(window);
   }
   if (Complete(texts) || clock_.Now() - firstFound >= kRetryPeriod) {
     Finish(window, texts);

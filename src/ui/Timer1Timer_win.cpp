@@ -1,5 +1,5 @@
-// Timer1's tick, every 500 ms while the form exists: the profile watcher, bound to the form's
-// controls, the Win32 window system and the system clock.
+// Timer1's tick, every 500 ms while the form exists: the profile watcher over the Win32 window
+// system, the capture and the system clock, showing what it reads in the form's controls.
 #include "capture/ProfileCapture_win.h"
 #include "capture/ProfileWatcher.h"
 #include "capture/SystemClock_win.h"
@@ -14,17 +14,14 @@ class Form1Binding : public ProfileForm {
   void SetText(Ctl control, const GbkString& text) override { SetControlText(control, text); }
   bool CloseAfterReading() override { return CheckBox1Checked(); }
   void RunLunarAnalysis() override { RunAnalysis("1"); }
-  ScanTexts CaptureAndScan(WindowHandle profileWindow) override {
-    ProfileCapture(ToHwnd(profileWindow));
-    return pscreen();
-  }
 };
 
 ProfileWatcher& Watcher() {
   static Win32WindowSystem windows;
+  static Win32ProfileReader reader;
   static Form1Binding form;
   static SystemClock clock;
-  static ProfileWatcher watcher(windows, form, clock);
+  static ProfileWatcher watcher(windows, reader, form, clock);
   return watcher;
 }
 
