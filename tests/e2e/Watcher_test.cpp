@@ -175,8 +175,9 @@ TEST_F(WatcherEndToEnd, NumberTitlesAndOtherProgramsWindowsArePassedOver) {
   Pause(1500);
   EXPECT_EQ(L"QQ", Field(Ctl::Label7));
   EXPECT_EQ(L"", Field(Ctl::Edit1));
-  // The watcher was ticking all along: a profile window below both is read past them.
-  Process& real = StandIn(L"丁", L"--age 25 --month 3 --day 14 --at 400,40");
+  // The watcher was ticking all along: a profile window below one of them and above the other
+  // (beside both on the screen, so that its block can be copied) is read past them.
+  Process& real = StandIn(L"丁", L"--age 25 --month 3 --day 14 --at 700,40");
   SetWindowPos(WindowOf(real), WindowOf(other), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(WindowOf(number), WindowOf(real), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"丁" && Field(Ctl::Edit1) == L"25"; }));
