@@ -16,7 +16,8 @@ std::string ConversionMessage(std::string_view text) {
 
 }  // namespace
 
-ConversionError::ConversionError(std::string_view text) : std::runtime_error(ConversionMessage(text)) {}
+ConversionError::ConversionError(std::string_view text)
+    : std::runtime_error(ConversionMessage(text)), message_(ConversionMessage(text)) {}
 
 int ParseWholeNumber(std::string_view text) {
   std::size_t i = 0;

@@ -9,10 +9,15 @@
 namespace tesserin {
 
 // The integer conversion error "'%s' is not a valid integer value", %s being the text that
-// failed. what() is the message in code page 936.
+// failed, in code page 936. Message() holds all of it; what() ends at the first NUL byte that
+// the text may hold.
 class ConversionError : public std::runtime_error {
  public:
   explicit ConversionError(std::string_view text);
+  const GbkString& Message() const { return message_; }
+
+ private:
+  GbkString message_;
 };
 
 // A whole number: optional leading blanks, an optional sign and one or more decimal digits,

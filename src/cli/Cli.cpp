@@ -7,7 +7,7 @@
 
 #include "base/Gbk.h"
 #include "Version.h"
-#include "cli/Json.h"
+#include "cli/Batch.h"
 #include "pillars/AnalysisRun.h"
 #include "pillars/ReadingText.h"
 
@@ -34,7 +34,6 @@ constexpr const char* kUsage =
 
 struct Outcome {
   AnalysisDisplay display = AnalysisDisplay::Initial();
-  AnalysisDetail detail;
   std::optional<std::string> message;  // UTF-8
   std::optional<std::string> error;    // UTF-8
 };
@@ -45,10 +44,9 @@ void Read(std::string_view mode, std::string_view year, std::string_view month, 
   outcome.error.reset();
   AnalysisInput input{Gbk(year), Gbk(month), Gbk(day)};
   try {
-    AnalysisRun(mode, input, outcome.display, [&](const GbkString& text) { outcome.message = Utf8(text); },
-                &outcome.detail);
+    AnalysisRun(mode, input, outcome.display, [&](const GbkString& text) { outcome.message = Utf8(text); });
   } catch (const ConversionError& e) {
-    outcome.error = Utf8(e.what());
+    outcome.error = Utf8(e.Message());
   }
 }
 
@@ -60,75 +58,6 @@ int ReadOne(std::string_view mode, const std::vector<std::string>& fields, std::
     return kExitReadingRefused;
   }
   out << Utf8(ReadingText(outcome.display));
-  return kExitOk;
-}
-
-std::vector<std::string_view> SplitTabs(std::string_view line) {
-  std::vector<std::string_view> fields;
-  for (std::size_t start = 0;;) {
-    std::size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab - start));
-    if (tab == std::string_view::npos) return fields;
-    start = tab + 1;
-  }
-}
-
-void BatchLine(std::string_view line, Outcome& outcome, std::string& json) {
-  JsonObject o(json);
-  std::vector<std::string_view> fields = SplitTabs(line);
-  if (fields.size() != 4) {
-    o.Add("input", line)
-        .Add("error", "expected 4 TAB-separated fields (year, month, day, mode), found " +
-                          std::to_string(fields.size()))
-        .Close();
-    return;
-  }
-  o.Add("year", fields[0]).Add("month", fields[1]).Add("day", fields[2]).Add("mode", fields[3]);
-  if (fields[3] != "lunar" && fields[3] != "solar") {
-    o.Add("error", "unknown mode (expected lunar or solar)").Close();
-    return;
-  }
-  Read(fields[3] == "lunar" ? "1" : "0", fields[0], fields[1], fields[2], outcome);
-  if (outcome.message) {
-    o.Add("message", *outcome.message).Close();
-    return;
-  }
-  if (outcome.error) {
-    o.Add("error", *outcome.error).Close();
-    return;
-  }
-  const AnalysisDisplay& d = outcome.display;
-  const AnalysisDetail& r = outcome.detail;
-  o.Add("line", Utf8(d.PillarLine))
-      .Add("pillars", Utf8(r.pillars))
-      .Add("chart", Utf8(r.chart))
-      .Add("personality", Utf8(d.PersonalityText))
-      .Add("libido", r.libido)
-      .Add("date", r.date)
-      .Add("kindness", r.kindness)
-      .Add("money", r.money)
-      .Add("marriage", r.marriage)
-      .Open("stars")
-      .Add("libido", Utf8(d.LibidoStars))
-      .Add("date", Utf8(d.DateStars))
-      .Add("kindness", Utf8(d.KindnessStars))
-      .Add("money", Utf8(d.MoneyStars))
-      .Close()
-      .Close();
-}
-
-int Batch(std::istream& in, std::ostream& out) {
-  Outcome outcome;
-  std::string line, json;
-  while (std::getline(in, line)) {
-    std::string_view text = line;
-    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);  // files written on Windows
-    json.clear();
-    BatchLine(text, outcome, json);
-    json += '\n';
-    out.write(json.data(), static_cast<std::streamsize>(json.size()));
-  }
-  out.flush();
   return kExitOk;
 }
 
@@ -150,7 +79,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         err << "tesserin-cli: --batch takes no other arguments\n" << kUsage;
         return kExitUsage;
       }
-      return Batch(in, out);
+      return RunBatch(in, out);
     } else if (!optionsEnded && arg == "--lunar") {
       mode = "1";
     } else if (!optionsEnded && arg == "--solar") {

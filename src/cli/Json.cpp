@@ -25,12 +25,22 @@ std::size_t ValidSequence(std::string_view s) {
   return 0;
 }
 
+constexpr bool IsPlainAscii(unsigned char c) { return c >= 0x20 && c < 0x80 && c != '"' && c != '\\'; }
+
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
   static const char kHex[] = "0123456789abcdef";
   out += '"';
   for (std::size_t i = 0; i < utf8.size();) {
+    // A run of printable ASCII that needs no escape goes in at once.
+    std::size_t plain = i;
+    while (plain < utf8.size() && IsPlainAscii(static_cast<unsigned char>(utf8[plain]))) ++plain;
+    if (plain > i) {
+      out.append(utf8.substr(i, plain - i));
+      i = plain;
+      continue;
+    }
     unsigned char c = static_cast<unsigned char>(utf8[i]);
     if (c == '"' || c == '\\') {
       out += '\\';
@@ -55,36 +65,10 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
   out += '"';
 }
 
-void JsonObject::Key(std::string_view key) {
-  if (!first_) out_ += ',';
-  first_ = false;
-  AppendJsonString(out_, key);
-  out_ += ':';
-}
-
-JsonObject& JsonObject::Add(std::string_view key, std::string_view utf8) {
-  Key(key);
-  AppendJsonString(out_, utf8);
-  return *this;
-}
-
-JsonObject& JsonObject::Add(std::string_view key, int value) {
-  Key(key);
-  out_ += std::to_string(value);
-  return *this;
-}
-
-JsonObject& JsonObject::Open(std::string_view key) {
-  Key(key);
-  out_ += '{';
-  first_ = true;
-  return *this;
-}
-
-JsonObject& JsonObject::Close() {
-  out_ += '}';
-  first_ = false;
-  return *this;
+bool IsPlainJson(std::string_view text) {
+  for (char c : text)
+    if (!IsPlainAscii(static_cast<unsigned char>(c))) return false;
+  return true;
 }
 
 }  // namespace tesserin

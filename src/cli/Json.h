@@ -1,5 +1,4 @@
-// A minimal JSON object writer for the batch reader: string and integer members, one nested
-// object, output always valid UTF-8.
+// JSON strings for the batch reader: every output is valid UTF-8.
 #pragma once
 
 #include <string>
@@ -7,21 +6,10 @@
 
 namespace tesserin {
 
-class JsonObject {
- public:
-  explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
-  // `utf8` may hold invalid bytes; each becomes U+FFFD.
-  JsonObject& Add(std::string_view key, std::string_view utf8);
-  JsonObject& Add(std::string_view key, int value);
-  JsonObject& Open(std::string_view key);   // a nested object
-  JsonObject& Close();                      // ends the innermost object
+// True when every byte is printable ASCII that a JSON string holds as it is.
+bool IsPlainJson(std::string_view text);
 
- private:
-  void Key(std::string_view key);
-  std::string& out_;
-  bool first_ = true;
-};
-
+// `utf8` between quotes, escaped; invalid bytes become U+FFFD.
 void AppendJsonString(std::string& out, std::string_view utf8);
 
 }  // namespace tesserin

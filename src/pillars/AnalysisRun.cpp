@@ -1,7 +1,6 @@
 #include "pillars/AnalysisRun.h"
 
 #include "base/BusyGuard.h"
-#include "pillars/CycleTable.h"
 #include "pillars/DerivePillars.h"
 #include "pillars/IndexStages.h"
 #include "pillars/MonthTables.h"
@@ -24,11 +23,11 @@ const Texts& TheTexts() {
   return texts;
 }
 
-void WritePillarLine(std::string_view pillars, GbkString& line) {
+void WritePillarLine(const Pillars& pillars, GbkString& line) {
   line.assign(TheTexts().pillarCaption);
-  line.append(pillars.substr(0, 4)).append(" ");
-  line.append(pillars.substr(4, 4)).append(" ");
-  line.append(pillars.substr(8, 4));
+  line.append(CycleEntry(pillars.Entry(kYearPillar))).append(" ");
+  line.append(CycleEntry(pillars.Entry(kMonthPillar))).append(" ");
+  line.append(CycleEntry(pillars.Entry(kDayPillar)));
 }
 
 }  // namespace
@@ -70,10 +69,8 @@ void AnalysisRun(std::string_view calendarMode, const AnalysisInput& input, Anal
   Pillars pillars = DerivePillars(year, month, day, calendarMode);
   WritePillarLine(pillars, display.PillarLine);
 
-  std::string_view dayPillar = pillars.View().substr(8, 4);
-  int dayIndex = CycleIndex(dayPillar);
-  // The description after "甲子:", at most 100 bytes.
-  display.PersonalityText.assign(std::string_view(PersonalityTable()[dayIndex]).substr(5, 100));
+  int dayPillar = pillars.Entry(kDayPillar);
+  display.PersonalityText.assign(PersonalityOf(dayPillar));
 
   IndexScores scores = RunIndexStages(pillars, display);
 

@@ -8,7 +8,7 @@
 
 #include "base/Gbk.h"
 #include "base/WholeNumber.h"  // ConversionError, which ends a run
-#include "pillars/DerivePillars.h"
+#include "cycle/Pillars.h"
 #include "tengod/TenGod.h"
 
 namespace tesserin {
@@ -36,11 +36,15 @@ struct AnalysisDisplay {
 // loop keeps running meanwhile, so a timer tick or a key press may call AnalysisRun again.
 using Notice = std::function<void(const GbkString& text)>;
 
-// What a completed run computed besides the six fields (for the batch reader).
+// Appended to the personality text when the marriage score is above 3.
+constexpr const char* kLateMarriageNoteUtf8 = "，女晚婚或离婚";
+
+// What a completed run computed, as numbers (for the batch reader, which makes its own texts).
+// The personality text ends in the note exactly when marriage is above 3.
 struct AnalysisDetail {
   bool completed = false;
   Pillars pillars;
-  TenGodChartText chart;
+  GodChart chart;
   int libido = 0, date = 0, kindness = 0, money = 0, marriage = 0;
 };
 

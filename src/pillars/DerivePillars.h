@@ -3,12 +3,9 @@
 
 #include <string_view>
 
-#include "base/FixedText.h"
+#include "cycle/Pillars.h"
 
 namespace tesserin {
-
-// 12 bytes: year pillar, month pillar, day pillar, each a CycleTable entry.
-using Pillars = FixedText<12>;
 
 // `calendarMode` "1" reads month and day as a lunar date (a day past the end of its lunar month
 // is read as a solar date); any other text as a solar date. Year 1950..2025, month 1..12 and

@@ -2,20 +2,19 @@
 // late-marriage note.
 #pragma once
 
-#include <string_view>
-
+#include "cycle/Pillars.h"
 #include "pillars/AnalysisRun.h"
 #include "tengod/TenGod.h"
 
 namespace tesserin {
 
 struct IndexScores {
-  TenGodChartText chart;
+  GodChart chart;
   int libido = 0, marriage = 0, date = 0, money = 0;
 };
 
 // Writes LibidoStars, DateStars and MoneyStars, and appends "，女晚婚或离婚" to PersonalityText
 // when the marriage score is above 3 (before the date index, which reads that text).
-IndexScores RunIndexStages(std::string_view pillars, AnalysisDisplay& display);
+IndexScores RunIndexStages(const Pillars& pillars, AnalysisDisplay& display);
 
 }  // namespace tesserin

@@ -1,10 +1,7 @@
 // Builds both month tables from the calendar rules and two tables of values: the day of each
-// month's jie term and the span of each lunar row. Nothing is computed by astronomy at run time.
+// month's jie term and the span of each lunar row, at compile time: nothing is computed by
+// astronomy, and nothing at all when the program starts.
 #include "pillars/MonthTables.h"
-
-#include <cstdio>
-
-#include "pillars/CycleTable.h"
 
 namespace tesserin {
 namespace {
@@ -22,11 +19,16 @@ constexpr int kLunarSpans[kYears][12] =
 // January 2026: its jie term, 小寒, falls on the 5th.
 constexpr int kTermDayJanuary2026 = 5;
 
-// The lunar rows after 202510 need jie terms of 2026; they are given as they stand.
-constexpr const char* kLastLunarRows[] = {
-    "20251101乙巳戊子癸亥17",
-    "20251201乙巳己丑癸巳17",
-    "20260101丙午庚寅壬戌17",
+// The lunar rows after 202510 need jie terms of 2026; they are given as they stand. The spans
+// come from the span table like every other row's.
+struct GivenRow {
+  int year, month;
+  int yearPillar, monthPillar, firstDay, termDay;
+};
+constexpr GivenRow kLastLunarRows[] = {
+    {2025, 11, EntryOf(乙, 巳), EntryOf(戊, 子), EntryOf(癸, 亥), 17},
+    {2025, 12, EntryOf(乙, 巳), EntryOf(己, 丑), EntryOf(癸, 巳), 17},
+    {2026, 1, EntryOf(丙, 午), EntryOf(庚, 寅), EntryOf(壬, 戌), 17},
 };
 
 // Lunar year 1950 begins on 17 February 1950.
@@ -36,7 +38,7 @@ struct Date {
   int year, month, day;
 };
 
-Date DateOf(long julianDay) {
+constexpr Date DateOf(long julianDay) {
   // Inverse of JulianDay for the Gregorian calendar.
   long a = julianDay + 32044;
   long b = (4 * a + 3) / 146097;
@@ -48,41 +50,17 @@ Date DateOf(long julianDay) {
           static_cast<int>(e - (153 * m + 2) / 5 + 1)};
 }
 
-int DaysInMonth(int year, int month) {
+constexpr int DaysInMonth(int year, int month) {
   return static_cast<int>(JulianDay(month == 12 ? year + 1 : year, month % 12 + 1, 1) - JulianDay(year, month, 1));
 }
 
-int SolarTermDay(int year, int month) {
+constexpr int SolarTermDay(int year, int month) {
   return year > kLastYear ? kTermDayJanuary2026 : kSolarTermDays[year - kFirstYear][month - 1];
 }
 
-GbkString RowText(int year, int month, int yearPillar, int monthPillar, int firstDay, int termDay) {
-  char key[16];
-  std::snprintf(key, sizeof key, "%04d%02d01", year, month);
-  GbkString text = key;
-  text += CycleEntry(yearPillar);
-  text += CycleEntry(monthPillar);
-  text += CycleEntry(firstDay);
-  text += std::to_string(termDay);
-  return text;
-}
-
-// Reads the fields back from a row's text, so that the fields and the text cannot disagree.
-MonthRow ParseRow(GbkString text, int span) {
-  MonthRow row;
-  row.year = std::stoi(text.substr(0, 4));
-  row.month = std::stoi(text.substr(4, 2));
-  row.yearPillar = CycleIndex(std::string_view(text).substr(8, 4));
-  row.monthPillar = CycleIndex(std::string_view(text).substr(12, 4));
-  row.firstDay = CycleIndex(std::string_view(text).substr(16, 4));
-  row.termDay = std::stoi(text.substr(20));
-  row.span = span;
-  row.text = std::move(text);
-  return row;
-}
-
-std::vector<MonthRow> BuildSolarTable() {
-  std::vector<MonthRow> rows;
+constexpr MonthTable BuildSolarTable() {
+  MonthTable rows;
+  int k = 0;
   for (int year = kFirstYear; year <= kLastYear + 1; ++year) {
     for (int month = 1; month <= 12 && (year <= kLastYear || month == 1); ++month) {
       // Before 立春 (January, February) the year pillar is still the previous year's; the
@@ -90,76 +68,70 @@ std::vector<MonthRow> BuildSolarTable() {
       int yearPillar = CycleStep(0, (month <= 2 ? year - 5 : year - 4));
       int monthPillar = CycleStep(0, 12 * year + month + 11);
       int firstDay = DayPillarOf(JulianDay(year, month, 1));
-      rows.push_back(ParseRow(RowText(year, month, yearPillar, monthPillar, firstDay, SolarTermDay(year, month)),
-                              DaysInMonth(year, month)));
+      rows[k++] = {year, month, {{yearPillar, monthPillar}, {}}, firstDay, SolarTermDay(year, month), DaysInMonth(year, month)};
     }
+  }
+  // Past the month's jie term the next month's pillars hold. (The last row, January 2026, is
+  // there for the days of December 2025 after their term; its own are never read.)
+  for (int r = 0; r < kMonthRows; ++r) {
+    const MonthRow& next = rows[r + 1 < kMonthRows ? r + 1 : r];
+    rows[r].inForce[1] = next.inForce[0];
   }
   return rows;
 }
 
-std::vector<MonthRow> BuildLunarTable(const std::vector<MonthRow>& solar) {
-  std::vector<MonthRow> rows;
+// The one-jie carry. A lunar day past its row's term day has passed exactly one jie term: the
+// next one comes some 30 days later, after any day 30. So its month pillar is one place on (and
+// its year pillar too when that term is 立春, which opens a 寅 month), and not the next row's:
+// after a row that spans a leap month, the next row's pillars stand two terms on. A term day of
+// 30 is never passed; a row without a term keeps its own pillars.
+constexpr void CarryOneJie(MonthRow& row) {
+  const YearMonth& own = row.inForce[0];
+  YearMonth& after = row.inForce[1];
+  after = own;
+  if (row.termDay == 0) return;
+  after.month = CycleStep(own.month, 1);
+  if (BranchOf(after.month) == 寅) after.year = CycleStep(own.year, 1);
+}
+
+constexpr MonthTable BuildLunarTable(const MonthTable& solar) {
+  MonthTable rows;
   long start = JulianDay(kFirstLunarYear, kFirstLunarMonth, kFirstLunarDay);
   constexpr int kComputedRows = kYears * 12 - 2;
   for (int k = 0; k < kComputedRows; ++k) {
     int span = kLunarSpans[k / 12][k % 12];
     Date d = DateOf(start);
-    int solarRow = RowOf(solar, d.year, d.month);
+    int solarRow = RowOf(d.year, d.month);
     // A jie term on the first day itself is not yet counted.
-    const MonthRow& inForce = d.day <= solar[solarRow].termDay ? solar[solarRow] : solar[solarRow + 1];
+    const MonthRow& solarMonth = d.day <= solar[solarRow].termDay ? solar[solarRow] : solar[solarRow + 1];
     // The first jie date on or after the first day, within the span.
     int termDay = 0;
-    for (int r = solarRow; r <= solarRow + 2 && r < static_cast<int>(solar.size()); ++r) {
+    for (int r = solarRow; r <= solarRow + 2 && r < kMonthRows; ++r) {
       long jie = JulianDay(solar[r].year, solar[r].month, solar[r].termDay);
       if (jie >= start) {
         if (jie < start + span) termDay = static_cast<int>(jie - start) + 1;
         break;
       }
     }
-    rows.push_back(ParseRow(RowText(kFirstYear + k / 12, k % 12 + 1, inForce.yearPillar, inForce.monthPillar,
-                                    DayPillarOf(start), termDay),
-                            span));
+    rows[k] = {kFirstYear + k / 12, k % 12 + 1, {solarMonth.inForce[0], {}}, DayPillarOf(start),
+               termDay, span};
     start += span;
   }
-  for (const char* text : kLastLunarRows) {
-    int k = static_cast<int>(rows.size());
+  int k = kComputedRows;
+  for (const GivenRow& given : kLastLunarRows) {
     int span = k < kYears * 12 ? kLunarSpans[k / 12][k % 12] : 0;
-    rows.push_back(ParseRow(Gbk(text), span));
+    rows[k++] = {given.year, given.month, {{given.yearPillar, given.monthPillar}, {}}, given.firstDay, given.termDay, span};
   }
+  for (MonthRow& row : rows) CarryOneJie(row);
   return rows;
 }
 
+constexpr MonthTable kSolarMonthTable = BuildSolarTable();
+constexpr MonthTable kLunarMonthTable = BuildLunarTable(kSolarMonthTable);
+
 }  // namespace
 
-long JulianDay(int year, int month, int day) {
-  long a = (14 - month) / 12;
-  long y = year + 4800L - a;
-  long m = month + 12 * a - 3;
-  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
-}
-
-int DayPillarOf(long julianDay) { return static_cast<int>((julianDay + 49) % kCycleLength); }
-
-const std::vector<MonthRow>& SolarMonthTable() {
-  static const std::vector<MonthRow> table = BuildSolarTable();
-  return table;
-}
-
-const std::vector<MonthRow>& LunarMonthTable() {
-  static const std::vector<MonthRow> table = BuildLunarTable(SolarMonthTable());
-  return table;
-}
-
-int FindRow(const std::vector<MonthRow>& table, std::string_view key) {
-  for (std::size_t i = 0; i < table.size(); ++i)
-    if (std::string_view(table[i].text).substr(0, 6) == key && key.size() == 6) return static_cast<int>(i);
-  return -1;
-}
-
-int RowOf(const std::vector<MonthRow>& table, int year, int month) {
-  if (month < 1 || month > 12 || year < kFirstYear) return -1;
-  long row = (static_cast<long>(year) - kFirstYear) * 12 + (month - 1);
-  return row < static_cast<long>(table.size()) ? static_cast<int>(row) : -1;
-}
+const MonthTable& SolarMonthTable() { return kSolarMonthTable; }
+const MonthTable& LunarMonthTable() { return kLunarMonthTable; }
 
 }  // namespace tesserin

@@ -1,41 +1,56 @@
 // The two month tables: one row per Gregorian month (SolarMonthTable) and one per regular lunar
-// month (LunarMonthTable). A row's text is "YYYYMM01", the year pillar, the month pillar and the
-// day pillar in force on the month's first day, then the term day in decimal.
+// month (LunarMonthTable). A row holds the pillars in force on the month's first day and the day
+// of its jie term, as numbers.
 #pragma once
 
-#include <string_view>
-#include <vector>
+#include <array>
 
-#include "base/Gbk.h"
+#include "cycle/CycleTable.h"
 
 namespace tesserin {
 
-struct MonthRow {
-  GbkString text;
-  // The fields of the text, read once when the tables are built.
+// A year pillar and a month pillar (CycleTable entries).
+struct YearMonth {
   int year = 0, month = 0;
-  int yearPillar = 0, monthPillar = 0, firstDay = 0;  // CycleTable indices
-  int termDay = 0;  // the day (1 = the first) of the first jie term within the row, 0 for none
-  int span = 0;     // days to the next row's first day; 0 for a lunar table's last row
+};
+
+struct MonthRow {
+  int year = 0, month = 0;
+  // The pillars in force from the first day, and those after the term day (the row's own again
+  // without a term): indexed by whether the day is past the term day.
+  YearMonth inForce[2];
+  int firstDay = 0;  // the day pillar of the first day
+  int termDay = 0;   // the day (1 = the first) of the first jie term within the row, 0 for none
+  int span = 0;      // days to the next row's first day; 0 for a lunar table's last row
 };
 
 constexpr int kFirstYear = 1950;
 constexpr int kLastYear = 2025;
 
-// 913 rows, January 1950 to January 2026. The January 2026 row gives December 2025 the pillars
-// of the days after its jie term.
-const std::vector<MonthRow>& SolarMonthTable();
-// 913 rows, lunar 1950-01 to 2026-01; a row that is followed by a leap month spans both.
-const std::vector<MonthRow>& LunarMonthTable();
+// January 1950 to January 2026 in either table.
+constexpr int kMonthRows = (kLastYear - kFirstYear + 1) * 12 + 1;
+using MonthTable = std::array<MonthRow, kMonthRows>;
 
-// The first row, scanning from row 0, whose bytes 1-6 equal `key`; -1 when there is none.
-int FindRow(const std::vector<MonthRow>& table, std::string_view key);
+// One row a Gregorian month, January 1950 to January 2026. The January 2026 row gives December
+// 2025 the pillars of the days after its jie term.
+const MonthTable& SolarMonthTable();
+// One row a lunar month, 1950-01 to 2026-01; a row that is followed by a leap month spans both.
+const MonthTable& LunarMonthTable();
 
-// The row of `year` and `month` in either table, computed from the key; -1 when out of range.
-int RowOf(const std::vector<MonthRow>& table, int year, int month);
+// The row of `year` and `month` in either table (row 0 is January 1950); -1 when out of range.
+constexpr int RowOf(int year, int month) {
+  if (month < 1 || month > 12 || year < kFirstYear) return -1;
+  long row = (static_cast<long>(year) - kFirstYear) * 12 + (month - 1);
+  return row < kMonthRows ? static_cast<int>(row) : -1;
+}
 
 // Day number of a Gregorian date (Julian Day Number), and its day pillar.
-long JulianDay(int year, int month, int day);
-int DayPillarOf(long julianDay);
+constexpr long JulianDay(int year, int month, int day) {
+  long a = (14 - month) / 12;
+  long y = year + 4800L - a;
+  long m = month + 12 * a - 3;
+  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+}
+constexpr int DayPillarOf(long julianDay) { return static_cast<int>((julianDay + 49) % kCycleLength); }
 
 }  // namespace tesserin

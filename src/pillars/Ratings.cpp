@@ -1,9 +1,6 @@
 #include "pillars/Ratings.h"
 
-#include <stdexcept>
-
 #include "base/WholeNumber.h"
-#include "pillars/CycleTable.h"
 
 namespace tesserin {
 namespace {
@@ -16,29 +13,32 @@ constexpr const char* kKindnessItems[61] =
 #include "KindnessTable.inc"
     ;
 
-template <std::size_t N>
-std::array<GbkString, N> Converted(const char* const (&utf8)[N]) {
-  std::array<GbkString, N> rows;
-  for (std::size_t i = 0; i < N; ++i) rows[i] = Gbk(utf8[i]);
-  return rows;
+// The values as numbers, read once from the table's digit texts (its 61st item is empty and
+// never read).
+std::array<int, 60> KindnessValues() {
+  std::array<int, 60> values;
+  for (int k = 0; k < 60; ++k) values[k] = ParseWholeNumber(kKindnessItems[k]);
+  return values;
 }
 
 }  // namespace
 
 const std::array<GbkString, 60>& PersonalityTable() {
-  static const auto table = Converted(kPersonalityRows);
+  static const auto table = [] {
+    std::array<GbkString, 60> rows;
+    for (int k = 0; k < 60; ++k) rows[k] = Gbk(kPersonalityRows[k]);
+    return rows;
+  }();
   return table;
 }
 
-const std::array<GbkString, 61>& KindnessTable() {
-  static const auto table = Converted(kKindnessItems);
-  return table;
+std::string_view PersonalityOf(int dayPillar) {
+  return std::string_view(PersonalityTable()[dayPillar]).substr(5, 100);
 }
 
-int KindnessIndex(std::string_view dayPillar) {
-  int k = CycleIndex(dayPillar);
-  if (k == kNoIndex) throw std::out_of_range("not a pillar");
-  return ParseWholeNumber(KindnessTable()[k]);
+int KindnessIndex(int dayPillar) {
+  static const std::array<int, 60> values = KindnessValues();
+  return values[dayPillar];
 }
 
 std::string_view StarText(int n) {

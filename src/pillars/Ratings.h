@@ -11,11 +11,13 @@ namespace tesserin {
 
 // Row k belongs to CycleTable entry k: the pillar, ":", the description.
 const std::array<GbkString, 60>& PersonalityTable();
-// Item k (k < 60) is the kindness value of entry k as a digit text; item 60 is empty.
-const std::array<GbkString, 61>& KindnessTable();
 
-// 0..4, the kindness value of a day pillar. A text that is no pillar throws std::out_of_range.
-int KindnessIndex(std::string_view dayPillar);
+// The description of a day pillar (CycleTable entry): the row after the pillar and the colon,
+// at most 100 bytes.
+std::string_view PersonalityOf(int dayPillar);
+
+// 0..4, the kindness value of a day pillar (CycleTable entry).
+int KindnessIndex(int dayPillar);
 
 // n filled stars then 5 - n hollow ones (10 bytes), n clamped to 0..5.
 std::string_view StarText(int n);

@@ -1,38 +1,9 @@
 #include "tengod/ChartView.h"
 
-#include <cstdint>
-#include <cstring>
-
-#include "base/Gbk.h"
-#include "tengod/TenGod.h"
+#include <array>
 
 namespace tesserin {
 namespace {
-
-struct GodTexts {
-  GbkString names[10];
-  std::uint32_t codes[10];  // each name's four bytes as one number
-  GbkString seal = Gbk("印");
-  GodTexts() {
-    const char* utf8[10] = {"比肩", "劫财", "食神", "伤官", "偏财", "正财", "七杀", "正官", "偏印", "正印"};
-    for (int i = 0; i < 10; ++i) {
-      names[i] = Gbk(utf8[i]);
-      std::memcpy(&codes[i], names[i].data(), 4);
-    }
-  }
-};
-
-const GodTexts& TheGodTexts() {
-  static const GodTexts texts;
-  return texts;
-}
-
-// Where each slot's name stands: in StemGods or BranchGods, from which 1-based byte.
-struct SlotPlace {
-  bool inBranchGods;
-  std::size_t position;
-};
-constexpr SlotPlace kSlotPlaces[] = {{false, 1}, {true, 3}, {false, 5}, {true, 9}, {true, 15}};
 
 // Metal, water, wood, fire: the element's two frames.
 constexpr Frames kFrames[] = {
@@ -46,82 +17,40 @@ enum Element { kMetal, kWater, kWood, kFire, kNone };
 constexpr Element kOfficerElement[] = {kMetal, kWater, kWood, kFire, kNone};
 constexpr Element kWealthElement[] = {kNone, kMetal, kWater, kWood, kFire};
 
-const Frames* FramesOf(const Element* byPair, int dayStem) {
-  if (dayStem < 0 || dayStem > 9 || byPair[dayStem / 2] == kNone) return nullptr;
-  return &kFrames[byPair[dayStem / 2]];
-}
-
-int GodIndex(const GodTexts& t, std::string_view name) {
-  if (name.size() != 4) return kNoIndex;
-  std::uint32_t code;
-  std::memcpy(&code, name.data(), 4);
-  for (int i = 0; i < 10; ++i)
-    if (code == t.codes[i]) return i;
-  return kNoIndex;
+const Frames* FramesOf(const Element* byPair, StemName dayStem) {
+  Element e = byPair[dayStem / 2];
+  return e == kNone ? nullptr : &kFrames[e];
 }
 
 }  // namespace
 
-ChartView::ChartView(std::string_view pillars, std::string_view stemGods, std::string_view branchGods)
-    : pillars_(pillars), stemGods_(stemGods), branchGods_(branchGods) {
-  if (pillars.size() != 12 || stemGods.size() != 12 || branchGods.size() != 18) return;
-  for (int p = 0; p < 3; ++p) {
-    stems_[p] = StemIndex(pillars.substr(4 * p, 2));
-    branches_[p] = BranchIndex(pillars.substr(4 * p + 2, 2));
-    if (stems_[p] == kNoIndex || branches_[p] == kNoIndex) return;
-    // BranchGods repeats the branches in its own places.
-    if (!SameBytes(branchGods.substr(6 * p, 2), pillars.substr(4 * p + 2, 2))) return;
+// The stem and branch of each entry, looked up rather than divided out: a view is made four
+// times a reading.
+struct EntryParts {
+  StemName stem;
+  BranchName branch;
+};
+constexpr auto kEntryParts = [] {
+  std::array<EntryParts, kCycleLength> parts{};
+  for (int i = 0; i < kCycleLength; ++i) parts[i] = {StemOf(i), BranchOf(i)};
+  return parts;
+}();
+
+PillarView::PillarView(const Pillars& p) : pillars_(p) {
+  for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) {
+    const EntryParts& parts = kEntryParts[p.Entry(place)];
+    stems_[place] = parts.stem;
+    branches_[place] = parts.branch;
+    stemMask_ |= static_cast<std::uint16_t>(1u << parts.stem);
+    branchMask_ |= static_cast<std::uint16_t>(1u << parts.branch);
   }
-  const GodTexts& names = TheGodTexts();
-  for (Slot slot : kSlots) {
-    gods_[slot] = GodIndex(names, SlotName(slot));
-    if (gods_[slot] == kNoIndex) return;
-  }
-  for (int god : gods_) ++godCount_[god];
-  for (int p = 0; p < 3; ++p) {
-    ++stemCount_[stems_[p]];
-    ++branchCount_[branches_[p]];
-  }
-  decoded_ = true;
 }
 
-std::string_view Name(GodName god) { return TheGodTexts().names[god]; }
-std::string_view SealCharacter() { return TheGodTexts().seal; }
-
-std::string_view ChartView::SlotName(Slot slot) const {
-  const SlotPlace& place = kSlotPlaces[slot];
-  return Bytes(place.inBranchGods ? branchGods_ : stemGods_, place.position, 4);
+ChartView::ChartView(const Pillars& p, const GodChart& chart) : PillarView(p), chart_(chart) {
+  for (GodName god : chart.slots) godCounts_ += std::uint64_t{1} << (4 * god);
 }
 
-bool ChartView::SealBytesAt(Slot slot) const {
-  const SlotPlace& place = kSlotPlaces[slot];
-  return SameBytes(Bytes(place.inBranchGods ? branchGods_ : stemGods_, place.position + 2, 2), SealCharacter());
-}
-
-int ChartView::OfficerScore() const {
-  if (!decoded_) return tesserin::OfficerScore(DayStemText(), pillars_);
-  OfficerTally total;
-  for (int branch : branches_) {
-    OfficerTally t = HiddenOfficers(stems_[2], branch);
-    total.officers += t.officers;
-    total.killers += t.killers;
-  }
-  return OfficerClass(total);
-}
-
-int ChartView::SlotsHoldingBytes(GodName god) const {
-  int n = 0;
-  for (Slot slot : kSlots) n += Holds(slot, god) ? 1 : 0;
-  return n;
-}
-
-const Frames* OfficerFrames(int dayStem) { return FramesOf(kOfficerElement, dayStem); }
-const Frames* WealthFrames(int dayStem) { return FramesOf(kWealthElement, dayStem); }
-
-bool CombinesWithPartner(const ChartView& v) {
-  int day = v.DayStem();
-  if (day == kNoIndex) return false;
-  return v.Count(PartnerOf(day)) + ContainsText(v.Pillars(), v.DayStemText()) >= 2;
-}
+const Frames* OfficerFrames(StemName dayStem) { return FramesOf(kOfficerElement, dayStem); }
+const Frames* WealthFrames(StemName dayStem) { return FramesOf(kWealthElement, dayStem); }
 
 }  // namespace tesserin

@@ -1,9 +1,17 @@
 // 可约指数: how likely an invitation to a date is to succeed, from the chart, the pillars and
 // four words of the personality text (the late-marriage note included).
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "base/Gbk.h"
 #include "tengod/ChartView.h"
 #include "tengod/Indices.h"
-#include "tengod/TenGod.h"
 
 namespace tesserin {
 namespace {
@@ -41,21 +49,84 @@ int OfficerBlock(const ChartView& v) {
   return 0;
 }
 
-const GbkString& WordText(int i) {
-  static const GbkString words[] = {Gbk(kWords[0].word), Gbk(kWords[1].word), Gbk(kWords[2].word),
-                                    Gbk(kWords[3].word)};
-  return words[i];
-}
+// The points of the words that a byte search finds in the text (each word once, however often
+// it stands). One pass over the places where a word could start: only a place whose byte begins
+// one of the words is compared further, and with SSE2 sixteen places are sifted at a time by
+// their first two bytes (the search runs once per reading, over some 80 bytes).
+class WordSearch {
+ public:
+  WordSearch() {
+    for (int w = 0; w < 4; ++w) {
+      GbkString word = Gbk(kWords[w].word);  // two characters, 4 bytes
+      std::memcpy(&codes_[w], word.data(), 4);
+      startsWord_[static_cast<unsigned char>(word[0])] = true;
+#if defined(__SSE2__)
+      firstBytes_[w] = _mm_set1_epi8(word[0]);
+      secondBytes_[w] = _mm_set1_epi8(word[1]);
+#endif
+    }
+  }
+
+  int Points(std::string_view text) const {
+    if (text.size() < 4) return 0;
+    const std::size_t lastStart = text.size() - 4;
+    unsigned found = 0;
+    std::size_t at = 0;
+#if defined(__SSE2__)
+    if (text.size() >= 17) {
+      // Blocks of sixteen places, each with the byte after it; the last block is taken from the
+      // end and skips the places already seen.
+      for (std::size_t block = 0; at <= lastStart; block = std::min(block + 16, text.size() - 17)) {
+        __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block));
+        __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block + 1));
+        __m128i starts = _mm_setzero_si128();
+        for (int w = 0; w < 4; ++w)
+          starts = _mm_or_si128(starts, _mm_and_si128(_mm_cmpeq_epi8(bytes, firstBytes_[w]),
+                                                      _mm_cmpeq_epi8(next, secondBytes_[w])));
+        unsigned places = static_cast<unsigned>(_mm_movemask_epi8(starts)) >> (at - block) << (at - block);
+        for (; places != 0; places &= places - 1) {
+          std::size_t place = block + static_cast<std::size_t>(std::countr_zero(places));
+          if (place <= lastStart) found |= WordsAt(text, place);
+        }
+        at = block + 16;
+      }
+    }
+#endif
+    for (; at <= lastStart; ++at)
+      if (startsWord_[static_cast<unsigned char>(text[at])]) found |= WordsAt(text, at);
+    int points = 0;
+    for (int w = 0; w < 4; ++w) points += (found >> w) & 1 ? kWords[w].points : 0;
+    return points;
+  }
+
+ private:
+  // One bit for each word whose 4 bytes stand at `place`.
+  unsigned WordsAt(std::string_view text, std::size_t place) const {
+    std::uint32_t bytes;
+    std::memcpy(&bytes, text.data() + place, 4);
+    unsigned found = 0;
+    for (int w = 0; w < 4; ++w) found |= (bytes == codes_[w] ? 1u : 0u) << w;
+    return found;
+  }
+
+  std::uint32_t codes_[4] = {};
+  bool startsWord_[256] = {};
+#if defined(__SSE2__)
+  __m128i firstBytes_[4], secondBytes_[4];
+#endif
+};
 
 }  // namespace
 
-int DateIndex(const ChartView& v, std::string_view personality) {
+int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view personality) {
+  ChartView v(pillars, chart);
   int score = 0;
 
   int upright = v.SlotsHolding(正官), killers = v.SlotsHolding(七杀);
   if ((upright >= 1 && killers >= 1) || upright >= 2) score += 5;
   if (v.OfficerScore() == 2) score += 5;
-  if (v.BranchGodsContain(辰) && v.BranchGodsContain(戌)) score += 10;
+  // The rule searches BranchGods, which holds the same three branches.
+  if (v.Present(辰) && v.Present(戌)) score += 10;
   if (v.DayPillarIs(丁, 巳) || v.DayPillarIs(癸, 亥)) score += 5;
   if (v.Holds(kDayBranch, 伤官)) score += 5;
   if (v.PresentOf(午, 亥) == 2) score += 5;
@@ -69,17 +140,13 @@ int DateIndex(const ChartView& v, std::string_view personality) {
   score += 5 * v.SlotsHolding(伤官) + 3 * v.SlotsHolding(食神);
   for (const BranchPairPoints& p : kBranchPairs) {
     if (v.PresentOf(p.a, p.b) != 2) continue;
-    bool doubled = p.doubledFor != 甲 && v.DayStem() != kNoIndex && v.DayStem() / 2 == p.doubledFor / 2;
+    bool doubled = p.doubledFor != 甲 && v.DayStem() / 2 == p.doubledFor / 2;
     score += doubled ? 6 : 3;
   }
-  for (int i = 0; i < 4; ++i) score += ContainsText(personality, WordText(i)) ? kWords[i].points : 0;
+  static const WordSearch words;
+  score += words.Points(personality);
 
   return GradeOf(score, kGrades);
-}
-
-int DateIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods,
-              std::string_view personality) {
-  return DateIndex(ChartView(pillars, stemGods, branchGods), personality);
 }
 
 }  // namespace tesserin

@@ -1,4 +1,6 @@
 // 性欲指数: a weighted score over the chart and the pillars, cut into six bands.
+#include <array>
+
 #include "tengod/ChartView.h"
 #include "tengod/Indices.h"
 
@@ -14,6 +16,20 @@ constexpr NameWeight kNameWeights[] = {{伤官, 12, 6}, {劫财, 8, 4}, {食神,
 constexpr int kSealInner = 4, kSealOuter = 2;
 constexpr Slot kInner[] = {kMonthStem, kMonthBranch, kDayBranch};
 constexpr Slot kOuter[] = {kYearStem, kYearBranch};
+
+// The same weights by slot and name, so that a chart scores with one look per slot.
+constexpr auto kWeightBySlot = [] {
+  std::array<std::array<int, 10>, 5> weights{};
+  for (const NameWeight& w : kNameWeights) {
+    for (Slot s : kInner) weights[s][w.god] += w.inner;
+    for (Slot s : kOuter) weights[s][w.god] += w.outer;
+  }
+  for (GodName seal : {正印, 偏印}) {
+    for (Slot s : kInner) weights[s][seal] += kSealInner;
+    for (Slot s : kOuter) weights[s][seal] += kSealOuter;
+  }
+  return weights;
+}();
 
 // Lower bounds (in half points) of the bands 1 to 5.
 constexpr int kBands[] = {6, 10, 16, 22, 28};
@@ -31,17 +47,14 @@ int FrameBonus(const ChartView& v) {
 
 }  // namespace
 
-int LibidoIndex(const ChartView& v) {
+int LibidoIndex(const Pillars& pillars, const GodChart& chart) {
+  ChartView v(pillars, chart);
   int score = 0;
 
-  for (const NameWeight& w : kNameWeights) {
-    for (Slot s : kInner) score += v.Holds(s, w.god) ? w.inner : 0;
-    for (Slot s : kOuter) score += v.Holds(s, w.god) ? w.outer : 0;
-  }
-  for (Slot s : kInner) score += v.HoldsSeal(s) ? kSealInner : 0;
-  for (Slot s : kOuter) score += v.HoldsSeal(s) ? kSealOuter : 0;
+  for (Slot s : kSlots) score += kWeightBySlot[s][chart[s]];
 
-  if (v.BranchGodsContain(辰) && v.BranchGodsContain(戌)) score += 10;
+  // The rule searches BranchGods, which holds the same three branches.
+  if (v.Present(辰) && v.Present(戌)) score += 10;
   if (v.DayPillarIs(丁, 巳) || v.DayPillarIs(丁, 亥)) score += 12;
   if (v.DayStemIs(丁) && v.Count(壬) >= 1) score += 12;
   if (v.Count(午) >= 1 && v.Count(亥) >= 1) score += 12;
@@ -53,10 +66,6 @@ int LibidoIndex(const ChartView& v) {
   if ((v.DayStemIs(壬) || v.DayStemIs(癸)) && v.CountOf(戌, 未) >= 3) score += 10;
 
   return GradeOf(score, kBands);
-}
-
-int LibidoIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
-  return LibidoIndex(ChartView(pillars, stemGods, branchGods));
 }
 
 }  // namespace tesserin

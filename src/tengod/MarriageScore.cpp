@@ -1,8 +1,9 @@
 // The grade of late marriage or divorce. Never shown itself: above 3 the reading appends a note
 // to the personality text, which the date index then reads.
+#include <array>
+
 #include "tengod/ChartView.h"
 #include "tengod/Indices.h"
-#include "tengod/TenGod.h"
 
 namespace tesserin {
 namespace {
@@ -56,30 +57,43 @@ constexpr DayPillarPoints kDayPillarPoints[] = {
     {辛, 巳, 4}, {己, 丑, 4}, {丙, 戌, 4},
 };
 
+// The slot and seal points by slot and name, and the day-pillar points by cycle entry, so that
+// each scores with one look.
+constexpr auto kPointsBySlot = [] {
+  std::array<std::array<int, 10>, 5> points{};
+  for (const SlotPoints& p : kSlotPoints) points[p.slot][p.god] += p.halfPoints;
+  for (const SealPoints& p : kSealPoints) {
+    points[p.slot][正印] += p.halfPoints;
+    points[p.slot][偏印] += p.halfPoints;
+  }
+  return points;
+}();
+constexpr auto kPointsByDayPillar = [] {
+  std::array<int, kCycleLength> points{};
+  for (const DayPillarPoints& p : kDayPillarPoints) points[EntryOf(p.stem, p.branch)] += p.halfPoints;
+  return points;
+}();
+
 // Lower bounds (in half points) of the grades 1 to 5.
 constexpr int kGrades[] = {10, 18, 26, 34, 42};
 
 }  // namespace
 
-int MarriageScore(const ChartView& v) {
+int MarriageScore(const Pillars& pillars, const GodChart& chart) {
+  ChartView v(pillars, chart);
   int officers = v.SlotsHolding(正官) + v.SlotsHolding(七杀);
 
   if (officers + v.SlotsHolding(正财) + v.SlotsHolding(偏财) >= 4) return 5;
   if (WaterTenths(v) >= 30 && (v.MonthBranchIs(子) || v.MonthBranchIs(丑) || v.DayBranchIs(亥))) return 5;
 
   int score = 0;
-  for (const SlotPoints& p : kSlotPoints) score += v.Holds(p.slot, p.god) ? p.halfPoints : 0;
-  for (const SealPoints& p : kSealPoints) score += v.HoldsSeal(p.slot) ? p.halfPoints : 0;
-  for (const DayPillarPoints& p : kDayPillarPoints) score += v.DayPillarIs(p.stem, p.branch) ? p.halfPoints : 0;
+  for (Slot s : kSlots) score += kPointsBySlot[s][chart[s]];
+  score += kPointsByDayPillar[pillars.Entry(kDayPillar)];
   if (v.OfficerScore() == 1 && officers == 0) score += 16;
   score -= 6 * officers;
   if (CombinesWithPartner(v)) score += v.DayStemIs(丁) || v.DayStemIs(壬) ? 20 : 16;
 
   return GradeOf(score, kGrades);
-}
-
-int MarriageScore(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
-  return MarriageScore(ChartView(pillars, stemGods, branchGods));
 }
 
 }  // namespace tesserin

@@ -13,8 +13,9 @@ bool IsYang(int stem) { return stem % 2 == 0; }
 
 }  // namespace
 
-int MoneyIndex(const ChartView& v) {
-  int day = v.DayStem();
+int MoneyIndex(const Pillars& pillars) {
+  PillarView v(pillars);
+  StemName day = v.DayStem();
   int score = 0;
   if (const Frames* frames = WealthFrames(day)) {
     for (const auto& triple : {frames->first, frames->second}) {
@@ -25,12 +26,8 @@ int MoneyIndex(const ChartView& v) {
     if (v.PresentOf(pair[0], pair[1]) == 2) score += 2;
   }
   // A yang day stem whose partner stands as both the year and the month stem.
-  if (day != kNoIndex && IsYang(day) && v.Count(PartnerOf(day)) >= 2) score += 2;
+  if (IsYang(day) && v.Count(PartnerOf(day)) >= 2) score += 2;
   return score;
-}
-
-int MoneyIndex(std::string_view pillars, std::string_view stemGods, std::string_view branchGods) {
-  return MoneyIndex(ChartView(pillars, stemGods, branchGods));
 }
 
 }  // namespace tesserin

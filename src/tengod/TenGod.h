@@ -4,31 +4,38 @@
 
 #include <string_view>
 
-#include "base/FixedText.h"
+#include "base/Gbk.h"
+#include "cycle/Pillars.h"
 
 namespace tesserin {
 
-// StemGods (12 bytes: names of the year and month stems, then "日元") followed by BranchGods
-// (18 bytes: each of the year, month and day branches followed by its name).
-using TenGodChartText = FixedText<30>;
+enum GodName { 比肩, 劫财, 食神, 伤官, 偏财, 正财, 七杀, 正官, 偏印, 正印 };
 
-// The 4-byte ten-god name of `other` (a stem or a branch) for `dayStem`. Any other character
-// throws ConversionError, as the number lookup behind the names finds no number for it.
-std::string_view TenGodOf(std::string_view dayStem, std::string_view other);
+// The five god slots: the names of the year stem, year branch, month stem, month branch and day
+// branch (the day stem has none). Inner slots sit next to the day stem, outer ones in the year.
+enum Slot { kYearStem, kYearBranch, kMonthStem, kMonthBranch, kDayBranch };
+constexpr Slot kSlots[] = {kYearStem, kYearBranch, kMonthStem, kMonthBranch, kDayBranch};
 
-// The chart of a 12-byte pillars text.
-TenGodChartText TenGodChart(std::string_view pillars);
-
-// 1 to 4 from the 正官 and 七杀 among the hidden stems of the branches of up to four pillars:
-// 1 none, 2 one of each, 3 one 正官 and no or several 七杀, 4 otherwise.
-int OfficerScore(std::string_view dayStem, std::string_view pillarText);
-
-// The same counted branch by branch, for texts already known to be pillars: the 正官 and 七杀
-// hidden in one branch (place 0..11) for a day stem (place 0..9), and the class of a total.
-struct OfficerTally {
-  int officers = 0, killers = 0;
+// The ten-god chart: a name in each slot.
+struct GodChart {
+  GodName slots[5] = {};
+  GodName operator[](Slot slot) const { return slots[slot]; }
+  bool operator==(const GodChart&) const = default;
 };
-OfficerTally HiddenOfficers(int dayStem, int branch);
-int OfficerClass(OfficerTally tally);
+
+GodName TenGodOf(StemName dayStem, StemName other);
+GodName TenGodOf(StemName dayStem, BranchName other);
+
+GodChart TenGodChart(const Pillars& pillars);
+
+// 1 to 4 from the 正官 and 七杀 among the hidden stems of the three branches: 1 none, 2 one of
+// each, 3 one 正官 and no or several 七杀, 4 otherwise.
+int OfficerScore(StemName dayStem, const Pillars& pillars);
+
+// Display texts in code page 936: a name (4 bytes), and the 30-byte chart: StemGods (the names
+// of the year and month stems, then "日元") followed by BranchGods (each of the year, month and
+// day branches followed by its name).
+std::string_view GodNameText(GodName god);
+GbkString ChartText(const Pillars& pillars, const GodChart& chart);
 
 }  // namespace tesserin

@@ -8,6 +8,8 @@
 namespace tesserin {
 namespace {
 
+using namespace std::string_literals;
+
 struct Result {
   int status;
   std::string out, err;
@@ -93,6 +95,8 @@ TEST(CliBatch, WritesOneJsonObjectPerLine) {
        R"j({"input":"","error":"expected 4 TAB-separated fields (year, month, day, mode), found 1"})j"},
       {"quotes and control characters are escaped", "\"\\\x01\t5\t12\tsolar",
        R"j({"year":"\"\\\u0001","month":"5","day":"12","mode":"solar","error":"'\"\\\u0001' is not a valid integer value"})j"},
+      {"a NUL byte: the message is whole", "1990\t5\t1\0" "2\tlunar"s,
+       R"j({"year":"1990","month":"5","day":"1\u00002","mode":"lunar","error":"'1\u00002' is not a valid integer value"})j"},
       {"bytes that are not UTF-8", "19\xff" "0\t5\t12\tsolar",
        R"j({"year":"19)j" "\xEF\xBF\xBD" R"j(0","month":"5","day":"12","mode":"solar","error":"'19?0' is not a valid integer value"})j"},
   };

@@ -5,7 +5,6 @@
 #include <chrono>
 
 #include "TestText.h"
-#include "pillars/CycleTable.h"
 #include "pillars/DerivePillars.h"
 #include "pillars/MonthTables.h"
 
@@ -58,14 +57,14 @@ TEST(DerivePillars, ThirtyDayRowsWithJieTermsOnTheirFirstAndLastDay) {
   const int kRows[][2] = {{1961, 12}, {1980, 11}, {1999, 10}, {2018, 11}};
   for (const auto& r : kRows) {
     SCOPED_TRACE(std::to_string(r[0]) + "-" + std::to_string(r[1]));
-    const MonthRow& row = LunarMonthTable()[RowOf(LunarMonthTable(), r[0], r[1])];
+    const MonthRow& row = LunarMonthTable()[RowOf(r[0], r[1])];
     ASSERT_EQ(1, row.termDay);
     ASSERT_EQ(30, row.span);
     Pillars first = DerivePillars(r[0], r[1], 1, "1");
-    EXPECT_EQ(CycleEntry(row.monthPillar), first.View().substr(4, 4));
+    EXPECT_EQ(row.inForce[0].month, first.Entry(kMonthPillar));
     for (int day = 2; day <= 30; ++day) {
       Pillars pillars = DerivePillars(r[0], r[1], day, "1");
-      EXPECT_EQ(CycleEntry(CycleStep(row.monthPillar, 1)), pillars.View().substr(4, 4)) << day;
+      EXPECT_EQ(CycleStep(row.inForce[0].month, 1), pillars.Entry(kMonthPillar)) << day;
     }
   }
 }

@@ -1,10 +1,11 @@
 // The cycle and the two month tables: telling rows, and the invariants every row keeps.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "TestText.h"
-#include "pillars/CycleTable.h"
+#include "cycle/CycleTable.h"
 #include "pillars/MonthTables.h"
 
 namespace tesserin {
@@ -13,18 +14,35 @@ namespace {
 TEST(CycleTable, HoldsTheSixtyPillarsInOrder) {
   struct Case {
     const char* pillar;
+    StemName stem;
+    BranchName branch;
     int index;
   };
-  const Case kCases[] = {{"甲子", 0}, {"乙丑", 1}, {"甲戌", 10}, {"壬寅", 38}, {"癸亥", 59},
-                         {"甲丑", kNoIndex}, {"子甲", kNoIndex}, {"甲", kNoIndex}, {"", kNoIndex}};
+  const Case kCases[] = {{"甲子", 甲, 子, 0}, {"乙丑", 乙, 丑, 1}, {"甲戌", 甲, 戌, 10}, {"壬寅", 壬, 寅, 38},
+                         {"癸亥", 癸, 亥, 59}};
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.pillar);
-    EXPECT_EQ(c.index, CycleIndex(G(c.pillar)));
-    if (c.index != kNoIndex) {
-      EXPECT_EQ(c.pillar, U(CycleEntry(c.index)));
-    }
+    EXPECT_EQ(c.index, EntryOf(c.stem, c.branch));
+    EXPECT_EQ(c.pillar, U(CycleEntry(c.index)));
   }
-  for (int i = 0; i < kCycleLength; ++i) EXPECT_EQ(i, CycleIndex(CycleTable()[i])) << i;
+  for (int i = 0; i < kCycleLength; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(i, EntryOf(StemOf(i), BranchOf(i)));
+    EXPECT_EQ(GbkString(StemText(StemOf(i))) + GbkString(BranchText(BranchOf(i))), CycleEntry(i));
+  }
+  std::string stems, branches;
+  for (int s = 0; s < 10; ++s) stems += U(StemText(static_cast<StemName>(s)));
+  for (int b = 0; b < 12; ++b) branches += U(BranchText(static_cast<BranchName>(b)));
+  EXPECT_EQ("甲乙丙丁戊己庚辛壬癸", stems);
+  EXPECT_EQ("子丑寅卯辰巳午未申酉戌亥", branches);
+}
+
+// A row as the tables print it: "YYYYMM01", the three pillars, the term day.
+std::string RowText(const MonthRow& row) {
+  char key[16];
+  std::snprintf(key, sizeof key, "%04d%02d01", row.year, row.month);
+  return key + U(CycleEntry(row.inForce[0].year)) + U(CycleEntry(row.inForce[0].month)) + U(CycleEntry(row.firstDay)) +
+         std::to_string(row.termDay);
 }
 
 struct RowCase {
@@ -32,12 +50,13 @@ struct RowCase {
   const char* row;
 };
 
-void ExpectRows(const std::vector<MonthRow>& table, const RowCase* begin, const RowCase* end) {
+void ExpectRows(const MonthTable& table, const RowCase* begin, const RowCase* end) {
   for (const RowCase* c = begin; c != end; ++c) {
     SCOPED_TRACE(c->what);
-    int row = FindRow(table, G(c->row).substr(0, 6));
+    std::string key(c->row, 6);
+    int row = RowOf(std::stoi(key.substr(0, 4)), std::stoi(key.substr(4)));
     ASSERT_NE(-1, row);
-    EXPECT_EQ(c->row, U(table[row].text));
+    EXPECT_EQ(c->row, RowText(table[row]));
   }
 }
 
@@ -75,27 +94,23 @@ TEST(LunarMonthTable, TellingRows) {
   EXPECT_EQ(913u, LunarMonthTable().size());
 }
 
-TEST(MonthTables, EveryAcceptedMonthIsFoundByKeyAndByNumber) {
+TEST(MonthTables, EveryAcceptedMonthHasItsOwnRow) {
   for (const auto* table : {&SolarMonthTable(), &LunarMonthTable()}) {
     for (int year = 1950; year <= 2025; ++year) {
       for (int month = 1; month <= 12; ++month) {
-        char key[8];
-        std::snprintf(key, sizeof key, "%04d%02d", year, month);
-        int row = FindRow(*table, key);
-        ASSERT_NE(-1, row) << key;
-        EXPECT_EQ(row, RowOf(*table, year, month)) << key;
+        int row = RowOf(year, month);
+        ASSERT_NE(-1, row) << year << "-" << month;
+        EXPECT_EQ(year, (*table)[row].year);
+        EXPECT_EQ(month, (*table)[row].month);
       }
     }
-    EXPECT_EQ(912, FindRow(*table, "202601"));
-    EXPECT_EQ(-1, FindRow(*table, "202602"));
-    EXPECT_EQ(-1, FindRow(*table, "19500"));
-    EXPECT_EQ(-1, RowOf(*table, 2026, 2));
-    EXPECT_EQ(-1, RowOf(*table, 1949, 12));
+    EXPECT_EQ(912, RowOf(2026, 1));
+    EXPECT_EQ(-1, RowOf(2026, 2));
+    EXPECT_EQ(-1, RowOf(1949, 12));
+    EXPECT_EQ(-1, RowOf(1990, 0));
+    EXPECT_EQ(-1, RowOf(1990, 13));
   }
 }
-
-// Pillar index at 1-based byte position `at` of a row's text.
-int PillarAt(const MonthRow& row, std::size_t at) { return CycleIndex(std::string_view(row.text).substr(at - 1, 4)); }
 
 TEST(SolarMonthTable, EveryRowKeepsTheInvariants) {
   const auto& t = SolarMonthTable();
@@ -104,18 +119,19 @@ TEST(SolarMonthTable, EveryRowKeepsTheInvariants) {
   const int kLatest[] = {6, 5, 6, 5, 6, 6, 8, 8, 8, 9, 8, 8};
   for (std::size_t k = 0; k < t.size(); ++k) {
     const MonthRow& r = t[k];
-    SCOPED_TRACE(U(r.text));
-    ASSERT_EQ(21u, r.text.size());
-    EXPECT_EQ("01", r.text.substr(6, 2));
-    EXPECT_NE(kNoIndex, PillarAt(r, 9));
-    EXPECT_NE(kNoIndex, PillarAt(r, 13));
-    EXPECT_NE(kNoIndex, PillarAt(r, 17));
+    SCOPED_TRACE(RowText(r));
+    for (int pillar : {r.inForce[0].year, r.inForce[0].month, r.firstDay}) {
+      EXPECT_GE(pillar, 0);
+      EXPECT_LT(pillar, kCycleLength);
+    }
     EXPECT_GE(r.termDay, kEarliest[r.month - 1]);
     EXPECT_LE(r.termDay, kLatest[r.month - 1]);
     if (k + 1 == t.size()) break;
     const MonthRow& next = t[k + 1];
-    EXPECT_EQ(CycleStep(r.monthPillar, 1), next.monthPillar);
-    EXPECT_EQ(CycleStep(r.yearPillar, r.month == 2 ? 1 : 0), next.yearPillar);
+    EXPECT_EQ(CycleStep(r.inForce[0].month, 1), next.inForce[0].month);
+    EXPECT_EQ(CycleStep(r.inForce[0].year, r.month == 2 ? 1 : 0), next.inForce[0].year);
+    EXPECT_EQ(next.inForce[0].month, r.inForce[1].month);
+    EXPECT_EQ(next.inForce[0].year, r.inForce[1].year);
     int days = next.month == 1 ? 31 : static_cast<int>(JulianDay(next.year, next.month, 1) - JulianDay(r.year, r.month, 1));
     EXPECT_EQ(CycleStep(r.firstDay, days), next.firstDay);
     EXPECT_EQ(next.year * 12 + next.month, r.year * 12 + r.month + 1);
@@ -128,12 +144,11 @@ TEST(LunarMonthTable, EveryRowKeepsTheInvariants) {
   for (std::size_t k = 0; k + 1 < t.size(); ++k) {
     const MonthRow& r = t[k];
     const MonthRow& next = t[k + 1];
-    SCOPED_TRACE(U(r.text));
-    EXPECT_EQ(r.text.size(), r.termDay >= 10 ? 22u : 21u);
-    EXPECT_EQ("01", r.text.substr(6, 2));
-    EXPECT_NE(kNoIndex, PillarAt(r, 9));
-    EXPECT_NE(kNoIndex, PillarAt(r, 13));
-    EXPECT_NE(kNoIndex, PillarAt(r, 17));
+    SCOPED_TRACE(RowText(r));
+    for (int pillar : {r.inForce[0].year, r.inForce[0].month, r.firstDay}) {
+      EXPECT_GE(pillar, 0);
+      EXPECT_LT(pillar, kCycleLength);
+    }
     EXPECT_GE(r.termDay, 0);
     EXPECT_LE(r.termDay, 30);
     EXPECT_EQ(next.year * 12 + next.month, r.year * 12 + r.month + 1);
@@ -141,15 +156,18 @@ TEST(LunarMonthTable, EveryRowKeepsTheInvariants) {
     leapRows += r.span >= 58;
     EXPECT_EQ(CycleStep(r.firstDay, r.span), next.firstDay);
     // The month pillar moves once per jie term in the span; none when no term falls in it.
-    int moves = (next.monthPillar - r.monthPillar + kCycleLength) % kCycleLength;
+    int moves = (next.inForce[0].month - r.inForce[0].month + kCycleLength) % kCycleLength;
     EXPECT_LE(moves, 2);
     EXPECT_EQ(r.termDay == 0, moves == 0);
+    // Past the term day the month pillar is one on, also in a row that passes two terms.
+    EXPECT_EQ(r.termDay == 0 ? r.inForce[0].month : CycleStep(r.inForce[0].month, 1), r.inForce[1].month);
+    EXPECT_EQ(moves == 1 ? next.inForce[0].year : r.inForce[1].year, r.inForce[1].year);
     // The year pillar moves only at 立春, which begins a 寅 month.
-    int yearMoves = (next.yearPillar - r.yearPillar + kCycleLength) % kCycleLength;
+    int yearMoves = (next.inForce[0].year - r.inForce[0].year + kCycleLength) % kCycleLength;
     EXPECT_LE(yearMoves, 1);
     if (yearMoves == 1) {
       bool passedYin = false;
-      for (int m = 1; m <= moves; ++m) passedYin |= CycleStep(r.monthPillar, m) % 12 == 2;
+      for (int m = 1; m <= moves; ++m) passedYin |= CycleStep(r.inForce[0].month, m) % 12 == 2;
       EXPECT_TRUE(passedYin);
     }
   }

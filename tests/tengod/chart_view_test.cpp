@@ -1,12 +1,12 @@
-// A view of a real reading answers from the decoded characters; the rules are byte-wise. These
-// tests show that the two agree on every text a reading can produce, and that other texts are
-// still read byte by byte.
+// The rules are written as byte searches over the texts of the pillars and the chart; the
+// indices read the characters and names themselves. These tests show that no text a reading can
+// make lets a byte search find a character that is not one of its own.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "TestText.h"
-#include "pillars/CycleTable.h"
 #include "tengod/ChartView.h"
-#include "tengod/Indices.h"
 #include "tengod/TenGod.h"
 
 namespace tesserin {
@@ -15,8 +15,8 @@ namespace {
 // Every stem and branch, the characters the rules search for.
 std::vector<std::string_view> SearchedCharacters() {
   std::vector<std::string_view> all;
-  for (int s = 0; s < 10; ++s) all.push_back(Stem(s));
-  for (int b = 0; b < 12; ++b) all.push_back(Branch(b));
+  for (int s = 0; s < 10; ++s) all.push_back(StemText(static_cast<StemName>(s)));
+  for (int b = 0; b < 12; ++b) all.push_back(BranchText(static_cast<BranchName>(b)));
   return all;
 }
 
@@ -29,49 +29,48 @@ TEST(ChartView, NoSearchedCharacterStraddlesNeighboursInPillarsOrBranchGods) {
   std::vector<GbkString> inPillars, inBranchGods;
   for (int s = 0; s < 10; ++s)
     for (int b = 0; b < 12; ++b) {
-      if (s % 2 == b % 2) inPillars.push_back(GbkString(Stem(s)) + GbkString(Branch(b)));
-      inPillars.push_back(GbkString(Branch(b)) + GbkString(Stem(s)));
+      GbkString stem(StemText(static_cast<StemName>(s))), branch(BranchText(static_cast<BranchName>(b)));
+      if (s % 2 == b % 2) inPillars.push_back(stem + branch);
+      inPillars.push_back(branch + stem);
     }
   for (int g = 0; g < 10; ++g) {
-    GbkString name(Name(static_cast<GodName>(g)));
+    GbkString name(GodNameText(static_cast<GodName>(g)));
     inBranchGods.push_back(name);
     for (int b = 0; b < 12; ++b) {
-      inBranchGods.push_back(GbkString(Branch(b)) + name.substr(0, 2));
-      inBranchGods.push_back(name.substr(2) + GbkString(Branch(b)));
+      GbkString branch(BranchText(static_cast<BranchName>(b)));
+      inBranchGods.push_back(branch + name.substr(0, 2));
+      inBranchGods.push_back(name.substr(2) + branch);
     }
   }
   for (const GbkString& text : inPillars)
     for (std::string_view c : SearchedCharacters())
       EXPECT_NE(1u, text.find(c)) << U(text) << " holds " << U(c) << " across the boundary";
   for (const GbkString& text : inBranchGods)
-    for (int b = 0; b < 12; ++b)
-      EXPECT_NE(1u, text.find(Branch(b))) << U(text) << " holds " << U(Branch(b)) << " across the boundary";
+    for (int b = 0; b < 12; ++b) {
+      std::string_view branch = BranchText(static_cast<BranchName>(b));
+      EXPECT_NE(1u, text.find(branch)) << U(text) << " holds " << U(branch) << " across the boundary";
+    }
 }
 
-TEST(ChartView, OfficerScoreOfEveryPillarsAgreesWithTheByteWiseRule) {
-  for (int y = 0; y < kCycleLength; ++y)
-    for (int m = 0; m < kCycleLength; ++m)
-      for (int d = 0; d < kCycleLength; d += 1) {
-        GbkString pillars = GbkString(CycleEntry(y)) + GbkString(CycleEntry(m)) + GbkString(CycleEntry(d));
-        TenGodChartText chart = TenGodChart(pillars);
-        ChartView view(pillars, chart.View().substr(0, 12), chart.View().substr(12));
-        ASSERT_EQ(OfficerScore(Stem(d % 10), pillars), view.OfficerScore()) << U(pillars);
-      }
+// The seal rules test a slot's second character for 印; the scores give their points to 正印 and
+// 偏印, the two names that end in it.
+TEST(ChartView, OnlyTheTwoSealNamesEndInTheSealCharacter) {
+  for (int g = 0; g < 10; ++g) {
+    GodName god = static_cast<GodName>(g);
+    SCOPED_TRACE(U(GodNameText(god)));
+    EXPECT_EQ(god == 正印 || god == 偏印, GodNameText(god).substr(2) == G("印"));
+  }
 }
 
-TEST(ChartView, TextsThatAreNoReadingAreReadByteByByte) {
-  // An odd-length text: CountUnits sees its last byte alone; a decoded view would not exist.
-  GbkString pillars = G("甲子乙丑丙寅") + "x";
-  TenGodChartText chart = TenGodChart(G("甲子乙丑丙寅"));
-  ChartView view(pillars, chart.View().substr(0, 12), chart.View().substr(12));
-  EXPECT_EQ(1, view.Count(甲));
-  EXPECT_TRUE(view.Present(寅));
-  EXPECT_EQ(3, view.OfficerScore());  // the same as for the 12 bytes alone
-  // Short texts score what their bytes hold, and never fail.
-  EXPECT_EQ(0, LibidoIndex("", "", ""));
-  EXPECT_EQ(0, MoneyIndex(G("甲子"), "", ""));
-  EXPECT_EQ(0, DateIndex("", "", "", ""));
-  EXPECT_EQ(0, MarriageScore(G("甲子乙丑丙"), G("正官正官"), ""));
+TEST(ChartView, PresenceAndCountsOfTheSixCharacters) {
+  PillarView v(P("甲子甲午丙寅"));
+  EXPECT_EQ(2, v.Count(甲));
+  EXPECT_EQ(0, v.Count(乙));
+  EXPECT_TRUE(v.Present(午));
+  EXPECT_FALSE(v.Present(亥));
+  EXPECT_EQ(2, v.PresentOf(甲, 丙, 丁));
+  EXPECT_EQ(3, v.CountOf(甲, 丙));
+  EXPECT_TRUE(v.DayPillarIs(丙, 寅));
 }
 
 }  // namespace

@@ -10,15 +10,14 @@ namespace tesserin {
 namespace {
 
 struct Reading {
-  GbkString pillars, stemGods, branchGods;
+  Pillars pillars;
+  GodChart chart;
 };
 
 Reading ReadingOf(const char* pillars, const char* chart) {
-  Reading r{G(pillars), "", ""};
-  TenGodChartText made = TenGodChart(r.pillars);
-  EXPECT_EQ(chart, U(made)) << "chart of " << pillars;
-  r.stemGods = GbkString(made.View().substr(0, 12));
-  r.branchGods = GbkString(made.View().substr(12));
+  Reading r{P(pillars), {}};
+  r.chart = TenGodChart(r.pillars);
+  EXPECT_EQ(chart, U(ChartText(r.pillars, r.chart))) << "chart of " << pillars;
   return r;
 }
 
@@ -46,7 +45,7 @@ TEST(LibidoIndex, BandsTheWeightedScore) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.pillars);
     Reading r = ReadingOf(c.pillars, c.chart);
-    EXPECT_EQ(c.expected, LibidoIndex(r.pillars, r.stemGods, r.branchGods));
+    EXPECT_EQ(c.expected, LibidoIndex(r.pillars, r.chart));
   }
 }
 
@@ -63,7 +62,7 @@ TEST(MoneyIndex, CountsTheWealthFramesAndTheDoubledPartner) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.pillars);
     Reading r = ReadingOf(c.pillars, c.chart);
-    EXPECT_EQ(c.expected, MoneyIndex(r.pillars, r.stemGods, r.branchGods));
+    EXPECT_EQ(c.expected, MoneyIndex(r.pillars));
   }
 }
 
@@ -82,7 +81,7 @@ TEST(MarriageScore, GradesTheChart) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.pillars);
     Reading r = ReadingOf(c.pillars, c.chart);
-    EXPECT_EQ(c.expected, MarriageScore(r.pillars, r.stemGods, r.branchGods));
+    EXPECT_EQ(c.expected, MarriageScore(r.pillars, r.chart));
   }
 }
 
@@ -109,7 +108,7 @@ TEST(DateIndex, GradesChartAndPersonalityWords) {
   for (const DateCase& c : kCases) {
     SCOPED_TRACE(std::string(c.pillars) + " " + c.personality);
     Reading r = ReadingOf(c.pillars, c.chart);
-    EXPECT_EQ(c.expected, DateIndex(r.pillars, r.stemGods, r.branchGods, G(c.personality)));
+    EXPECT_EQ(c.expected, DateIndex(r.pillars, r.chart, G(c.personality)));
   }
 }
 

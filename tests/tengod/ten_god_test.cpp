@@ -1,9 +1,10 @@
-// Ten-god names and the chart of a reading.
+// Ten-god names, the chart of a reading, and the officer class of the hidden stems.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "TestText.h"
-#include "base/WholeNumber.h"
-#include "pillars/CycleTable.h"
 #include "tengod/TenGod.h"
 
 namespace tesserin {
@@ -39,22 +40,17 @@ const char* const kNamesOfBranches[10][12] = {
 
 TEST(TenGodOf, GivesTheNameOfEveryStemAndBranchForEveryDayStem) {
   for (int day = 0; day < 10; ++day) {
+    StemName dayStem = static_cast<StemName>(day);
     for (int s = 0; s < 10; ++s) {
-      SCOPED_TRACE(U(Stem(day)) + " / " + U(Stem(s)));
-      EXPECT_EQ(kNamesOfStems[day][s], U(TenGodOf(Stem(day), Stem(s))));
+      StemName other = static_cast<StemName>(s);
+      SCOPED_TRACE(U(StemText(dayStem)) + " / " + U(StemText(other)));
+      EXPECT_EQ(kNamesOfStems[day][s], U(GodNameText(TenGodOf(dayStem, other))));
     }
     for (int b = 0; b < 12; ++b) {
-      SCOPED_TRACE(U(Stem(day)) + " / " + U(Branch(b)));
-      EXPECT_EQ(kNamesOfBranches[day][b], U(TenGodOf(Stem(day), Branch(b))));
+      BranchName other = static_cast<BranchName>(b);
+      SCOPED_TRACE(U(StemText(dayStem)) + " / " + U(BranchText(other)));
+      EXPECT_EQ(kNamesOfBranches[day][b], U(GodNameText(TenGodOf(dayStem, other))));
     }
-  }
-}
-
-TEST(TenGodOf, RefusesWhatIsNeitherStemNorBranchWithTheConversionError) {
-  const char* const kBad[][2] = {{"甲", "日"}, {"子", "甲"}, {"甲", ""}, {"", "甲"}, {"甲", "ab"}};
-  for (const auto& c : kBad) {
-    SCOPED_TRACE(std::string(c[0]) + " / " + c[1]);
-    EXPECT_THROW(TenGodOf(G(c[0]), G(c[1])), ConversionError);
   }
 }
 
@@ -70,9 +66,57 @@ TEST(TenGodChart, LaysOutStemNamesThenBranchesWithTheirNames) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.pillars);
-    TenGodChartText chart = TenGodChart(G(c.pillars));
+    Pillars pillars = P(c.pillars);
+    GbkString chart = ChartText(pillars, TenGodChart(pillars));
     EXPECT_EQ(30u, chart.size());
     EXPECT_EQ(c.chart, U(chart));
+  }
+}
+
+TEST(OfficerScore, ClassifiesTheOfficersAmongHiddenStems) {
+  struct Case {
+    StemName dayStem;
+    const char* pillars;
+    int expected;
+  };
+  const Case kCases[] = {
+      {丙, "甲辰壬申丙子", 2},  // 正官 from 辰's 癸, 七杀 from 申's 壬
+      {丙, "甲辰丁丑丙子", 4},  // two 正官
+      {丙, "壬申壬子丙子", 4},  // 七杀 only
+      {甲, "甲子乙丑丙寅", 3},  // one 正官 (丑's 辛)
+      {丙, "甲子乙卯丙子", 1},  // no hidden stems at all
+      {丙, "甲辰甲辰丙申", 4},  // two 正官 and one 七杀
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(U(StemText(c.dayStem)) + " " + c.pillars);
+    EXPECT_EQ(c.expected, OfficerScore(c.dayStem, P(c.pillars)));
+  }
+}
+
+// Through the hidden stems, each day stem meets 正官 and 七杀 only in these branches.
+TEST(OfficerScore, FindsOfficersAndKillersInExactlyTheirBranches) {
+  struct Case {
+    StemName dayStem;
+    std::vector<BranchName> officerFrom, killerFrom;
+  };
+  const Case kCases[] = {
+      {甲, {戌, 丑}, {}},      {乙, {}, {戌, 丑}},      {丙, {辰, 丑}, {申}},    {丁, {申}, {辰, 丑}},
+      {戊, {辰, 未}, {亥}},    {己, {亥}, {辰, 未}},    {庚, {未, 戌}, {寅, 巳}}, {辛, {寅, 巳}, {未, 戌}},
+      {壬, {午}, {寅, 巳, 申}}, {癸, {寅, 巳, 申}, {午}},
+  };
+  auto holds = [](const std::vector<BranchName>& branches, BranchName b) {
+    return std::find(branches.begin(), branches.end(), b) != branches.end();
+  };
+  for (const Case& c : kCases) {
+    for (int b = 0; b < 12; ++b) {
+      BranchName branch = static_cast<BranchName>(b);
+      SCOPED_TRACE(U(StemText(c.dayStem)) + " with " + U(BranchText(branch)));
+      // 子 hides nothing: the third branch alone decides.
+      Pillars pillars(EntryOf(甲, 子), EntryOf(甲, 子), EntryOf(static_cast<StemName>(b % 2), branch));
+      bool officer = holds(c.officerFrom, branch), killer = holds(c.killerFrom, branch);
+      int expected = officer && killer ? 2 : officer ? 3 : killer ? 4 : 1;
+      EXPECT_EQ(expected, OfficerScore(c.dayStem, pillars));
+    }
   }
 }
 

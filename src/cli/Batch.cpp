@@ -1,0 +1,260 @@
+#include "cli/Batch.h"
+
+#include <array>
+#include <cstring>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "base/Gbk.h"
+#include "cli/Json.h"
+#include "pillars/AnalysisRun.h"
+#include "pillars/Ratings.h"
+
+namespace tesserin {
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr int kFields = 4;  // year, month, day, mode
+
+// The texts of a completed reading in UTF-8 as they go into a JSON string, converted once from
+// the tables the run shows: a line of output is assembled from these pieces, and only the echo
+// of the input needs escaping.
+struct ReadingTexts {
+  std::string lineOpen;  // ,"line":"八字：
+  std::array<std::string, kCycleLength> pillars, pillarsWithBlank;
+  // StemGods by the names of the year and month stems; each branch followed by a name.
+  std::array<std::array<std::string, 10>, 10> stemGods;
+  std::array<std::array<std::string, 10>, 12> branchGods;
+  std::array<std::string, kCycleLength> personalities;
+  std::string note;
+  // The members of the scores (libido, date, kindness, money, marriage) with their values 0..8,
+  // and of the stars (the first four) with 0..5 filled stars: ,"libido":3 and ,"libido":"★★★☆☆".
+  // The first of each also closes the string before it or opens the stars object.
+  std::array<std::array<std::string, 9>, 5> scores;
+  std::array<std::array<std::string, 6>, 4> stars;
+
+  ReadingTexts() {
+    lineOpen = ",\"line\":\"" + Piece(AnalysisDisplay::Initial().PillarLine);
+    for (int i = 0; i < kCycleLength; ++i) {
+      pillars[i] = Piece(CycleEntry(i));
+      pillarsWithBlank[i] = pillars[i] + " ";
+      personalities[i] = Piece(PersonalityOf(i));
+    }
+    const std::string dayOrigin = Piece(Gbk("日元"));
+    for (int year = 0; year < 10; ++year)
+      for (int month = 0; month < 10; ++month)
+        stemGods[year][month] = GodPiece(year) + GodPiece(month) + dayOrigin;
+    for (int b = 0; b < 12; ++b)
+      for (int g = 0; g < 10; ++g) branchGods[b][g] = Piece(BranchText(static_cast<BranchName>(b))) + GodPiece(g);
+    note = Piece(Gbk(kLateMarriageNoteUtf8));
+    const char* const names[] = {"libido", "date", "kindness", "money", "marriage"};
+    for (int k = 0; k < 5; ++k)
+      for (int n = 0; n < 9; ++n)
+        scores[k][n] = std::string(k == 0 ? "\"" : "") + ",\"" + names[k] + "\":" + std::to_string(n);
+    for (int k = 0; k < 4; ++k)
+      for (int n = 0; n < 6; ++n)
+        stars[k][n] = std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"";
+  }
+  static std::string GodPiece(int god) { return Piece(GodNameText(static_cast<GodName>(god))); }
+
+  // A code page 936 text as UTF-8, escaped for the inside of a JSON string.
+  static std::string Piece(std::string_view gbk) {
+    std::string quoted;
+    AppendJsonString(quoted, Utf8(gbk));
+    return quoted.substr(1, quoted.size() - 2);
+  }
+};
+
+const ReadingTexts& TheTexts() {
+  static const ReadingTexts texts;
+  return texts;
+}
+
+bool IsAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+// ASCII is the same bytes in UTF-8 and code page 936: only other text goes through the
+// converter.
+void ToGbk(std::string_view utf8, GbkString& gbk) {
+  if (IsAscii(utf8)) {
+    gbk.assign(utf8);
+  } else {
+    gbk = Gbk(utf8);
+  }
+}
+std::string ToUtf8(const GbkString& gbk) { return IsAscii(gbk) ? gbk : Utf8(gbk); }
+
+// The fields of a line and how many there are; past kFields only the count goes on.
+struct Fields {
+  std::string_view text[kFields];
+  int count = 0;
+};
+
+Fields SplitTabs(std::string_view line) {
+  Fields f;
+  for (std::size_t start = 0;;) {
+    std::size_t tab = line.find('\t', start);
+    if (f.count < kFields) f.text[f.count] = line.substr(start, tab - start);
+    ++f.count;
+    if (tab == std::string_view::npos) return f;
+    start = tab + 1;
+  }
+}
+
+// The output in blocks: pieces are copied into one buffer, which goes to the stream when the
+// next piece would not fit, and at the end.
+class BlockWriter {
+ public:
+  explicit BlockWriter(std::ostream& out) : out_(out), block_(new char[kSize]) {}
+  ~BlockWriter() { Flush(); }
+  BlockWriter(const BlockWriter&) = delete;
+  BlockWriter& operator=(const BlockWriter&) = delete;
+
+  void Put(std::string_view piece) {
+    if (piece.size() > kSize - used_) {
+      Flush();
+      if (piece.size() > kSize) {  // a line that echoes a very long field
+        out_.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        return;
+      }
+    }
+    std::memcpy(block_.get() + used_, piece.data(), piece.size());
+    used_ += piece.size();
+  }
+  // A string member: ,"key": and the value quoted and escaped.
+  void PutMember(std::string_view key, std::string_view utf8) {
+    scratch_.assign(",\"").append(key).append("\":");
+    AppendJsonString(scratch_, utf8);
+    Put(scratch_);
+  }
+  void PutQuoted(std::string_view utf8) {
+    scratch_.clear();
+    AppendJsonString(scratch_, utf8);
+    Put(scratch_);
+  }
+  void Flush() {
+    out_.write(block_.get(), static_cast<std::streamsize>(used_));
+    used_ = 0;
+  }
+
+ private:
+  static constexpr std::size_t kSize = 1 << 16;
+  std::ostream& out_;
+  std::unique_ptr<char[]> block_;
+  std::size_t used_ = 0;
+  std::string scratch_;
+};
+
+class BatchReader {
+ public:
+  // Writes the JSON object of one line and its line end.
+  void Line(std::string_view line, BlockWriter& out) {
+    Fields f = SplitTabs(line);
+    if (f.count != kFields) {
+      out.Put("{\"input\":"sv);
+      out.PutQuoted(line);
+      out.PutMember("error", "expected 4 TAB-separated fields (year, month, day, mode), found " + std::to_string(f.count));
+      out.Put("}\n"sv);
+      return;
+    }
+    PutEcho(f, out);
+    if (f.text[3] != "lunar" && f.text[3] != "solar") {
+      out.PutMember("error", "unknown mode (expected lunar or solar)");
+      out.Put("}\n"sv);
+      return;
+    }
+    ToGbk(f.text[0], input_.YearText);
+    ToGbk(f.text[1], input_.MonthText);
+    ToGbk(f.text[2], input_.DayText);
+    message_.clear();
+    try {
+      AnalysisRun(f.text[3] == "lunar" ? "1" : "0", input_, display_,
+                  [&](const GbkString& text) { message_ = text; }, &detail_);
+    } catch (const ConversionError& e) {
+      // The whole message: the field may hold a NUL byte, where what() would end.
+      out.PutMember("error", ToUtf8(e.Message()));
+      out.Put("}\n"sv);
+      return;
+    }
+    if (!detail_.completed) {
+      out.PutMember("message", ToUtf8(message_));
+      out.Put("}\n"sv);
+      return;
+    }
+    PutReading(out);
+  }
+
+ private:
+  // The object's start: the four fields as they came, escaped where they must be.
+  static void PutEcho(const Fields& f, BlockWriter& out) {
+    bool plain = true;
+    for (std::string_view field : f.text) plain = plain && IsPlainJson(field);
+    if (plain) {
+      constexpr std::string_view kKeys[kFields] = {"{\"year\":\""sv, "\",\"month\":\""sv, "\",\"day\":\""sv,
+                                                   "\",\"mode\":\""sv};
+      for (int i = 0; i < kFields; ++i) out.Put(kKeys[i]), out.Put(f.text[i]);
+      out.Put("\""sv);
+      return;
+    }
+    constexpr std::string_view kKeys[kFields] = {"{\"year\":"sv, ",\"month\":"sv, ",\"day\":"sv, ",\"mode\":"sv};
+    for (int i = 0; i < kFields; ++i) out.Put(kKeys[i]), out.PutQuoted(f.text[i]);
+  }
+
+  // The members of a completed reading after the echo of the input, the object's end and the
+  // line end.
+  void PutReading(BlockWriter& out) const {
+    const ReadingTexts& t = TheTexts();
+    const AnalysisDetail& r = detail_;
+    const Pillars& p = r.pillars;
+    const int year = p.Entry(kYearPillar), month = p.Entry(kMonthPillar), day = p.Entry(kDayPillar);
+    out.Put(t.lineOpen), out.Put(t.pillarsWithBlank[year]), out.Put(t.pillarsWithBlank[month]), out.Put(t.pillars[day]);
+    out.Put("\",\"pillars\":\""sv), out.Put(t.pillars[year]), out.Put(t.pillars[month]), out.Put(t.pillars[day]);
+    out.Put("\",\"chart\":\""sv), out.Put(t.stemGods[r.chart[kYearStem]][r.chart[kMonthStem]]);
+    out.Put(t.branchGods[p.Branch(kYearPillar)][r.chart[kYearBranch]]);
+    out.Put(t.branchGods[p.Branch(kMonthPillar)][r.chart[kMonthBranch]]);
+    out.Put(t.branchGods[p.Branch(kDayPillar)][r.chart[kDayBranch]]);
+    out.Put("\",\"personality\":\""sv), out.Put(t.personalities[day]);
+    if (r.marriage > 3) out.Put(t.note);
+    const int scores[] = {r.libido, r.date, r.kindness, r.money, r.marriage};
+    for (int k = 0; k < 5; ++k) out.Put(t.scores[k][Clamped(scores[k], 9)]);
+    for (int k = 0; k < 4; ++k) out.Put(t.stars[k][Clamped(scores[k], 6)]);
+    out.Put("}}\n"sv);
+  }
+  // A score as an index into its pieces: the stars stop at five, the numbers at eight.
+  static int Clamped(int score, int pieces) { return score < 0 ? 0 : score >= pieces ? pieces - 1 : score; }
+
+  AnalysisInput input_;
+  AnalysisDisplay display_ = AnalysisDisplay::Initial();
+  AnalysisDetail detail_;
+  GbkString message_;
+};
+
+}  // namespace
+
+int RunBatch(std::istream& in, std::ostream& out) {
+  // A stream tied to the output flushes it before every read: one write per line. Untied, the
+  // output goes in blocks.
+  std::ostream* tied = in.tie(nullptr);
+  {
+    BatchReader reader;
+    BlockWriter writer(out);
+    std::string line;
+    while (std::getline(in, line)) {
+      std::string_view text = line;
+      if (!text.empty() && text.back() == '\r') text.remove_suffix(1);  // files written on Windows
+      reader.Line(text, writer);
+    }
+  }
+  out.flush();
+  in.tie(tied);
+  return 0;
+}
+
+}  // namespace tesserin
