@@ -20,6 +20,17 @@ ConversionError::ConversionError(std::string_view text)
     : std::runtime_error(ConversionMessage(text)), message_(ConversionMessage(text)) {}
 
 int ParseWholeNumber(std::string_view text) {
+  // The usual field: one to nine digits and nothing else, which cannot overflow.
+  if (!text.empty() && text.size() <= 9) {
+    int value = 0;
+    std::size_t i = 0;
+    for (; i < text.size(); ++i) {
+      unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+      if (digit > 9) break;
+      value = value * 10 + static_cast<int>(digit);
+    }
+    if (i == text.size()) return value;
+  }
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;

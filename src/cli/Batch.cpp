@@ -1,14 +1,13 @@
 #include "cli/Batch.h"
 
 #include <array>
-#include <cstring>
 #include <istream>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "base/Gbk.h"
+#include "cli/BatchStreams.h"
 #include "cli/Json.h"
 #include "pillars/AnalysisRun.h"
 #include "pillars/Ratings.h"
@@ -24,40 +23,40 @@ constexpr int kFields = 4;  // year, month, day, mode
 // the tables the run shows: a line of output is assembled from these pieces, and only the echo
 // of the input needs escaping.
 struct ReadingTexts {
-  std::string lineOpen;  // ,"line":"八字：
-  std::array<std::string, kCycleLength> pillars, pillarsWithBlank;
+  ShortPiece lineOpen;  // ,"line":"八字：
+  std::array<ShortPiece, kCycleLength> pillars, pillarsWithBlank;
   // StemGods by the names of the year and month stems; each branch followed by a name.
-  std::array<std::array<std::string, 10>, 10> stemGods;
-  std::array<std::array<std::string, 10>, 12> branchGods;
+  std::array<std::array<ShortPiece, 10>, 10> stemGods;
+  std::array<std::array<ShortPiece, 10>, 12> branchGods;
   std::array<std::string, kCycleLength> personalities;
-  std::string note;
+  ShortPiece note;
   // The members of the scores (libido, date, kindness, money, marriage) with their values 0..8,
   // and of the stars (the first four) with 0..5 filled stars: ,"libido":3 and ,"libido":"★★★☆☆".
   // The first of each also closes the string before it or opens the stars object.
-  std::array<std::array<std::string, 9>, 5> scores;
-  std::array<std::array<std::string, 6>, 4> stars;
+  std::array<std::array<ShortPiece, 9>, 5> scores;
+  std::array<std::array<ShortPiece, 6>, 4> stars;
 
   ReadingTexts() {
-    lineOpen = ",\"line\":\"" + Piece(AnalysisDisplay::Initial().PillarLine);
+    lineOpen = ShortPiece(",\"line\":\"" + Piece(AnalysisDisplay::Initial().PillarLine));
     for (int i = 0; i < kCycleLength; ++i) {
-      pillars[i] = Piece(CycleEntry(i));
-      pillarsWithBlank[i] = pillars[i] + " ";
+      pillars[i] = ShortPiece(Piece(CycleEntry(i)));
+      pillarsWithBlank[i] = ShortPiece(Piece(CycleEntry(i)) + " ");
       personalities[i] = Piece(PersonalityOf(i));
     }
     const std::string dayOrigin = Piece(Gbk("日元"));
     for (int year = 0; year < 10; ++year)
       for (int month = 0; month < 10; ++month)
-        stemGods[year][month] = GodPiece(year) + GodPiece(month) + dayOrigin;
+        stemGods[year][month] = ShortPiece(GodPiece(year) + GodPiece(month) + dayOrigin);
     for (int b = 0; b < 12; ++b)
-      for (int g = 0; g < 10; ++g) branchGods[b][g] = Piece(BranchText(static_cast<BranchName>(b))) + GodPiece(g);
-    note = Piece(Gbk(kLateMarriageNoteUtf8));
+      for (int g = 0; g < 10; ++g) branchGods[b][g] = ShortPiece(Piece(BranchText(static_cast<BranchName>(b))) + GodPiece(g));
+    note = ShortPiece(Piece(Gbk(kLateMarriageNoteUtf8)));
     const char* const names[] = {"libido", "date", "kindness", "money", "marriage"};
     for (int k = 0; k < 5; ++k)
       for (int n = 0; n < 9; ++n)
-        scores[k][n] = std::string(k == 0 ? "\"" : "") + ",\"" + names[k] + "\":" + std::to_string(n);
+        scores[k][n] = ShortPiece(std::string(k == 0 ? "\"" : "") + ",\"" + names[k] + "\":" + std::to_string(n));
     for (int k = 0; k < 4; ++k)
       for (int n = 0; n < 6; ++n)
-        stars[k][n] = std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"";
+        stars[k][n] = ShortPiece(std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"");
   }
   static std::string GodPiece(int god) { return Piece(GodNameText(static_cast<GodName>(god))); }
 
@@ -91,66 +90,33 @@ void ToGbk(std::string_view utf8, GbkString& gbk) {
 }
 std::string ToUtf8(const GbkString& gbk) { return IsAscii(gbk) ? gbk : Utf8(gbk); }
 
-// The fields of a line and how many there are; past kFields only the count goes on.
+// The fields of a line and how many there are (past kFields only the count goes on), and
+// whether every field is plain JSON text, as it mostly is: then the echo needs no escaping and
+// the input no conversion.
 struct Fields {
   std::string_view text[kFields];
   int count = 0;
+  bool plain = true;
 };
 
+// One pass over the bytes of a line.
 Fields SplitTabs(std::string_view line) {
   Fields f;
-  for (std::size_t start = 0;;) {
-    std::size_t tab = line.find('\t', start);
-    if (f.count < kFields) f.text[f.count] = line.substr(start, tab - start);
-    ++f.count;
-    if (tab == std::string_view::npos) return f;
-    start = tab + 1;
-  }
-}
-
-// The output in blocks: pieces are copied into one buffer, which goes to the stream when the
-// next piece would not fit, and at the end.
-class BlockWriter {
- public:
-  explicit BlockWriter(std::ostream& out) : out_(out), block_(new char[kSize]) {}
-  ~BlockWriter() { Flush(); }
-  BlockWriter(const BlockWriter&) = delete;
-  BlockWriter& operator=(const BlockWriter&) = delete;
-
-  void Put(std::string_view piece) {
-    if (piece.size() > kSize - used_) {
-      Flush();
-      if (piece.size() > kSize) {  // a line that echoes a very long field
-        out_.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-        return;
-      }
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (c == '\t') {
+      if (f.count < kFields) f.text[f.count] = line.substr(start, i - start);
+      ++f.count;
+      start = i + 1;
+    } else if (!IsPlainJsonByte(c)) {
+      f.plain = false;
     }
-    std::memcpy(block_.get() + used_, piece.data(), piece.size());
-    used_ += piece.size();
   }
-  // A string member: ,"key": and the value quoted and escaped.
-  void PutMember(std::string_view key, std::string_view utf8) {
-    scratch_.assign(",\"").append(key).append("\":");
-    AppendJsonString(scratch_, utf8);
-    Put(scratch_);
-  }
-  void PutQuoted(std::string_view utf8) {
-    scratch_.clear();
-    AppendJsonString(scratch_, utf8);
-    Put(scratch_);
-  }
-  void Flush() {
-    out_.write(block_.get(), static_cast<std::streamsize>(used_));
-    used_ = 0;
-  }
-
- private:
-  static constexpr std::size_t kSize = 1 << 16;
-  std::ostream& out_;
-  std::unique_ptr<char[]> block_;
-  std::size_t used_ = 0;
-  std::string scratch_;
-};
+  if (f.count < kFields) f.text[f.count] = line.substr(start);
+  ++f.count;
+  return f;
+}
 
 class BatchReader {
  public:
@@ -170,9 +136,14 @@ class BatchReader {
       out.Put("}\n"sv);
       return;
     }
-    ToGbk(f.text[0], input_.YearText);
-    ToGbk(f.text[1], input_.MonthText);
-    ToGbk(f.text[2], input_.DayText);
+    for (int i = 0; i < 3; ++i) {
+      GbkString& field = i == 0 ? input_.YearText : i == 1 ? input_.MonthText : input_.DayText;
+      if (f.plain) {
+        field.assign(f.text[i]);  // plain JSON text is ASCII
+      } else {
+        ToGbk(f.text[i], field);
+      }
+    }
     message_.clear();
     try {
       AnalysisRun(f.text[3] == "lunar" ? "1" : "0", input_, display_,
@@ -194,9 +165,7 @@ class BatchReader {
  private:
   // The object's start: the four fields as they came, escaped where they must be.
   static void PutEcho(const Fields& f, BlockWriter& out) {
-    bool plain = true;
-    for (std::string_view field : f.text) plain = plain && IsPlainJson(field);
-    if (plain) {
+    if (f.plain) {
       constexpr std::string_view kKeys[kFields] = {"{\"year\":\""sv, "\",\"month\":\""sv, "\",\"day\":\""sv,
                                                    "\",\"mode\":\""sv};
       for (int i = 0; i < kFields; ++i) out.Put(kKeys[i]), out.Put(f.text[i]);
@@ -245,9 +214,9 @@ int RunBatch(std::istream& in, std::ostream& out) {
   {
     BatchReader reader;
     BlockWriter writer(out);
-    std::string line;
-    while (std::getline(in, line)) {
-      std::string_view text = line;
+    LineReader lines(in);
+    std::string_view text;
+    while (lines.Next(text)) {
       if (!text.empty() && text.back() == '\r') text.remove_suffix(1);  // files written on Windows
       reader.Line(text, writer);
     }

@@ -25,7 +25,6 @@ std::size_t ValidSequence(std::string_view s) {
   return 0;
 }
 
-constexpr bool IsPlainAscii(unsigned char c) { return c >= 0x20 && c < 0x80 && c != '"' && c != '\\'; }
 
 }  // namespace
 
@@ -35,7 +34,7 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     // A run of printable ASCII that needs no escape goes in at once.
     std::size_t plain = i;
-    while (plain < utf8.size() && IsPlainAscii(static_cast<unsigned char>(utf8[plain]))) ++plain;
+    while (plain < utf8.size() && IsPlainJsonByte(static_cast<unsigned char>(utf8[plain]))) ++plain;
     if (plain > i) {
       out.append(utf8.substr(i, plain - i));
       i = plain;
@@ -63,12 +62,6 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
     }
   }
   out += '"';
-}
-
-bool IsPlainJson(std::string_view text) {
-  for (char c : text)
-    if (!IsPlainAscii(static_cast<unsigned char>(c))) return false;
-  return true;
 }
 
 }  // namespace tesserin

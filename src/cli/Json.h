@@ -6,8 +6,9 @@
 
 namespace tesserin {
 
-// True when every byte is printable ASCII that a JSON string holds as it is.
-bool IsPlainJson(std::string_view text);
+// A byte that stands in a JSON string as it is: printable ASCII other than the quote and the
+// backslash.
+constexpr bool IsPlainJsonByte(unsigned char c) { return c >= 0x20 && c < 0x80 && c != '"' && c != '\\'; }
 
 // `utf8` between quotes, escaped; invalid bytes become U+FFFD.
 void AppendJsonString(std::string& out, std::string_view utf8);

@@ -1,5 +1,9 @@
 #include "pillars/AnalysisRun.h"
 
+#include <array>
+#include <cstring>
+#include <stdexcept>
+
 #include "base/BusyGuard.h"
 #include "pillars/DerivePillars.h"
 #include "pillars/IndexStages.h"
@@ -16,6 +20,14 @@ struct Texts {
   GbkString pillarCaption = Gbk("八字：");
   GbkString yearMessage = Gbk("本程序只计算1950～2025年间的数据");
   GbkString monthDayMessage = Gbk("月或日数据超出正常范围");
+  // The pillar line: the caption (6 bytes) and three pillars (4 bytes each) between blanks.
+  static constexpr std::size_t kCaptionSize = 6, kLineSize = kCaptionSize + 3 * 4 + 2;
+  std::array<std::array<char, 4>, kCycleLength> pillars;
+
+  Texts() {
+    if (pillarCaption.size() != kCaptionSize) throw std::logic_error("pillar caption not 6 bytes");
+    for (int i = 0; i < kCycleLength; ++i) CycleEntry(i).copy(pillars[i].data(), 4);
+  }
 };
 
 const Texts& TheTexts() {
@@ -23,11 +35,19 @@ const Texts& TheTexts() {
   return texts;
 }
 
+// The line is always 20 bytes: the field keeps them from one reading to the next, and a run
+// only copies the pieces over.
 void WritePillarLine(const Pillars& pillars, GbkString& line) {
-  line.assign(TheTexts().pillarCaption);
-  line.append(CycleEntry(pillars.Entry(kYearPillar))).append(" ");
-  line.append(CycleEntry(pillars.Entry(kMonthPillar))).append(" ");
-  line.append(CycleEntry(pillars.Entry(kDayPillar)));
+  const Texts& t = TheTexts();
+  line.resize(Texts::kLineSize);
+  char* at = line.data();
+  std::memcpy(at, t.pillarCaption.data(), Texts::kCaptionSize);
+  at += Texts::kCaptionSize;
+  for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) {
+    if (place != kYearPillar) *at++ = ' ';
+    std::memcpy(at, t.pillars[pillars.Entry(place)].data(), 4);
+    at += 4;
+  }
 }
 
 }  // namespace
@@ -75,7 +95,7 @@ void AnalysisRun(std::string_view calendarMode, const AnalysisInput& input, Anal
   IndexScores scores = RunIndexStages(pillars, display);
 
   int kindness = KindnessIndex(dayPillar);
-  display.KindnessStars = StarText(kindness);
+  WriteStars(kindness, display.KindnessStars);
 
   if (detail) {
     *detail = {true, pillars, scores.chart, scores.libido, scores.date, kindness, scores.money, scores.marriage};

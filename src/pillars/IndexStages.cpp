@@ -1,5 +1,6 @@
 #include "pillars/IndexStages.h"
 
+#include "pillars/PillarScores.h"
 #include "pillars/Ratings.h"
 #include "tengod/Indices.h"
 
@@ -7,16 +8,17 @@ namespace tesserin {
 
 IndexScores RunIndexStages(const Pillars& pillars, AnalysisDisplay& display) {
   static const GbkString kLateMarriageNote = Gbk(kLateMarriageNoteUtf8);
+  const PillarScores& p = ScoresOf(pillars);
   IndexScores s;
-  s.chart = TenGodChart(pillars);
-  s.libido = LibidoIndex(pillars, s.chart);
-  display.LibidoStars = StarText(s.libido);
-  s.marriage = MarriageScore(pillars, s.chart);
+  s.chart = p.Chart();
+  s.libido = p.libido;
+  WriteStars(s.libido, display.LibidoStars);
+  s.marriage = p.marriage;
   if (s.marriage > 3) display.PersonalityText += kLateMarriageNote;
-  s.date = DateIndex(pillars, s.chart, display.PersonalityText);
-  display.DateStars = StarText(s.date);
-  s.money = MoneyIndex(pillars);
-  display.MoneyStars = StarText(s.money);
+  s.date = DateGrade(p.datePoints + DatePointsOfWords(display.PersonalityText));
+  WriteStars(s.date, display.DateStars);
+  s.money = p.money;
+  WriteStars(s.money, display.MoneyStars);
   return s;
 }
 

@@ -21,5 +21,7 @@ int KindnessIndex(int dayPillar);
 
 // n filled stars then 5 - n hollow ones (10 bytes), n clamped to 0..5.
 std::string_view StarText(int n);
+// StarText(n) into a result field.
+void WriteStars(int n, GbkString& field);
 
 }  // namespace tesserin

@@ -41,12 +41,13 @@ PillarView::PillarView(const Pillars& p) : pillars_(p) {
     const EntryParts& parts = kEntryParts[p.Entry(place)];
     stems_[place] = parts.stem;
     branches_[place] = parts.branch;
-    stemMask_ |= static_cast<std::uint16_t>(1u << parts.stem);
-    branchMask_ |= static_cast<std::uint16_t>(1u << parts.branch);
+    stemCounts_ += 1u << (2 * parts.stem);
+    branchCounts_ += 1u << (2 * parts.branch);
   }
 }
 
-ChartView::ChartView(const Pillars& p, const GodChart& chart) : PillarView(p), chart_(chart) {
+ChartView::ChartView(const Pillars& p, const GodChart& chart)
+    : PillarView(p), chart_(chart), officerScore_(tesserin::OfficerScore(p.DayStem(), p)) {
   for (GodName god : chart.slots) godCounts_ += std::uint64_t{1} << (4 * god);
 }
 

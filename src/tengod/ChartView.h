@@ -28,36 +28,41 @@ class PillarView {
   bool DayBranchIs(BranchName b) const { return branches_[kDayPillar] == b; }
 
   // Present: one of the six characters is it. Count: how many of them are it.
-  bool Present(StemName s) const { return (stemMask_ >> s) & 1; }
-  bool Present(BranchName b) const { return (branchMask_ >> b) & 1; }
-  int Count(StemName s) const { return (stems_[0] == s) + (stems_[1] == s) + (stems_[2] == s); }
-  int Count(BranchName b) const { return (branches_[0] == b) + (branches_[1] == b) + (branches_[2] == b); }
+  bool Present(StemName s) const { return Count(s) != 0; }
+  bool Present(BranchName b) const { return Count(b) != 0; }
+  int Count(StemName s) const { return static_cast<int>((stemCounts_ >> (2 * s)) & 3); }
+  int Count(BranchName b) const { return static_cast<int>((branchCounts_ >> (2 * b)) & 3); }
   template <typename... Characters>
   int PresentOf(Characters... cs) const { return (int{Present(cs)} + ...); }
   template <typename... Characters>
   int CountOf(Characters... cs) const { return (Count(cs) + ...); }
 
-  // OfficerScore of the day stem and the pillars.
-  int OfficerScore() const { return tesserin::OfficerScore(DayStem(), pillars_); }
+  int DayEntry() const { return pillars_.Entry(kDayPillar); }
 
  private:
   Pillars pillars_;
   StemName stems_[3];
   BranchName branches_[3];
-  std::uint16_t stemMask_ = 0, branchMask_ = 0;
+  // Two bits a character: how many of the three stems (branches) are it.
+  std::uint32_t stemCounts_ = 0, branchCounts_ = 0;
 };
 
-// The pillars with the names in the five god slots.
+// The pillars with the names in the five god slots. A reading makes one and hands it to the
+// three scores that read the chart.
 class ChartView : public PillarView {
  public:
   ChartView(const Pillars& p, const GodChart& chart);
 
+  const GodChart& Chart() const { return chart_; }
   bool Holds(Slot slot, GodName god) const { return chart_[slot] == god; }
   int SlotsHolding(GodName god) const { return static_cast<int>((godCounts_ >> (4 * god)) & 15); }
+  // OfficerScore of the day stem and the pillars, worked out once for the scores that read it.
+  int OfficerScore() const { return officerScore_; }
 
  private:
   GodChart chart_;
   std::uint64_t godCounts_ = 0;  // four bits a name
+  int officerScore_ = 0;
 };
 
 // The two branch frames in which an element gathers, and its two branches with its storage

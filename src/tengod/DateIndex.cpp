@@ -65,38 +65,32 @@ class WordSearch {
       secondBytes_[w] = _mm_set1_epi8(word[1]);
 #endif
     }
+    for (unsigned found = 0; found < 16; ++found)
+      for (int w = 0; w < 4; ++w) pointsOfFound_[found] += (found >> w) & 1 ? kWords[w].points : 0;
   }
 
   int Points(std::string_view text) const {
-    if (text.size() < 4) return 0;
-    const std::size_t lastStart = text.size() - 4;
+    const std::size_t size = text.size();
+    if (size < 4) return 0;
+    const std::size_t places = size - 3;  // a word may start at 0 .. size - 4
     unsigned found = 0;
     std::size_t at = 0;
 #if defined(__SSE2__)
-    if (text.size() >= 17) {
-      // Blocks of sixteen places, each with the byte after it; the last block is taken from the
-      // end and skips the places already seen.
-      for (std::size_t block = 0; at <= lastStart; block = std::min(block + 16, text.size() - 17)) {
-        __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block));
-        __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block + 1));
-        __m128i starts = _mm_setzero_si128();
-        for (int w = 0; w < 4; ++w)
-          starts = _mm_or_si128(starts, _mm_and_si128(_mm_cmpeq_epi8(bytes, firstBytes_[w]),
-                                                      _mm_cmpeq_epi8(next, secondBytes_[w])));
-        unsigned places = static_cast<unsigned>(_mm_movemask_epi8(starts)) >> (at - block) << (at - block);
-        for (; places != 0; places &= places - 1) {
-          std::size_t place = block + static_cast<std::size_t>(std::countr_zero(places));
-          if (place <= lastStart) found |= WordsAt(text, place);
-        }
-        at = block + 16;
-      }
+    // Blocks of sixteen places, each reading the byte after its last place too.
+    for (; at + 16 <= places; at += 16) found |= WordsAmong(text, at, Sift(text.data() + at));
+    if (at < places && size >= 17) {
+      // The places left, from a block that ends at the text's end: the places seen already and
+      // those past the last start are masked off.
+      const std::size_t block = std::min(at, size - 17);
+      unsigned candidates = Sift(text.data() + block) >> (at - block) << (at - block);
+      candidates &= (1u << (places - block)) - 1;
+      found |= WordsAmong(text, block, candidates);
+      at = places;
     }
 #endif
-    for (; at <= lastStart; ++at)
+    for (; at < places; ++at)
       if (startsWord_[static_cast<unsigned char>(text[at])]) found |= WordsAt(text, at);
-    int points = 0;
-    for (int w = 0; w < 4; ++w) points += (found >> w) & 1 ? kWords[w].points : 0;
-    return points;
+    return pointsOfFound_[found];
   }
 
  private:
@@ -109,17 +103,58 @@ class WordSearch {
     return found;
   }
 
+#if defined(__SSE2__)
+  // One bit for each of the sixteen places from `at` where the first two bytes of a word stand.
+  unsigned Sift(const char* at) const {
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
+    __m128i starts = _mm_setzero_si128();
+    for (int w = 0; w < 4; ++w)
+      starts = _mm_or_si128(starts, _mm_and_si128(_mm_cmpeq_epi8(bytes, firstBytes_[w]),
+                                                  _mm_cmpeq_epi8(next, secondBytes_[w])));
+    return static_cast<unsigned>(_mm_movemask_epi8(starts));
+  }
+#endif
+  // The words standing at the candidate places (bit i: place block + i).
+  unsigned WordsAmong(std::string_view text, std::size_t block, unsigned candidates) const {
+    unsigned found = 0;
+    for (; candidates != 0; candidates &= candidates - 1)
+      found |= WordsAt(text, block + static_cast<std::size_t>(std::countr_zero(candidates)));
+    return found;
+  }
+
   std::uint32_t codes_[4] = {};
   bool startsWord_[256] = {};
+  int pointsOfFound_[16] = {};  // by the bits of the words found
 #if defined(__SSE2__)
   __m128i firstBytes_[4], secondBytes_[4];
 #endif
 };
 
+// Made once, away from the search: the first run's conversions stay out of every later call.
+[[gnu::noinline]] const WordSearch& MakeWordSearch() {
+  static const WordSearch words;
+  return words;
+}
+
 }  // namespace
 
 int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view personality) {
-  ChartView v(pillars, chart);
+  return DateIndex(ChartView(pillars, chart), personality);
+}
+
+int DateIndex(const ChartView& v, std::string_view personality) {
+  return DateGrade(DatePointsOfPillars(v) + DatePointsOfWords(personality));
+}
+
+int DatePointsOfWords(std::string_view personality) {
+  static const WordSearch& words = MakeWordSearch();
+  return words.Points(personality);
+}
+
+int DateGrade(int points) { return GradeOf(points, kGrades); }
+
+int DatePointsOfPillars(const ChartView& v) {
   int score = 0;
 
   int upright = v.SlotsHolding(正官), killers = v.SlotsHolding(七杀);
@@ -143,10 +178,7 @@ int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view pe
     bool doubled = p.doubledFor != 甲 && v.DayStem() / 2 == p.doubledFor / 2;
     score += doubled ? 6 : 3;
   }
-  static const WordSearch words;
-  score += words.Points(personality);
-
-  return GradeOf(score, kGrades);
+  return score;
 }
 
 }  // namespace tesserin

@@ -47,11 +47,12 @@ int FrameBonus(const ChartView& v) {
 
 }  // namespace
 
-int LibidoIndex(const Pillars& pillars, const GodChart& chart) {
-  ChartView v(pillars, chart);
+int LibidoIndex(const Pillars& pillars, const GodChart& chart) { return LibidoIndex(ChartView(pillars, chart)); }
+
+int LibidoIndex(const ChartView& v) {
   int score = 0;
 
-  for (Slot s : kSlots) score += kWeightBySlot[s][chart[s]];
+  for (Slot s : kSlots) score += kWeightBySlot[s][v.Chart()[s]];
 
   // The rule searches BranchGods, which holds the same three branches.
   if (v.Present(辰) && v.Present(戌)) score += 10;

@@ -79,16 +79,17 @@ constexpr int kGrades[] = {10, 18, 26, 34, 42};
 
 }  // namespace
 
-int MarriageScore(const Pillars& pillars, const GodChart& chart) {
-  ChartView v(pillars, chart);
+int MarriageScore(const Pillars& pillars, const GodChart& chart) { return MarriageScore(ChartView(pillars, chart)); }
+
+int MarriageScore(const ChartView& v) {
   int officers = v.SlotsHolding(正官) + v.SlotsHolding(七杀);
 
   if (officers + v.SlotsHolding(正财) + v.SlotsHolding(偏财) >= 4) return 5;
   if (WaterTenths(v) >= 30 && (v.MonthBranchIs(子) || v.MonthBranchIs(丑) || v.DayBranchIs(亥))) return 5;
 
   int score = 0;
-  for (Slot s : kSlots) score += kPointsBySlot[s][chart[s]];
-  score += kPointsByDayPillar[pillars.Entry(kDayPillar)];
+  for (Slot s : kSlots) score += kPointsBySlot[s][v.Chart()[s]];
+  score += kPointsByDayPillar[v.DayEntry()];
   if (v.OfficerScore() == 1 && officers == 0) score += 16;
   score -= 6 * officers;
   if (CombinesWithPartner(v)) score += v.DayStemIs(丁) || v.DayStemIs(壬) ? 20 : 16;

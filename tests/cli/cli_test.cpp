@@ -127,5 +127,26 @@ TEST(CliBatch, GoesOnAfterBadLinesAndAcceptsWindowsLineEnds) {
   EXPECT_NE(std::string::npos, out[3].find("\"pillars\":\"庚午辛巳丁丑\""));
 }
 
+// Input is read in blocks of 64 KiB: lines that cross from one block into the next, and a line
+// longer than several blocks, are each still one line.
+TEST(CliBatch, LinesOfAnyLengthAcrossTheReadBlocks) {
+  const std::string good = "1990\t5\t12\tsolar\n";
+  std::string input;
+  while (input.size() < 70000) input += good;  // the last of these crosses the first block's end
+  const std::size_t goodLines = input.size() / good.size();
+  input += std::string(200000, '7') + "\t5\t12\tsolar\n\n" + good.substr(0, good.size() - 1);
+  Result r = Cli({"--batch"}, input);
+  std::istringstream lines(r.out);
+  std::vector<std::string> out;
+  for (std::string line; std::getline(lines, line);) out.push_back(line);
+  ASSERT_EQ(goodLines + 3, out.size());
+  for (std::size_t i = 0; i < goodLines; ++i) ASSERT_EQ(out[0], out[i]) << "line " << i;
+  EXPECT_NE(std::string::npos, out[0].find("\"pillars\":\"庚午辛巳丁丑\""));
+  EXPECT_EQ(0u, out[goodLines].find("{\"year\":\"" + std::string(200000, '7') + "\",\"month\""));
+  EXPECT_NE(std::string::npos, out[goodLines].find("is not a valid integer value"));
+  EXPECT_NE(std::string::npos, out[goodLines + 1].find("found 1"));  // the empty line
+  EXPECT_EQ(out[0], out[goodLines + 2]);                             // the last, without a line end
+}
+
 }  // namespace
 }  // namespace tesserin

@@ -5,11 +5,11 @@
 # To record anew, only for a change of output that is meant:
 #   { ./dates.sh; cat edges.tsv; } | tesserin-cli --batch | gzip -9n > expected.jsonl.gz
 set -eu
-cli=$1
+# Usage: compare.sh CLI...  (the reader and what runs it, e.g. `wine tesserin-cli.exe`)
 here=$(dirname "$0")
 actual=$(mktemp)
 trap 'rm -f "$actual"' EXIT
-{ "$here/dates.sh"; cat "$here/edges.tsv"; } | "$cli" --batch > "$actual"
+{ "$here/dates.sh"; cat "$here/edges.tsv"; } | "$@" --batch > "$actual"
 if gzip -dc "$here/expected.jsonl.gz" | cmp -s - "$actual"; then
   echo "batch output identical to the recorded output ($(wc -l < "$actual") lines)"
   exit 0
