@@ -16,20 +16,24 @@ namespace {
 using namespace tesserin;
 using namespace tesserin::testing;
 
-// A form whose capture is a copy of a painted block and whose analysis is the real one.
-class BenchForm : public FakeForm {
+// A capture that copies a painted block, and a form whose analysis is the real one.
+class BenchReader : public ProfileReader {
  public:
-  using FakeForm::FakeForm;
   ScanTexts CaptureAndScan(WindowHandle) override {
     capture.Draw(block, 0, 0);
     return GlyphScanner(capture);
   }
-  void RunLunarAnalysis() override {
-    AnalysisInput input{texts[FormText::Edit4], texts[FormText::Edit2], texts[FormText::Edit3]};
-    AnalysisRun("1", input, display, [](const GbkString&) {});
-  }
   PixelImage block = PaintBlock(DigitProfile("25", "3", "14"));
   PixelImage capture{161, 315};
+};
+
+class BenchForm : public FakeForm {
+ public:
+  using FakeForm::FakeForm;
+  void RunLunarAnalysis() override {
+    AnalysisInput input{texts[Ctl::Edit4], texts[Ctl::Edit2], texts[Ctl::Edit3]};
+    AnalysisRun("1", input, display, [](const GbkString&) {});
+  }
   AnalysisDisplay display = AnalysisDisplay::Initial();
 };
 
@@ -43,10 +47,11 @@ void AddOrdinaryWindows(FakeWindowSystem& windows, int count) {
 void BM_TickWithoutProfileAmong50Windows(benchmark::State& state) {
   Journal journal;
   FakeWindowSystem windows(journal);
+  FakeProfileReader reader(journal);
   FakeForm form(journal);
   FakeClock clock;
   AddOrdinaryWindows(windows, 50);
-  ProfileWatcher watcher(windows, form, clock);
+  ProfileWatcher watcher(windows, reader, form, clock);
   for (auto _ : state) watcher.Tick();
   if (!journal.empty()) state.SkipWithError("a profile was handled");
 }
@@ -55,12 +60,13 @@ BENCHMARK(BM_TickWithoutProfileAmong50Windows);
 void BM_TickHandlingOneProfile(benchmark::State& state) {
   Journal journal;
   FakeWindowSystem windows(journal);
+  BenchReader reader;
   BenchForm form(journal);
   FakeClock clock;
   AddOrdinaryWindows(windows, 48);
   // Two profile windows raised in turn: each tick finds a window other than the last one.
   WindowHandle profiles[] = {windows.AddProfile("小明的资料"), windows.AddProfile("阿花的资料")};
-  ProfileWatcher watcher(windows, form, clock);
+  ProfileWatcher watcher(windows, reader, form, clock);
   int turn = 0;
   for (auto _ : state) {
     state.PauseTiming();

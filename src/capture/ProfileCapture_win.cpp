@@ -71,4 +71,9 @@ void ProfileCapture(HWND window) { Picture().CopyFrom(window); }
 
 ScanTexts pscreen() { return GlyphScanner(CaptureImage()); }
 
+ScanTexts Win32ProfileReader::CaptureAndScan(WindowHandle profileWindow) {
+  ProfileCapture(reinterpret_cast<HWND>(profileWindow));
+  return pscreen();
+}
+
 }  // namespace tesserin

@@ -1,11 +1,12 @@
-// The capture of a profile window's block into the capture picture, and pscreen, the scan of
-// that picture.
+// The capture of a profile window's block into the capture picture, pscreen, the scan of that
+// picture, and both together as the watcher's capture side on Win32.
 #pragma once
 
 #include <windows.h>
 
 #include "capture/GlyphScanner.h"
 #include "capture/PixelImage.h"
+#include "capture/ProfileReader.h"
 
 namespace tesserin {
 
@@ -22,5 +23,11 @@ void ProfileCapture(HWND window);
 
 // The glyph scan of the capture picture: age, month and day, for Edit1, Edit2 and Edit3.
 ScanTexts pscreen();
+
+class Win32ProfileReader : public ProfileReader {
+ public:
+  // ProfileCapture of the window, then pscreen.
+  ScanTexts CaptureAndScan(WindowHandle profileWindow) override;
+};
 
 }  // namespace tesserin

@@ -1,30 +1,27 @@
-// What the profile watcher needs of the main window and of the clock.
+// What the profile watcher needs of the main window, which shows what it read, and of the clock.
 #pragma once
 
 #include <chrono>
 
 #include "base/Gbk.h"
 #include "capture/BirthYear.h"
-#include "capture/GlyphScanner.h"
-#include "capture/WindowSystem.h"
+#include "ui/FormControls.h"
 
 namespace tesserin {
 
-enum class FormText { Label7, Edit1, Edit2, Edit3, Edit4, Memo1 };
+using ui::Ctl;
 
 class ProfileForm {
  public:
   virtual ~ProfileForm() = default;
 
-  virtual void SetText(FormText control, const GbkString& text) = 0;
+  // The watcher writes Label7 (nickname), Edit1 to Edit4 (age, month, day, year) and Memo1.
+  virtual void SetText(Ctl control, const GbkString& text) = 0;
   // CheckBox1: close the profile window after reading it.
   virtual bool CloseAfterReading() = 0;
   // AnalysisRun with "1" over the date fields; it reports invalid input and errors itself and
   // may keep a message box open meanwhile, during which timer ticks go on arriving.
   virtual void RunLunarAnalysis() = 0;
-  // Copies the profile block of the window into the capture picture and scans it; writes no
-  // field.
-  virtual ScanTexts CaptureAndScan(WindowHandle profileWindow) = 0;
 };
 
 class WatcherClock {

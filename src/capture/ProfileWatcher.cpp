@@ -15,10 +15,6 @@ namespace {
 constexpr int kCloseFromRight = 21;
 constexpr int kCloseFromTop = 13;
 
-// The Z order may change during a walk; a reordered window can send the walk round in a
-// circle, so it stops after this many windows.
-constexpr int kMaxWindowsPerWalk = 20000;
-
 bool Complete(const ScanTexts& texts) {
   return RecognisedNumber(texts.age) && RecognisedNumber(texts.month) &&
          RecognisedNumber(texts.day);
@@ -32,8 +28,9 @@ GbkString UnreadableProfileMessage() {
   return kMessage;
 }
 
-ProfileWatcher::ProfileWatcher(WindowSystem& windows, ProfileForm& form, WatcherClock& clock)
-    : windows_(windows), form_(form), clock_(clock) {}
+ProfileWatcher::ProfileWatcher(WindowSystem& windows, ProfileReader& reader, ProfileForm& form,
+                               WatcherClock& clock)
+    : windows_(windows), reader_(reader), form_(form), clock_(clock) {}
 
 void ProfileWatcher::Tick() {
   if (state_.WatcherBusy) return;
@@ -55,15 +52,15 @@ void ProfileWatcher::Tick() {
   }
   retry_.reset();  // it belonged to a window that is no longer the first profile window
   state_.LastProfileWindow = found->window;
-  form_.SetText(FormText::Label7, Nickname(found->title));
+  form_.SetText(Ctl::Label7, Nickname(found->title));
   Read(found->window, clock_.Now());
 }
 
 std::optional<ProfileWatcher::Found> ProfileWatcher::FirstProfileWindow() {
-  WindowHandle window = windows_.TopWindow();
-  for (int seen = 0; window != kNoWindow && seen < kMaxWindowsPerWalk; ++seen) {
+  // One snapshot of the Z order: a window that moves while the titles are read is looked at
+  // once, where it stood when the walk began.
+  for (WindowHandle window : windows_.TopLevelWindows()) {
     WindowTitle title = windows_.Title(window);
-    WindowHandle next = windows_.NextWindow(window);
     bool cut = title.text.size() > kMaxTitleBytes;
     if (cut) title.text.resize(kMaxTitleBytes);
     // A cut title is no window's whole title, so a lookup by it finds nothing.
@@ -73,7 +70,6 @@ std::optional<ProfileWatcher::Found> ProfileWatcher::FirstProfileWindow() {
       WindowHandle profile = windows_.FindByClassAndTitle(kProfileWindowClass, title);
       if (profile != kNoWindow) return Found{profile, title.text};
     }
-    window = next;
   }
   return std::nullopt;
 }
@@ -82,7 +78,7 @@ void ProfileWatcher::Read(WindowHandle window, std::chrono::milliseconds firstFo
   ScanTexts texts;
   {
     WindowDpiScope dpi(windows_, window);
-    texts = form_.CaptureAndScan(window);
+    texts = reader_.CaptureAndScan(window);
   }
   if (Complete(texts) || clock_.Now() - firstFound >= kRetryPeriod) {
     Finish(window, texts);
@@ -99,18 +95,18 @@ void ProfileWatcher::Finish(WindowHandle window, const ScanTexts& texts) {
 }
 
 void ProfileWatcher::Show(const ScanTexts& texts) {
-  form_.SetText(FormText::Edit1, texts.age);
-  form_.SetText(FormText::Edit2, texts.month);
-  form_.SetText(FormText::Edit3, texts.day);
+  form_.SetText(Ctl::Edit1, texts.age);
+  form_.SetText(Ctl::Edit2, texts.month);
+  form_.SetText(Ctl::Edit3, texts.day);
   std::optional<int> age = RecognisedNumber(texts.age);
   std::optional<int> month = RecognisedNumber(texts.month);
   std::optional<int> day = RecognisedNumber(texts.day);
   if (!age || !month || !day) {
-    form_.SetText(FormText::Memo1, UnreadableProfileMessage());
+    form_.SetText(Ctl::Memo1, UnreadableProfileMessage());
     return;
   }
   int year = InferBirthYear(*age, *month, *day, clock_.Today());
-  form_.SetText(FormText::Edit4, std::to_string(year));
+  form_.SetText(Ctl::Edit4, std::to_string(year));
   form_.RunLunarAnalysis();
 }
 

@@ -7,7 +7,9 @@
 #include <chrono>
 #include <optional>
 
+#include "capture/GlyphScanner.h"
 #include "capture/ProfileForm.h"
+#include "capture/ProfileReader.h"
 #include "capture/WindowSystem.h"
 
 namespace tesserin {
@@ -30,7 +32,9 @@ class ProfileWatcher {
   // read again on later ticks for this long after it was first found.
   static constexpr std::chrono::milliseconds kRetryPeriod{2000};
 
-  ProfileWatcher(WindowSystem& windows, ProfileForm& form, WatcherClock& clock);
+  // The tick goes down from the timer to the window system, which finds the profile window,
+  // and to the capture side, which reads it; the form gets only what it shows.
+  ProfileWatcher(WindowSystem& windows, ProfileReader& reader, ProfileForm& form, WatcherClock& clock);
 
   // One timer tick (Timer1Timer).
   void Tick();
@@ -57,6 +61,7 @@ class ProfileWatcher {
   void CloseClick(WindowHandle window);
 
   WindowSystem& windows_;
+  ProfileReader& reader_;
   ProfileForm& form_;
   WatcherClock& clock_;
   WatcherState state_;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Gbk.h"
 
@@ -39,10 +40,9 @@ class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
 
-  // The top-level window at the top of the Z order, then the next one below a window; hidden
-  // windows included. kNoWindow at the end, and for a window that is gone.
-  virtual WindowHandle TopWindow() = 0;
-  virtual WindowHandle NextWindow(WindowHandle window) = 0;
+  // The top-level windows from the top of the Z order down, hidden windows included, as one
+  // snapshot taken now: windows that move or close afterwards keep their place in it.
+  virtual std::vector<WindowHandle> TopLevelWindows() = 0;
 
   // The title; an empty title for a window without one or that is gone.
   virtual WindowTitle Title(WindowHandle window) = 0;

@@ -1,13 +1,23 @@
-// Win32 window walk, title lookup, rectangle, pointer and synthesized click.
+// Win32 window list, title lookup, rectangle, pointer and synthesized click.
 #include "capture/WindowSystem_win.h"
 
 #include <string>
+#include <vector>
 
 #include "capture/PointerReturn.h"
 
 namespace tesserin {
 
 namespace {
+
+BOOL CALLBACK AddTopLevel(HWND window, LPARAM list) {
+  try {
+    reinterpret_cast<std::vector<WindowHandle>*>(list)->push_back(FromHwnd(window));
+    return TRUE;
+  } catch (...) {
+    return FALSE;  // no memory: the windows so far, and no exception into the system's code
+  }
+}
 
 // An absolute pointer move to a screen point, in the thread's current DPI awareness.
 std::optional<INPUT> PointerMove(ScreenPoint point) {
@@ -62,12 +72,11 @@ void CALLBACK PointerWatchTick(HWND, UINT, UINT_PTR timer, DWORD) {
 
 }  // namespace
 
-WindowHandle Win32WindowSystem::TopWindow() {
-  return FromHwnd(GetWindow(GetDesktopWindow(), GW_CHILD));
-}
-
-WindowHandle Win32WindowSystem::NextWindow(WindowHandle window) {
-  return FromHwnd(GetWindow(ToHwnd(window), GW_HWNDNEXT));
+std::vector<WindowHandle> Win32WindowSystem::TopLevelWindows() {
+  std::vector<WindowHandle> windows;
+  windows.reserve(256);
+  EnumWindows(AddTopLevel, reinterpret_cast<LPARAM>(&windows));
+  return windows;
 }
 
 WindowTitle Win32WindowSystem::Title(WindowHandle window) {

@@ -15,8 +15,9 @@ inline WindowHandle FromHwnd(HWND window) { return reinterpret_cast<WindowHandle
 
 class Win32WindowSystem : public WindowSystem {
  public:
-  WindowHandle TopWindow() override;
-  WindowHandle NextWindow(WindowHandle window) override;
+  // EnumWindows: one request for the whole list, where a GetWindow walk asks once per window
+  // (a round trip to the window server each under Wine) and sees the Z order change under it.
+  std::vector<WindowHandle> TopLevelWindows() override;
   // Read as UTF-16 and converted to code page 936 explicitly, so that the title tests see the
   // same bytes whatever the system's ANSI code page is.
   WindowTitle Title(WindowHandle window) override;

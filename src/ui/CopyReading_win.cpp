@@ -49,9 +49,9 @@ bool HandleCopyCommand(UINT message, WPARAM wParam) {
 }
 
 bool CopyReading() {
-  const AnalysisDisplay display = form1::ReadDisplay();
+  const AnalysisDisplay display = ReadDisplay();
   if (!HasReading(display)) return false;
-  return PutClipboardText(form1::Handle(), WideFromGbk(ReadingText(display, "\r\n")));
+  return PutClipboardText(FormHandle(), WideFromGbk(ReadingText(display, "\r\n")));
 }
 
 }  // namespace tesserin::ui

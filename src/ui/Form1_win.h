@@ -1,6 +1,6 @@
-// How other code reaches the main form: its handle, the texts of the fields the profile
-// watcher reads and writes (in code page 936), the auto-close option, and the reading that
-// Enter in the day field starts. Everything here runs on the user-interface thread.
+// The main form TForm1 as the rest of the program and its tests see it: its windows, the texts
+// of its controls (code page 936, as the reading and the watcher use them), the auto-close
+// option, and its handlers. Everything here runs on the user-interface thread.
 #pragma once
 
 #include <windows.h>
@@ -9,25 +9,27 @@
 
 #include "base/Gbk.h"
 #include "pillars/AnalysisRun.h"
+#include "ui/FormLayout.h"
 
-namespace tesserin::form1 {
+namespace tesserin::ui {
+
+inline constexpr UINT_PTR kTimer1Id = 1;
+inline constexpr UINT kTimer1Interval = 500;  // ms
+inline constexpr int kFirstControlId = 1000;  // clear of IDOK/IDCANCEL, which the form ignores
 
 // The main window, or nullptr while it does not exist.
-HWND Handle();
+HWND FormHandle();
+HWND Control(Ctl id);
+HWND PageControl1();
+HWND TabSheet(Page page);
+UINT FormDpi();
+HFONT FormFont(FontRole role);
 
-enum class Field {
-  Edit1,   // age
-  Edit2,   // birth month
-  Edit3,   // birth day
-  Edit4,   // birth year
-  Label7,  // the contact's nickname
-  Memo1,   // personality text and the watcher's messages
-};
-
-// The field's text; empty while the form does not exist.
-GbkString Text(Field field);
-// Sets the field's text (only when it differs); Label7 resizes to its text.
-void SetText(Field field, const GbkString& text);
+// The control's text; empty while the form does not exist.
+GbkString ControlText(Ctl id);
+// Sets the text only when it differs, and refits a label that sizes itself. Returns whether
+// the text changed.
+bool SetControlText(Ctl id, std::string_view gbkText);
 
 // The six result fields as they are shown.
 AnalysisDisplay ReadDisplay();
@@ -41,7 +43,8 @@ bool CheckBox1Checked();
 // box, and nothing is thrown. Does nothing while another reading is in progress.
 void RunAnalysis(std::string_view calendarMode);
 
-// Timer1's handler, called every 500 ms from the start (defined in Timer1Timer_win.cpp).
+// The form's handlers. Timer1Timer runs every 500 ms from the start (Timer1Timer_win.cpp).
+void Button1Click();
 void Timer1Timer();
 
-}  // namespace tesserin::form1
+}  // namespace tesserin::ui

@@ -6,20 +6,15 @@
 #include <array>
 #include <string_view>
 
+#include "ui/FormControls.h"
+#include "ui/KeyRules.h"
+
 namespace tesserin::ui {
 
 inline constexpr std::wstring_view kAppTitle = L"Tesserin";
 inline constexpr int kClientWidth = 527;
 inline constexpr int kClientHeight = 362;
 inline constexpr int kBaseDpi = 96;
-
-enum class Ctl {
-  Label1, Edit1, Button1, Label6, Label5, Edit4, Label2, Edit2, Label3, Edit3, CheckBox1,
-  Label8, Memo1, Label7, Label4, Label9, Label11, Label10, Label12, Label13, Label14,
-  Label15, Label16, Label52, Label18,
-  Count
-};
-inline constexpr int kCtlCount = static_cast<int>(Ctl::Count);
 
 enum class Kind { Label, WrappedLabel, Edit, Memo, CheckBox, Button };
 enum class Page { Main, Help };
@@ -56,6 +51,7 @@ struct ControlSpec {
   std::wstring_view text;
   FontRole font;
   Ink ink;
+  KeyRule keys = KeyRule::None;  // the date fields filter typed characters by their own rule
 };
 
 inline constexpr std::wstring_view kHelpText =
@@ -87,11 +83,11 @@ inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
     {Ctl::Button1, L"Button1", Kind::Button, Page::Main, 201, 247, 126, 25, L"按阳历再计算一次", FontRole::Form, Ink::Default},
     {Ctl::Label6, L"Label6", Kind::Label, Page::Main, 140, 15, 0, 0, L"出生于：", FontRole::Form, Ink::Default},
     {Ctl::Label5, L"Label5", Kind::Label, Page::Main, 235, 15, 0, 0, L"年", FontRole::Form, Ink::Default},
-    {Ctl::Edit4, L"Edit4", Kind::Edit, Page::Main, 190, 11, 43, 21, L"", FontRole::Form, Ink::Default},
+    {Ctl::Edit4, L"Edit4", Kind::Edit, Page::Main, 190, 11, 43, 21, L"", FontRole::Form, Ink::Default, KeyRule::Year},
     {Ctl::Label2, L"Label2", Kind::Label, Page::Main, 278, 15, 0, 0, L"月", FontRole::Form, Ink::Default},
-    {Ctl::Edit2, L"Edit2", Kind::Edit, Page::Main, 249, 11, 28, 21, L"", FontRole::Form, Ink::Default},
+    {Ctl::Edit2, L"Edit2", Kind::Edit, Page::Main, 249, 11, 28, 21, L"", FontRole::Form, Ink::Default, KeyRule::Month},
     {Ctl::Label3, L"Label3", Kind::Label, Page::Main, 322, 15, 0, 0, L"日(农历)", FontRole::Form, Ink::Default},
-    {Ctl::Edit3, L"Edit3", Kind::Edit, Page::Main, 293, 11, 28, 21, L"", FontRole::Form, Ink::Default},
+    {Ctl::Edit3, L"Edit3", Kind::Edit, Page::Main, 293, 11, 28, 21, L"", FontRole::Form, Ink::Default, KeyRule::Day},
     {Ctl::CheckBox1, L"CheckBox1", Kind::CheckBox, Page::Main, 320, 213, 185, 17, L"计算后自动关闭QQ资料窗口", FontRole::Form, Ink::Default},
     {Ctl::Label8, L"Label8", Kind::Label, Page::Main, 66, 85, 0, 0, L"性格总论：", FontRole::Caption, Ink::WindowText},
     {Ctl::Memo1, L"Memo1", Kind::Memo, Page::Main, 150, 67, 353, 51, L"", FontRole::Memo, Ink::Purple},

@@ -4,11 +4,10 @@
 
 #include <array>
 
-#include "ui/Dpi_win.h"
-#include "ui/FormLayout.h"
 #include "base/Gdi_win.h"
-#include "ui/TForm1_win.h"
+#include "ui/Dpi_win.h"
 #include "ui/Tray_win.h"
+#include "ui/WindowText_win.h"
 #include "ui/resource.h"
 
 namespace tesserin::ui {
@@ -32,8 +31,8 @@ RECT WindowBox(HWND form) {
 }
 
 // A button's rectangle relative to the window's top-left corner.
-RECT ButtonBox(HWND form, CaptionButton button) {
-  const FrameMetrics m = FrameMetricsFor(FormDpi());
+RECT ButtonBox(HWND form, UINT dpi, CaptionButton button) {
+  const FrameMetrics m = FrameMetricsFor(dpi);
   const RECT w = WindowBox(form);
   int right = (w.right - w.left) - m.border;
   for (CaptionButton b : kButtons) {
@@ -43,11 +42,11 @@ RECT ButtonBox(HWND form, CaptionButton button) {
   return {};
 }
 
-CaptionButton ButtonAt(HWND form, POINT screen) {
+CaptionButton ButtonAt(HWND form, UINT dpi, POINT screen) {
   const RECT w = WindowBox(form);
   const POINT p{screen.x - w.left, screen.y - w.top};
   for (CaptionButton b : kButtons) {
-    RECT r = ButtonBox(form, b);
+    RECT r = ButtonBox(form, dpi, b);
     if (PtInRect(&r, p)) return b;
   }
   return CaptionButton::None;
@@ -93,8 +92,8 @@ void DrawGlyph(HDC dc, CaptionButton button, const RECT& r, COLORREF colour, UIN
   }
 }
 
-void Paint(HWND form) {
-  const UINT dpi = FormDpi();
+void Paint(HWND form, const FrameLook& look) {
+  const UINT dpi = look.dpi;
   const FrameMetrics m = FrameMetricsFor(dpi);
   const RECT w = WindowBox(form);
   const RECT all{0, 0, w.right - w.left, w.bottom - w.top};
@@ -111,16 +110,16 @@ void Paint(HWND form) {
                                                  IMAGE_ICON, iconSize, iconSize, LR_SHARED)))
     DrawIconEx(dc, iconLeft, (m.caption - iconSize) / 2, icon, iconSize, iconSize, 0, nullptr, DI_NORMAL);
 
-  RECT title{iconLeft + iconSize + Scale(7, dpi), 0, ButtonBox(form, kButtons.back()).left, m.caption};
+  RECT title{iconLeft + iconSize + Scale(7, dpi), 0, ButtonBox(form, dpi, kButtons.back()).left, m.caption};
   std::wstring text = WindowText(form);
-  ScopedSelect font(dc, FormFont(FontRole::Title));
+  ScopedSelect font(dc, look.titleFont);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ink);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &title,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 
   for (CaptionButton b : kButtons) {
-    RECT r = ButtonBox(form, b);
+    RECT r = ButtonBox(form, dpi, b);
     const bool down = frame.pressed == b && frame.hot == b;
     const bool hot = frame.hot == b && (frame.pressed == CaptionButton::None || down);
     COLORREF glyph = ink;
@@ -134,12 +133,10 @@ void Paint(HWND form) {
   }
 }
 
-void Redraw(HWND form) { Paint(form); }
-
-void SetHot(HWND form, CaptionButton hot) {
+void SetHot(HWND form, const FrameLook& look, CaptionButton hot) {
   if (frame.hot == hot) return;
   frame.hot = hot;
-  Redraw(form);
+  Paint(form, look);
 }
 
 void Act(HWND form, CaptionButton button) {
@@ -155,15 +152,15 @@ POINT ScreenPoint(LPARAM lParam) {
   return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-LRESULT HitTest(HWND form, POINT screen) {
-  const FrameMetrics m = FrameMetricsFor(FormDpi());
+LRESULT HitTest(HWND form, UINT dpi, POINT screen) {
+  const FrameMetrics m = FrameMetricsFor(dpi);
   const RECT w = WindowBox(form);
   const POINT p{screen.x - w.left, screen.y - w.top};
   if (p.x < 0 || p.y < 0 || p.x >= w.right - w.left || p.y >= w.bottom - w.top) return HTNOWHERE;
   if (p.x >= m.border && p.x < w.right - w.left - m.border && p.y >= m.caption &&
       p.y < w.bottom - w.top - m.border)
     return HTCLIENT;
-  switch (ButtonAt(form, screen)) {
+  switch (ButtonAt(form, dpi, screen)) {
     case CaptionButton::Close: return HTCLOSE;
     case CaptionButton::Minimise: return HTMINBUTTON;
     case CaptionButton::Tray: return HTBORDER;  // no system code fits; the frame tracks it itself
@@ -183,8 +180,8 @@ SIZE WindowSizeFor(SIZE client, UINT dpi) {
   return {client.cx + 2 * m.border, client.cy + m.caption + m.border};
 }
 
-RECT CaptionButtonRect(HWND form, CaptionButton button) {
-  RECT r = ButtonBox(form, button);
+RECT CaptionButtonRect(HWND form, UINT dpi, CaptionButton button) {
+  RECT r = ButtonBox(form, dpi, button);
   const RECT w = WindowBox(form);
   OffsetRect(&r, w.left, w.top);
   return r;
@@ -198,11 +195,12 @@ void InstallFrame(HWND form) {
   InsertMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_STRING, kSysCommandTray, L"最小化到托盘(&T)");
 }
 
-bool HandleFrameMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM wParam, LPARAM lParam,
+                        LRESULT& result) {
   result = 0;
   switch (message) {
     case WM_NCCALCSIZE: {
-      const FrameMetrics m = FrameMetricsFor(FormDpi());
+      const FrameMetrics m = FrameMetricsFor(look.dpi);
       RECT& r = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];  // same place for both forms
       r.left += m.border;
       r.right -= m.border;
@@ -211,40 +209,40 @@ bool HandleFrameMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam, L
       return true;
     }
     case WM_NCPAINT:
-      Paint(form);
+      Paint(form, look);
       return true;
     case WM_NCACTIVATE:
       frame.active = wParam != FALSE;
-      Redraw(form);
+      Paint(form, look);
       result = TRUE;
       return true;
     case WM_SETTEXT:
       result = DefDlgProcW(form, message, wParam, lParam);
-      Redraw(form);
+      Paint(form, look);
       return true;
     case WM_NCHITTEST:
-      result = HitTest(form, ScreenPoint(lParam));
+      result = HitTest(form, look.dpi, ScreenPoint(lParam));
       return true;
     case WM_NCMOUSEMOVE: {
       if (!frame.trackingLeave) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, form, 0};
         frame.trackingLeave = TrackMouseEvent(&track) != FALSE;
       }
-      CaptionButton b = ButtonAt(form, ScreenPoint(lParam));
-      SetHot(form, b);
+      CaptionButton b = ButtonAt(form, look.dpi, ScreenPoint(lParam));
+      SetHot(form, look, b);
       return b != CaptionButton::None;
     }
     case WM_NCMOUSELEAVE:
       frame.trackingLeave = false;
-      if (frame.pressed == CaptionButton::None) SetHot(form, CaptionButton::None);
+      if (frame.pressed == CaptionButton::None) SetHot(form, look, CaptionButton::None);
       return true;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: {
-      CaptionButton b = ButtonAt(form, ScreenPoint(lParam));
+      CaptionButton b = ButtonAt(form, look.dpi, ScreenPoint(lParam));
       if (b == CaptionButton::None) return false;  // caption drag and the rest: the system's
       frame.pressed = frame.hot = b;
       SetCapture(form);
-      Redraw(form);
+      Paint(form, look);
       return true;
     }
     case WM_MOUSEMOVE:
@@ -252,7 +250,7 @@ bool HandleFrameMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam, L
       {
         POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ClientToScreen(form, &p);
-        SetHot(form, ButtonAt(form, p) == frame.pressed ? frame.pressed : CaptionButton::None);
+        SetHot(form, look, ButtonAt(form, look.dpi, p) == frame.pressed ? frame.pressed : CaptionButton::None);
       }
       return true;
     case WM_LBUTTONUP:
@@ -263,14 +261,14 @@ bool HandleFrameMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam, L
         const CaptionButton b = frame.pressed;
         ReleaseCapture();  // clears the pressed state through WM_CAPTURECHANGED
         frame.hot = CaptionButton::None;
-        Redraw(form);
-        if (ButtonAt(form, p) == b) Act(form, b);
+        Paint(form, look);
+        if (ButtonAt(form, look.dpi, p) == b) Act(form, b);
       }
       return true;
     case WM_CAPTURECHANGED:
       if (frame.pressed != CaptionButton::None) {
         frame.pressed = CaptionButton::None;
-        Redraw(form);
+        Paint(form, look);
       }
       return false;
     case WM_SYSCOMMAND:

@@ -1,7 +1,8 @@
 // The form's frame, drawn by the program: a caption bar with the title and three caption
 // buttons (minimise to tray, minimise, close), a one-pixel border, and no maximise. The
 // window is a WS_POPUP window whose non-client area is computed, painted and hit-tested here,
-// so the client area keeps its exact size and the frame looks the same on every system.
+// so the client area keeps its exact size and the frame looks the same on every system. The
+// form tells the frame its DPI and caption font with every message.
 #pragma once
 
 #include <windows.h>
@@ -23,13 +24,20 @@ FrameMetrics FrameMetricsFor(UINT dpi);
 // The window size that gives this client size.
 SIZE WindowSizeFor(SIZE client, UINT dpi);
 
+// What the frame is drawn and measured with: the form's DPI and the caption bar's font.
+struct FrameLook {
+  UINT dpi;
+  HFONT titleFont;
+};
+
 // A caption button's rectangle in screen coordinates.
-RECT CaptionButtonRect(HWND form, CaptionButton button);
+RECT CaptionButtonRect(HWND form, UINT dpi, CaptionButton button);
 
 // Sets up the window menu: minimise to tray added, maximise and size removed.
 void InstallFrame(HWND form);
 
 // Handles the frame's messages. Returns true, with the message's result, when it did.
-bool HandleFrameMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM wParam, LPARAM lParam,
+                        LRESULT& result);
 
 }  // namespace tesserin::ui

@@ -7,27 +7,27 @@
 
 #include "base/Gbk.h"
 #include "ui/Form1_win.h"
-#include "ui/KeyRules.h"
-#include "ui/Messages_win.h"
-#include "ui/TForm1_win.h"
+#include "ui/MessageBoxes_win.h"
+#include "ui/WindowText_win.h"
 
 namespace tesserin::ui {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
-LRESULT CharMessage(HWND edit, Ctl id, WPARAM wParam, LPARAM lParam) {
+// The dialog whose Tab order the focus follows: the form, above the page that holds the field.
+HWND DialogOf(HWND edit) { return GetAncestor(edit, GA_ROOT); }
+
+LRESULT CharMessage(HWND edit, KeyRule rule, WPARAM wParam, LPARAM lParam) {
   const GbkString text = GbkFromWide(WindowText(edit));
   const auto key = static_cast<char32_t>(wParam);
-  const KeyOutcome outcome = id == Ctl::Edit3
-                                 ? Edit3KeyPress(text, key)
-                                 : Edit4KeyPress(id == Ctl::Edit4 ? "Edit4" : "Edit2", text, key);
+  const KeyOutcome outcome = KeyPress(rule, text, key);
   // The focus moves before the field takes the character: the character still lands here.
-  if (outcome.moveFocus) SendMessageW(FormHandle(), WM_NEXTDLGCTL, 0, 0);
+  if (outcome.moveFocus) SendMessageW(DialogOf(edit), WM_NEXTDLGCTL, 0, 0);
   LRESULT result = 0;
   // A single-line edit has nothing to do with Enter but beep.
   if (!outcome.discard && key != kEnter) result = DefSubclassProc(edit, WM_CHAR, wParam, lParam);
-  if (outcome.runLunar) form1::RunAnalysis("1");
+  if (outcome.runLunar) RunAnalysis("1");
   return result;
 }
 
@@ -42,7 +42,7 @@ LRESULT CALLBACK DateFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lP
         return code;
       }
       case WM_CHAR:
-        return CharMessage(edit, static_cast<Ctl>(refData), wParam, lParam);
+        return CharMessage(edit, static_cast<KeyRule>(refData), wParam, lParam);
       case WM_NCDESTROY:
         RemoveWindowSubclass(edit, DateFieldProc, kSubclassId);
         break;
@@ -51,7 +51,7 @@ LRESULT CALLBACK DateFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lP
     }
     return DefSubclassProc(edit, message, wParam, lParam);
   } catch (...) {
-    ReportCurrentException();
+    ReportCurrentException(DialogOf(edit));
     return 0;
   }
 }
@@ -66,8 +66,8 @@ LRESULT CALLBACK MemoProc(HWND memo, UINT message, WPARAM wParam, LPARAM lParam,
 
 }  // namespace
 
-void AttachKeyHandler(HWND edit, Ctl id) {
-  SetWindowSubclass(edit, DateFieldProc, kSubclassId, static_cast<DWORD_PTR>(id));
+void AttachKeyHandler(HWND edit, KeyRule rule) {
+  SetWindowSubclass(edit, DateFieldProc, kSubclassId, static_cast<DWORD_PTR>(rule));
 }
 
 void AttachMemoKeys(HWND memo) { SetWindowSubclass(memo, MemoProc, kSubclassId, 0); }

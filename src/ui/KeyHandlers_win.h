@@ -3,12 +3,13 @@
 
 #include <windows.h>
 
-#include "ui/FormLayout.h"
+#include "ui/KeyRules.h"
 
 namespace tesserin::ui {
 
-// Edit3 gets Edit3KeyPress; Edit4 and Edit2 get Edit4KeyPress.
-void AttachKeyHandler(HWND edit, Ctl id);
+// The field filters typed characters by its rule (Edit3KeyPress or Edit4KeyPress), moves the
+// focus on and starts the lunar reading as the rule says.
+void AttachKeyHandler(HWND edit, KeyRule rule);
 
 // Memo1 is read-only and lets Tab and Enter go to the form's keyboard interface.
 void AttachMemoKeys(HWND memo);

@@ -26,18 +26,28 @@ KeyOutcome Edit3KeyPress(std::string_view text, char32_t key) {
   return {.discard = key == kNull, .runLunar = key == kEnter};
 }
 
-KeyOutcome Edit4KeyPress(std::string_view fieldName, std::string_view text, char32_t key) {
+KeyOutcome Edit4KeyPress(KeyRule field, std::string_view text, char32_t key) {
   key = Filter(text, key);
   KeyOutcome out{.discard = key == kNull};
   if (key == kBackspace) return out;
-  const bool month = fieldName == "Edit2";
-  const bool year = fieldName == "Edit4";
+  const bool month = field == KeyRule::Month;
+  const bool year = field == KeyRule::Year;
   if (key == kEnter ||
       (month && key >= U'4' && key <= U'9') ||
       (year && text.size() == 3) ||
       (month && !text.empty()))
     out.moveFocus = true;
   return out;
+}
+
+KeyOutcome KeyPress(KeyRule rule, std::string_view text, char32_t key) {
+  switch (rule) {
+    case KeyRule::Day: return Edit3KeyPress(text, key);
+    case KeyRule::Year:
+    case KeyRule::Month: return Edit4KeyPress(rule, text, key);
+    case KeyRule::None: break;
+  }
+  return {};
 }
 
 }  // namespace tesserin::ui

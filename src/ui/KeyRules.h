@@ -11,6 +11,14 @@ namespace tesserin::ui {
 inline constexpr char32_t kBackspace = 8;
 inline constexpr char32_t kEnter = 13;
 
+// The rule a field follows; each field's row in the form's table names its own.
+enum class KeyRule {
+  None,   // every key is the field's own (Edit1)
+  Year,   // Edit4KeyPress as the year field Edit4
+  Month,  // Edit4KeyPress as the month field Edit2
+  Day,    // Edit3KeyPress
+};
+
 struct KeyOutcome {
   bool discard = false;    // the field does not see the character
   bool moveFocus = false;  // the focus moves to the next control in tab order
@@ -21,8 +29,11 @@ struct KeyOutcome {
 // The day field Edit3: digits, Backspace and Enter, no leading zero; Enter runs the lunar reading.
 KeyOutcome Edit3KeyPress(std::string_view text, char32_t key);
 
-// The year field Edit4 and the month field Edit2, told apart by fieldName ("Edit4" or "Edit2"):
-// the same filter, and the focus moves on once the field is complete.
-KeyOutcome Edit4KeyPress(std::string_view fieldName, std::string_view text, char32_t key);
+// The year field Edit4 (KeyRule::Year) and the month field Edit2 (KeyRule::Month): the same
+// filter, and the focus moves on once the field is complete.
+KeyOutcome Edit4KeyPress(KeyRule field, std::string_view text, char32_t key);
+
+// The handler of the rule: Edit3KeyPress, Edit4KeyPress, or for KeyRule::None the key as typed.
+KeyOutcome KeyPress(KeyRule rule, std::string_view text, char32_t key);
 
 }  // namespace tesserin::ui

@@ -1,5 +1,5 @@
-// Test support: a window system, a main window and a clock in memory, for driving the profile
-// watcher without Windows. What the watcher asks of them is written to a journal, in order.
+// Test support: a window system, a capture side, a main window and a clock in memory, for
+// driving the profile watcher without Windows. What the watcher asks of them is written to a journal, in order.
 #pragma once
 
 #include <algorithm>
@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "capture/ProfileForm.h"
+#include "capture/ProfileReader.h"
 #include "capture/WindowSystem.h"
+#include "ui/FormLayout.h"
 
 namespace tesserin::testing {
 
@@ -48,12 +50,10 @@ class FakeWindowSystem : public WindowSystem {
     windows.insert(windows.begin(), window);
   }
 
-  WindowHandle TopWindow() override { return windows.empty() ? kNoWindow : windows[0].handle; }
-  WindowHandle NextWindow(WindowHandle window) override {
-    if (circular && !windows.empty() && window == windows.back().handle) return windows[0].handle;
-    auto it = Find(window);
-    if (it == windows.end() || it + 1 == windows.end()) return kNoWindow;
-    return (it + 1)->handle;
+  std::vector<WindowHandle> TopLevelWindows() override {
+    std::vector<WindowHandle> handles;
+    for (const FakeWindow& w : windows) handles.push_back(w.handle);
+    return handles;
   }
   WindowTitle Title(WindowHandle window) override {
     ++titleReads;
@@ -110,7 +110,6 @@ class FakeWindowSystem : public WindowSystem {
 
   std::vector<FakeWindow> windows;  // top of the Z order first
   ScreenPoint cursor{640, 512};
-  bool circular = false;  // the last window's next is the first again
   int titleReads = 0;
   int lookups = 0;
   std::function<void()> onLookup;
@@ -132,37 +131,39 @@ class FakeForm : public ProfileForm {
  public:
   explicit FakeForm(Journal& journal) : journal_(journal) {}
 
-  void SetText(FormText control, const GbkString& text) override {
+  void SetText(Ctl control, const GbkString& text) override {
     texts[control] = text;
     journal_.push_back(Name(control) + "=" + Utf8(text));
   }
   bool CloseAfterReading() override { return checkBox1; }
   void RunLunarAnalysis() override {
-    journal_.push_back("analysis " + Utf8(texts[FormText::Edit4]) + "-" +
-                       Utf8(texts[FormText::Edit2]) + "-" + Utf8(texts[FormText::Edit3]));
+    journal_.push_back("analysis " + Utf8(texts[Ctl::Edit4]) + "-" +
+                       Utf8(texts[Ctl::Edit2]) + "-" + Utf8(texts[Ctl::Edit3]));
     if (duringAnalysis) duringAnalysis();
   }
+  static std::string Name(Ctl control) {
+    const std::wstring_view name = ui::SpecOf(control).name;  // ASCII
+    return std::string(name.begin(), name.end());
+  }
+
+  std::map<Ctl, GbkString> texts;
+  bool checkBox1 = false;
+  std::function<void()> duringAnalysis;
+
+ private:
+  Journal& journal_;
+};
+
+class FakeProfileReader : public ProfileReader {
+ public:
+  explicit FakeProfileReader(Journal& journal) : journal_(journal) {}
+
   ScanTexts CaptureAndScan(WindowHandle window) override {
     journal_.push_back("capture " + std::to_string(window));
     return scan ? scan(window) : ScanTexts{};
   }
 
-  static std::string Name(FormText control) {
-    switch (control) {
-      case FormText::Label7: return "Label7";
-      case FormText::Edit1: return "Edit1";
-      case FormText::Edit2: return "Edit2";
-      case FormText::Edit3: return "Edit3";
-      case FormText::Edit4: return "Edit4";
-      case FormText::Memo1: return "Memo1";
-    }
-    return "?";
-  }
-
-  std::map<FormText, GbkString> texts;
-  bool checkBox1 = false;
   std::function<ScanTexts(WindowHandle)> scan;
-  std::function<void()> duringAnalysis;
 
  private:
   Journal& journal_;

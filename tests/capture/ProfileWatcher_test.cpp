@@ -14,6 +14,7 @@ namespace {
 using std::chrono::milliseconds;
 using testing::FakeClock;
 using testing::FakeForm;
+using testing::FakeProfileReader;
 using testing::FakeWindowSystem;
 using testing::Journal;
 
@@ -31,16 +32,17 @@ class ProfileWatcherTest : public ::testing::Test {
     return taken;
   }
   void ScanAlways(ScanTexts texts) {
-    form.scan = [texts](WindowHandle) { return texts; };
+    reader.scan = [texts](WindowHandle) { return texts; };
   }
   static std::string Capture(WindowHandle w) { return "capture " + std::to_string(w); }
   std::string Message() const { return "Memo1=" + Utf8(UnreadableProfileMessage()); }
 
   Journal journal;
   FakeWindowSystem windows{journal};
+  FakeProfileReader reader{journal};
   FakeForm form{journal};
   FakeClock clock;
-  ProfileWatcher watcher{windows, form, clock};
+  ProfileWatcher watcher{windows, reader, form, clock};
 };
 
 TEST_F(ProfileWatcherTest, WithoutProfileWindowsEveryTickWalksTheWholeListAndDoesNothing) {
@@ -85,7 +87,7 @@ TEST_F(ProfileWatcherTest, TheBirthYearComesFromTodayTheAgeAndTheBirthday) {
     WindowHandle profile = windows.AddProfile("ABC的资料");
     ScanAlways(c.scan);
     Tick();
-    EXPECT_EQ(c.year, form.texts[FormText::Edit4]);
+    EXPECT_EQ(c.year, form.texts[Ctl::Edit4]);
     windows.Remove(profile);
   }
 }
@@ -171,13 +173,20 @@ TEST_F(ProfileWatcherTest, ATitleOfExactly254BytesIsReadWhole) {
   EXPECT_EQ(profile, watcher.State().LastProfileWindow);
 }
 
-TEST_F(ProfileWatcherTest, AWindowListThatTurnsIntoACircleEndsTheWalk) {
+TEST_F(ProfileWatcherTest, WindowsThatMoveDuringTheWalkAreLookedAtOnceWhereTheyStood) {
   windows.Add("X", "one");
+  windows.Add("X", "ABC的资料");  // a profile title of another program: looked up, passed over
   windows.Add("X", "two");
-  windows.circular = true;
+  WindowHandle last = windows.AddProfile("DEF的资料");
+  // While the walk is under way the last window comes to the top; the walk goes on over the
+  // order it began with and meets it at its old place, last.
+  windows.onLookup = [&] { windows.Raise(last); };
+  ScanAlways(kReadable);
   Tick();
+  EXPECT_EQ(4, windows.titleReads) << "each window once";
+  EXPECT_EQ(2, windows.lookups);
+  EXPECT_EQ(last, watcher.State().LastProfileWindow);
   EXPECT_FALSE(watcher.State().WatcherBusy);
-  EXPECT_TRUE(journal.empty());
 }
 
 TEST_F(ProfileWatcherTest, AWindowThatVanishesDuringTheWalkIsSkipped) {
@@ -203,7 +212,7 @@ TEST_F(ProfileWatcherTest, AnUnreadProfileShowsTheMessageOnceTheRetriesAreOver) 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     WindowHandle profile = windows.AddProfile("ABC的资料");
-    form.texts[FormText::Edit4] = "1990";
+    form.texts[Ctl::Edit4] = "1990";
     ScanAlways(c.scan);
     Take();
     Tick();
@@ -216,7 +225,7 @@ TEST_F(ProfileWatcherTest, AnUnreadProfileShowsTheMessageOnceTheRetriesAreOver) 
     EXPECT_EQ((Journal{Capture(profile), "Edit1=" + c.scan.age, "Edit2=" + c.scan.month,
                        "Edit3=" + c.scan.day, Message()}),
               Take());
-    EXPECT_EQ("1990", form.texts[FormText::Edit4]);
+    EXPECT_EQ("1990", form.texts[Ctl::Edit4]);
     Tick();
     Tick();
     EXPECT_TRUE(Take().empty()) << "not tried again while it stays the first profile window";
@@ -227,7 +236,7 @@ TEST_F(ProfileWatcherTest, AnUnreadProfileShowsTheMessageOnceTheRetriesAreOver) 
 TEST_F(ProfileWatcherTest, AWindowReadableOnALaterTickIsReadWithoutAMessage) {
   WindowHandle profile = windows.AddProfile("ABC的资料");
   int scans = 0;
-  form.scan = [&](WindowHandle) {
+  reader.scan = [&](WindowHandle) {
     ++scans;
     if (scans == 1) return ScanTexts{"", "", ""};     // not painted yet
     if (scans == 2) return ScanTexts{"25", "", ""};   // half drawn
@@ -271,7 +280,7 @@ TEST_F(ProfileWatcherTest, ARetryEndsWhenItsWindowCloses) {
 
 TEST_F(ProfileWatcherTest, ARetryEndsWhenAnotherProfileWindowComesFirst) {
   WindowHandle first = windows.AddProfile("ABC的资料");
-  form.scan = [&](WindowHandle w) { return w == first ? ScanTexts{} : kReadable; };
+  reader.scan = [&](WindowHandle w) { return w == first ? ScanTexts{} : kReadable; };
   Tick();
   WindowHandle second = windows.AddProfile("DEF的资料");
   windows.Raise(second);
@@ -366,7 +375,7 @@ TEST_F(ProfileWatcherTest, TheWindowsDpiIsLeftOnEveryWayOut) {
   WindowHandle profile = kNoWindow;
   const Case cases[] = {
       {"the capture fails with an error",
-       [&] { form.scan = [](WindowHandle) -> ScanTexts { throw std::runtime_error("capture"); }; }},
+       [&] { reader.scan = [](WindowHandle) -> ScanTexts { throw std::runtime_error("capture"); }; }},
       {"the window is gone before the click",
        [&] { form.duringAnalysis = [&] { windows.Remove(profile); }; }},
       {"something covers the close button",

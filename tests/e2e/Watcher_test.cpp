@@ -12,7 +12,7 @@
 #include "e2e/Desktop_win.h"
 #include "pillars/AnalysisRun.h"
 #include "ui/FormLayout.h"
-#include "ui/TForm1_win.h"
+#include "ui/Form1_win.h"
 
 namespace tesserin {
 namespace {
@@ -189,11 +189,17 @@ TEST_F(WatcherEndToEnd, AWindowIsHandledOnceAndOneLowerDownWaitsForIt) {
 }
 
 TEST_F(WatcherEndToEnd, NumberTitlesAndOtherProgramsWindowsArePassedOver) {
-  StandIn(L"123456", L"");
-  StandIn(L"其他", L"--class Other", L"Other");
+  Process& number = StandIn(L"123456", L"");
+  Process& other = StandIn(L"其他", L"--class Other", L"Other");
   Pause(1500);
   EXPECT_EQ(L"QQ", Field(Ctl::Label7));
   EXPECT_EQ(L"", Field(Ctl::Edit1));
+  // The watcher was ticking all along: a profile window below one of them and above the other
+  // (beside both on the screen, so that its block can be copied) is read past them.
+  Process& real = StandIn(L"丁", L"--age 25 --month 3 --day 14 --at 700,40");
+  SetWindowPos(WindowOf(real), WindowOf(other), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(WindowOf(number), WindowOf(real), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"丁" && Field(Ctl::Edit1) == L"25"; }));
 }
 
 TEST_F(WatcherEndToEnd, WithCheckBox1TheProfileWindowIsClosedAndThePointerReturns) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <vector>
 
 #include "capture/ProfileTitle.h"
 #include "e2e/Desktop_win.h"
@@ -25,14 +26,22 @@ HWND TitledWindowOf(const Process& process, const wchar_t* className, const std:
   return window;
 }
 
-// The position of a window in the walk from the top of the Z order, or -1.
+// The position of a window in the list from the top of the Z order, or -1.
 int WalkPosition(Win32WindowSystem& windows, WindowHandle wanted) {
   int position = 0;
-  for (WindowHandle w = windows.TopWindow(); w != kNoWindow; w = windows.NextWindow(w)) {
+  for (WindowHandle w : windows.TopLevelWindows()) {
     if (w == wanted) return position;
     ++position;
   }
   return -1;
+}
+
+// The Z order from the top as a walk with GetWindow sees it.
+std::vector<WindowHandle> GetWindowWalk() {
+  std::vector<WindowHandle> walked;
+  for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+    walked.push_back(FromHwnd(w));
+  return walked;
 }
 
 TEST(Win32WindowSystem, FindsAProfileWindowByItsCodePage936TitleAndClass) {
@@ -73,6 +82,28 @@ TEST(Win32WindowSystem, ANewerWindowComesEarlierInTheWalk) {
   EXPECT_LT(WalkPosition(windows, FromHwnd(second)), WalkPosition(windows, FromHwnd(first)));
 }
 
+TEST(Win32WindowSystem, TheListIsTheZOrderFromTheTopHiddenWindowsIncluded) {
+  Win32WindowSystem windows;
+  Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 庚");
+  ASSERT_TRUE(TitledWindowOf(standIn, L"TxGuiFoundation", L"庚的资料"));
+  HWND hidden = CreateWindowExW(0, L"STATIC", L"隐藏", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(hidden);
+  ASSERT_FALSE(IsWindowVisible(hidden));
+  // Compared only while nothing moves: the same walk before and after the list.
+  bool compared = false;
+  for (int attempt = 0; attempt < 20 && !compared; ++attempt) {
+    const std::vector<WindowHandle> before = GetWindowWalk();
+    const std::vector<WindowHandle> listed = windows.TopLevelWindows();
+    if (GetWindowWalk() != before) continue;
+    compared = true;
+    EXPECT_EQ(before, listed);
+  }
+  EXPECT_TRUE(compared) << "the Z order never stood still";
+  EXPECT_LE(0, WalkPosition(windows, FromHwnd(hidden)));
+  DestroyWindow(hidden);
+  EXPECT_EQ(-1, WalkPosition(windows, FromHwnd(hidden))) << "gone from the next list";
+}
+
 TEST(Win32WindowSystem, RectanglePointOwnerAndExistenceFollowTheWindow) {
   Win32WindowSystem windows;
   Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 戊 --at 40,60");
@@ -91,7 +122,7 @@ TEST(Win32WindowSystem, RectanglePointOwnerAndExistenceFollowTheWindow) {
   standIn.Kill();
   ASSERT_TRUE(WaitFor([&] { return !windows.Exists(handle); }));
   EXPECT_FALSE(windows.Bounds(handle));
-  EXPECT_EQ(kNoWindow, windows.NextWindow(handle));
+  EXPECT_EQ(-1, WalkPosition(windows, handle));
   EXPECT_TRUE(windows.Title(handle).text.empty());
 }
 

@@ -24,23 +24,19 @@ namespace {
 using namespace tesserin;
 using Clock = std::chrono::steady_clock;
 
-// The main window's part, kept in memory: the real capture and scan and the real analysis.
+// The main window's part, kept in memory, with the real analysis.
 class TimingForm : public ProfileForm {
  public:
-  void SetText(FormText control, const GbkString& text) override {
-    if (control == FormText::Edit2) input.MonthText = text;
-    if (control == FormText::Edit3) input.DayText = text;
-    if (control == FormText::Edit4) input.YearText = text;
+  void SetText(Ctl control, const GbkString& text) override {
+    if (control == Ctl::Edit2) input.MonthText = text;
+    if (control == Ctl::Edit3) input.DayText = text;
+    if (control == Ctl::Edit4) input.YearText = text;
     ++writes;
   }
   bool CloseAfterReading() override { return false; }
   void RunLunarAnalysis() override {
     AnalysisRun("1", input, display, [](const GbkString&) {});
     ++analyses;
-  }
-  ScanTexts CaptureAndScan(WindowHandle window) override {
-    ProfileCapture(ToHwnd(window));
-    return pscreen();
   }
   AnalysisInput input;
   AnalysisDisplay display = AnalysisDisplay::Initial();
@@ -77,13 +73,13 @@ int main(int argc, char** argv) {
                                       100, 100, nullptr, nullptr, instance, nullptr));
   }
   Win32WindowSystem system;
-  int total = 0;
-  for (WindowHandle w = system.TopWindow(); w; w = system.NextWindow(w)) ++total;
+  const int total = static_cast<int>(system.TopLevelWindows().size());
 
   SystemClock clock;
+  Win32ProfileReader reader;  // the real capture and scan
   {
     TimingForm form;
-    ProfileWatcher watcher(system, form, clock);
+    ProfileWatcher watcher(system, reader, form, clock);
     std::vector<double> samples;
     for (int i = 0; i < rounds; ++i) {
       auto start = Clock::now();
@@ -110,7 +106,7 @@ int main(int argc, char** argv) {
   }
   Sleep(300);  // both painted
   TimingForm form;
-  ProfileWatcher watcher(system, form, clock);
+  ProfileWatcher watcher(system, reader, form, clock);
   std::vector<double> samples;
   for (int i = 0; i < rounds; ++i) {
     SetWindowPos(profiles[i % 2], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

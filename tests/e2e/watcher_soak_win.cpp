@@ -21,7 +21,7 @@
 #include "e2e/Desktop_win.h"
 #include "pillars/AnalysisRun.h"
 #include "ui/FormLayout.h"
-#include "ui/TForm1_win.h"
+#include "ui/Form1_win.h"
 
 namespace {
 

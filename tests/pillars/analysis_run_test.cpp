@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TestText.h"
+#include "WorkedReadings.h"
 #include "pillars/AnalysisRun.h"
 #include "pillars/Ratings.h"
 
@@ -144,32 +145,11 @@ TEST(AnalysisRun, ACallFromInsideANoticeDoesNothing) {
 }
 
 TEST(AnalysisRun, CompleteReadingsFillAllSixFields) {
-  struct Case {
-    const char* what;
-    const char* mode;
-    const char* year;
-    const char* month;
-    const char* day;
-    const char* line;
-    const char* personality;
-    const char* libido;
-    const char* date;
-    const char* kindness;
-    const char* money;
-  };
-  const Case kCases[] = {
-      {"solar 1950-01-07, with the note", "0", "1950", "1", "7", "八字：己丑 丁丑 壬寅",
-       "性格温和善良，人缘佳，思多行少，喜研究爱学习。女命夫运差，中年易丧夫，女晚婚或离婚", "★☆☆☆☆",
-       "★★★★☆", "★★★☆☆", "☆☆☆☆☆"},
-      {"lunar 1990-05-12, no note", "1", "1990", "5", "12", "八字：庚午 辛巳 庚子",
-       "聪明刚强正直，追求完美，对别人要求过高，女人爱追求年长的异性，婚姻不佳", "★★★★★", "★★★★★",
-       "★★★☆☆", "☆☆☆☆☆"},
-  };
-  for (const Case& c : kCases) {
+  for (const testing::WorkedReading& c : {testing::kSolar1950_1_7, testing::kLunar1990_5_12}) {
     SCOPED_TRACE(c.what);
     Reading run(c.mode, c.year, c.month, c.day);
     ASSERT_FALSE(run.error);
-    EXPECT_EQ(c.line, U(run.display.PillarLine));
+    EXPECT_EQ(c.pillarLine, U(run.display.PillarLine));
     EXPECT_EQ(c.personality, U(run.display.PersonalityText));
     EXPECT_EQ(c.libido, U(run.display.LibidoStars));
     EXPECT_EQ(c.date, U(run.display.DateStars));

@@ -4,7 +4,10 @@
 
 #include "base/Gbk.h"
 #include "pillars/AnalysisRun.h"
-#include "ui/TForm1_win.h"
+#include "ui/Form1_win.h"
+#include "ui/FormCreation_win.h"
+#include "ui/MessageLoop_win.h"
+#include "ui/WindowText_win.h"
 
 namespace tesserin::ui::test {
 namespace {
@@ -82,9 +85,9 @@ std::string Utf8Of(const std::wstring& text) { return Utf8(GbkFromWide(text)); }
 
 void FormTest::SetUp() {
   AnalysisBusy = false;
-  form = CreateTForm1(GetModuleHandleW(nullptr));
+  form = CreateForm1(GetModuleHandleW(nullptr));
   ASSERT_NE(form, nullptr);
-  ShowTForm1(SW_SHOWNORMAL);
+  ShowForm1(SW_SHOWNORMAL);
   Pump();
   watchdogTimer = SetTimer(nullptr, 0, 3000, Watchdog);
 }

@@ -9,7 +9,9 @@
 #include "ui/Dpi_win.h"
 #include "ui/Fonts_win.h"
 #include "ui/Frame_win.h"
-#include "ui/TForm1_win.h"
+#include "ui/Form1_win.h"
+#include "ui/FormCreation_win.h"
+#include "ui/WindowText_win.h"
 
 namespace tesserin::ui::test {
 namespace {

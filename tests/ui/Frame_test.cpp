@@ -3,7 +3,7 @@
 
 #include "FormFixture_win.h"
 #include "ui/Frame_win.h"
-#include "ui/TForm1_win.h"
+#include "ui/Form1_win.h"
 #include "ui/Tray_win.h"
 
 namespace tesserin::ui::test {
@@ -55,7 +55,7 @@ TEST_F(FrameTest, CaptionButtonsHitTestAsTheirKinds) {
                         {"tray", CaptionButton::Tray, HTBORDER}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const POINT p = Centre(CaptionButtonRect(form, c.button));
+    const POINT p = Centre(CaptionButtonRect(form, FormDpi(), c.button));
     EXPECT_EQ(SendMessageW(form, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)), c.hit);
   }
   RECT w;
@@ -65,22 +65,27 @@ TEST_F(FrameTest, CaptionButtonsHitTestAsTheirKinds) {
 }
 
 TEST_F(FrameTest, MinimiseButtonMinimises) {
-  ClickAt(Centre(CaptionButtonRect(form, CaptionButton::Minimise)));
+  ClickAt(Centre(CaptionButtonRect(form, FormDpi(), CaptionButton::Minimise)));
   EXPECT_TRUE(PumpUntil([&] { return IsIconic(form) != FALSE; }));
 }
 
 TEST_F(FrameTest, CloseButtonCloses) {
-  ClickAt(Centre(CaptionButtonRect(form, CaptionButton::Close)));
+  ClickAt(Centre(CaptionButtonRect(form, FormDpi(), CaptionButton::Close)));
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(form); }));
 }
 
 TEST_F(FrameTest, TrayButtonHidesBehindAnIconAndAClickOnItBringsTheWindowBack) {
-  ClickAt(Centre(CaptionButtonRect(form, CaptionButton::Tray)));
-  ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(form); })) << "hidden";
-  EXPECT_TRUE(InTray());
+  ClickAt(Centre(CaptionButtonRect(form, FormDpi(), CaptionButton::Tray)));
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(form) || IsIconic(form); })) << "hidden or minimised";
+  if (!InTray()) {
+    EXPECT_TRUE(IsIconic(form)) << "minimised instead";
+    GTEST_SKIP() << "no notification area took the icon: the form was minimised instead";
+  }
+  EXPECT_FALSE(IsWindowVisible(form));
 
   HWND tray = nullptr;
-  ASSERT_TRUE(PumpUntil([&] { return (tray = FindTrayWindow()) != nullptr; })) << "a notification area";
+  if (!PumpUntil([&] { return (tray = FindTrayWindow()) != nullptr; }))
+    GTEST_SKIP() << "the icon went to a notification area other than Wine's own window, which this test cannot click";
   RECT r;
   GetWindowRect(tray, &r);
   ClickAt({r.left + 13, r.top + 32});

@@ -1,36 +1,25 @@
 // Readings started from the real form: Enter in Edit3 (lunar) and Button1 (solar) fill all six
 // result fields; invalid input is told in a modal box and a conversion error in the standard
 // error box; while such a box is open, ticks and key presses start no second reading.
+#include <cstring>
+
 #include "FormFixture_win.h"
+#include "WorkedReadings.h"
 #include "base/Gbk.h"
 #include "pillars/AnalysisRun.h"
 #include "ui/Form1_win.h"
-#include "ui/TForm1_win.h"
 
 namespace tesserin::ui::test {
 namespace {
 
-struct Results {
-  const char* pillars;
-  const char* personality;
-  const char* libido;
-  const char* date;
-  const char* kindness;
-  const char* money;
-};
-
-// Worked results, derived by hand from the calendar tables and the rating rules.
-constexpr Results kLunar1990_5_12 = {
-    "八字：庚午 辛巳 庚子", "聪明刚强正直，追求完美，对别人要求过高，女人爱追求年长的异性，婚姻不佳",
-    "★★★★★", "★★★★★", "★★★☆☆", "☆☆☆☆☆"};
-constexpr Results kSolar1950_1_7 = {
-    "八字：己丑 丁丑 壬寅", "性格温和善良，人缘佳，思多行少，喜研究爱学习。女命夫运差，中年易丧夫，女晚婚或离婚",
-    "★☆☆☆☆", "★★★★☆", "★★★☆☆", "☆☆☆☆☆"};
+using tesserin::testing::kLunar1990_5_12;
+using tesserin::testing::kSolar1950_1_7;
+using tesserin::testing::WorkedReading;
 
 class ReadingTest : public FormTest {
  protected:
-  static void ExpectResults(const Results& r) {
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), r.pillars);
+  static void ExpectResults(const WorkedReading& r) {
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), r.pillarLine);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::Memo1)), r.personality);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::Label11)), r.libido);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::Label12)), r.date);
@@ -41,6 +30,10 @@ class ReadingTest : public FormTest {
     SetTextOf(Ctl::Edit4, year);
     SetTextOf(Ctl::Edit2, month);
     SetTextOf(Ctl::Edit3, day);
+  }
+  static void EnterDate(const WorkedReading& r) {
+    auto wide = [](const char* ascii) { return std::wstring(ascii, ascii + std::strlen(ascii)); };
+    EnterDate(wide(r.year).c_str(), wide(r.month).c_str(), wide(r.day).c_str());
   }
   static void EnterInDay() {
     FocusOn(Ctl::Edit3);
@@ -57,13 +50,13 @@ TEST_F(ReadingTest, TypedDateAndEnterInTheDayFieldGiveTheLunarReading) {
 }
 
 TEST_F(ReadingTest, Button1GivesTheSolarReading) {
-  EnterDate(L"1950", L"1", L"7");
+  EnterDate(kSolar1950_1_7);
   ClickButton1();
   ExpectResults(kSolar1950_1_7);
 }
 
 TEST_F(ReadingTest, ResultLabelsSizeToTheirNewText) {
-  EnterDate(L"1950", L"1", L"7");
+  EnterDate(kSolar1950_1_7);
   ClickButton1();
   for (Ctl id : {Ctl::Label4, Ctl::Label11, Ctl::Label12, Ctl::Label14, Ctl::Label16}) {
     SCOPED_TRACE(Utf8Of(std::wstring(SpecOf(id).name)));
@@ -92,7 +85,7 @@ const InvalidCase kInvalid[] = {
 TEST_F(ReadingTest, InvalidDatesAreToldInAModalBox) {
   for (const InvalidCase& c : kInvalid) {
     SCOPED_TRACE(c.what);
-    EnterDate(L"1950", L"1", L"7");
+    EnterDate(kSolar1950_1_7);
     ClickButton1();  // results of an earlier reading in every field
     EnterDate(c.year, c.month, c.day);
     std::wstring memoWhileOpen = L"?";
@@ -103,7 +96,7 @@ TEST_F(ReadingTest, InvalidDatesAreToldInAModalBox) {
     EXPECT_FALSE(seen.stopIcon);
     EXPECT_EQ(memoWhileOpen, L"") << "Memo1 is already empty while the box is open";
     EXPECT_EQ(TextOf(Ctl::Memo1), L"");
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), kSolar1950_1_7.pillars) << "the other fields keep the last results";
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), kSolar1950_1_7.pillarLine) << "the other fields keep the last results";
     EXPECT_EQ(Utf8Of(TextOf(Ctl::Label14)), kSolar1950_1_7.kindness);
   }
 }
@@ -128,7 +121,7 @@ TEST_F(ReadingTest, ConversionErrorsAppearInTheStandardErrorBox) {
     EXPECT_FALSE(AnalysisBusy);
   }
   // The program goes on: the next reading works.
-  EnterDate(L"1950", L"1", L"7");
+  EnterDate(kSolar1950_1_7);
   ClickButton1();
   ExpectResults(kSolar1950_1_7);
 }
@@ -177,7 +170,7 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
           PostMessageW(day, WM_KEYUP, key, 1 | (LPARAM{3} << 30));
         }
         PostMessageW(form, WM_TIMER, kTimer1Id, 0);
-        form1::RunAnalysis("1");  // what the profile watcher does on a tick
+        RunAnalysis("1");  // what the profile watcher does on a tick
         SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
       },
       [&](HWND) {
@@ -199,14 +192,14 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
 }
 
 TEST_F(ReadingTest, FieldsAreReachableForOtherCode) {
-  form1::SetText(form1::Field::Label7, Gbk("昵称"));
+  SetControlText(Ctl::Label7, Gbk("昵称"));
   EXPECT_EQ(Utf8Of(TextOf(Ctl::Label7)), "昵称");
-  form1::SetText(form1::Field::Edit1, "33");
-  EXPECT_EQ(form1::Text(form1::Field::Edit1), "33");
-  EXPECT_FALSE(form1::CheckBox1Checked());
+  SetControlText(Ctl::Edit1, "33");
+  EXPECT_EQ(ControlText(Ctl::Edit1), "33");
+  EXPECT_FALSE(CheckBox1Checked());
   SendMessageW(Control(Ctl::CheckBox1), BM_CLICK, 0, 0);
-  EXPECT_TRUE(form1::CheckBox1Checked());
-  EXPECT_EQ(form1::Handle(), form);
+  EXPECT_TRUE(CheckBox1Checked());
+  EXPECT_EQ(FormHandle(), form);
 }
 
 }  // namespace

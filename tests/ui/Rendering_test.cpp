@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "FormFixture_win.h"
-#include "ui/TForm1_win.h"
+#include "ui/Form1_win.h"
+#include "ui/WindowText_win.h"
 
 namespace tesserin::ui::test {
 namespace {

@@ -1,0 +1,20 @@
+// What the profile watcher needs of the capture side, beside the window system: a profile
+// window's block copied into the capture picture (ProfileCapture) and scanned (pscreen), so
+// that the watcher's decisions run and are tested without a screen.
+#pragma once
+
+#include "capture/GlyphScanner.h"
+#include "capture/WindowSystem.h"
+
+namespace tesserin {
+
+class ProfileReader {
+ public:
+  virtual ~ProfileReader() = default;
+
+  // Copies the profile block of the window into the capture picture and scans it: the age,
+  // month and day, each "" when not recognised. Writes no field of the form.
+  virtual ScanTexts CaptureAndScan(WindowHandle profileWindow) = 0;
+};
+
+}  // namespace tesserin

@@ -1,0 +1,129 @@
+// Message dispatch of the form: the frame, the tray icon and the copy command take theirs
+// first; then creation, DPI change, the button, the page tabs, colours, Timer1 and closing.
+// Every window procedure ends in a catch: no exception crosses into the system's code.
+#include "ui/FormDispatch_win.h"
+
+#include <commctrl.h>
+
+#include "ui/CopyReading_win.h"
+#include "ui/Dpi_win.h"
+#include "ui/Form1_win.h"
+#include "ui/FormCreation_win.h"
+#include "ui/FormState_win.h"
+#include "ui/Frame_win.h"
+#include "ui/MessageBoxes_win.h"
+#include "ui/Tray_win.h"
+
+namespace tesserin::ui {
+namespace {
+
+COLORREF InkColour(Ink ink) {
+  switch (ink) {
+    case Ink::Red: return RGB(255, 0, 0);
+    case Ink::Blue: return RGB(0, 0, 255);
+    case Ink::Purple: return RGB(128, 0, 128);
+    case Ink::Green: return RGB(0, 128, 0);
+    case Ink::Default:
+    case Ink::WindowText: break;
+  }
+  return GetSysColor(COLOR_WINDOWTEXT);
+}
+
+const ControlSpec* LayoutOfWindow(HWND control) {
+  const int index = GetDlgCtrlID(control) - kFirstControlId;
+  if (index < 0 || index >= kCtlCount || Control(static_cast<Ctl>(index)) != control) return nullptr;
+  return &kControls[index];
+}
+
+// Labels and the read-only memo ask for their colours with WM_CTLCOLORSTATIC.
+LRESULT StaticColours(HDC dc, HWND control) {
+  const ControlSpec* layout = LayoutOfWindow(control);
+  int background = COLOR_BTNFACE;
+  if (layout && layout->kind == Kind::Memo) background = COLOR_WINDOW;
+  if (layout && layout->page == Page::Help) background = COLOR_MENU;
+  SetTextColor(dc, InkColour(layout ? layout->ink : Ink::Default));
+  SetBkColor(dc, GetSysColor(background));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
+}
+
+LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+  FormState& state = Form1State();
+  if (state.form == form) {
+    LRESULT result = 0;
+    if (HandleFrameMessage(form, {state.dpi, FormFont(FontRole::Title)}, message, wParam, lParam, result))
+      return result;
+    if (HandleTrayMessage(form, message, wParam, lParam)) return 0;
+    if (HandleCopyCommand(message, wParam)) return 0;
+  }
+  switch (message) {
+    case WM_NCCREATE:
+      state.form = form;
+      state.dpi = DpiOfWindow(form);
+      break;
+    case WM_CREATE:
+      FormCreate(form);
+      return 0;
+    case WM_DPICHANGED: {
+      LayOut(LOWORD(wParam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(form, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == Control(Ctl::Button1))
+        Button1Click();
+      return 0;  // IDOK and IDCANCEL from Enter and Escape: the form has no default buttons
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->hwndFrom == state.pageControl && header->code == TCN_SELCHANGE)
+        ShowPage(TabCtrl_GetCurSel(state.pageControl) == 0 ? Page::Main : Page::Help);
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+      return StaticColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_TIMER:
+      if (wParam == kTimer1Id) Timer1Timer();
+      return 0;
+    case WM_CLOSE:
+      DestroyWindow(form);
+      return 0;
+    case WM_DESTROY:
+      KillTimer(form, kTimer1Id);
+      RemoveTrayIcon(form);
+      PostQuitMessage(0);
+      break;
+    case WM_NCDESTROY:
+      state = FormState{};  // the controls are gone; their fonts go with the state
+      break;
+    default:
+      break;
+  }
+  return DefDlgProcW(form, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    return FormMessage(form, message, wParam, lParam);
+  } catch (...) {
+    ReportCurrentException(form);
+    return message == WM_CREATE ? -1 : 0;
+  }
+}
+
+LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+      if (HWND form = FormHandle()) return SendMessageW(form, message, wParam, lParam);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(page, message, wParam, lParam);
+}
+
+}  // namespace tesserin::ui

@@ -1,0 +1,99 @@
+// The key rules as pure functions: what happens to each typed character, given the field's text.
+#include "ui/KeyRules.h"
+
+#include <gtest/gtest.h>
+
+namespace tesserin::ui {
+namespace {
+
+constexpr KeyOutcome kInsert{};
+constexpr KeyOutcome kDiscard{.discard = true};
+constexpr KeyOutcome kInsertAndMove{.moveFocus = true};
+constexpr KeyOutcome kDiscardAndMove{.discard = true, .moveFocus = true};
+
+struct Case {
+  const char* what;
+  KeyRule field;  // Year (Edit4) or Month (Edit2)
+  const char* text;
+  char32_t key;
+  KeyOutcome expected;
+};
+
+const Case kCases[] = {
+    {"year: a digit is inserted", KeyRule::Year, "", U'1', kInsert},
+    {"year: zero first is refused", KeyRule::Year, "", U'0', kDiscard},
+    {"year: zero after another digit is fine", KeyRule::Year, "1", U'0', kInsert},
+    {"year: fourth digit is inserted and moves on", KeyRule::Year, "199", U'0', kInsertAndMove},
+    {"year: a letter after three digits moves on", KeyRule::Year, "199", U'a', kDiscardAndMove},
+    {"year: a letter before that does nothing", KeyRule::Year, "19", U'a', kDiscard},
+    {"year: a fifth digit stays", KeyRule::Year, "1990", U'1', kInsert},
+    {"year: Backspace after three digits stays", KeyRule::Year, "199", kBackspace, kInsert},
+    {"year: Enter moves on", KeyRule::Year, "", kEnter, kInsertAndMove},
+    {"year: a text beginning with 0 refuses Backspace", KeyRule::Year, "0", kBackspace, kDiscard},
+    {"year: a text beginning with 0 refuses Enter, which then moves nothing", KeyRule::Year, "0", kEnter, kDiscard},
+    {"year: a refused key on a 3-character text moves on", KeyRule::Year, "012", kBackspace, kDiscardAndMove},
+    {"year: a non-ASCII character is refused", KeyRule::Year, "", U'年', kDiscard},
+    {"month: 4 moves on", KeyRule::Month, "", U'4', kInsertAndMove},
+    {"month: 9 moves on", KeyRule::Month, "", U'9', kInsertAndMove},
+    {"month: 3 stays", KeyRule::Month, "", U'3', kInsert},
+    {"month: 1 stays", KeyRule::Month, "", U'1', kInsert},
+    {"month: 2 after 1 moves on", KeyRule::Month, "1", U'2', kInsertAndMove},
+    {"month: zero first is refused and stays", KeyRule::Month, "", U'0', kDiscard},
+    {"month: zero after 1 moves on", KeyRule::Month, "1", U'0', kInsertAndMove},
+    {"month: a letter after a digit moves on", KeyRule::Month, "1", U'x', kDiscardAndMove},
+    {"month: a letter in an empty field does nothing", KeyRule::Month, "", U'x', kDiscard},
+    {"month: Backspace never moves", KeyRule::Month, "1", kBackspace, kInsert},
+    {"month: Enter moves on", KeyRule::Month, "", kEnter, kInsertAndMove},
+    {"month: Escape after a digit moves on", KeyRule::Month, "1", 27, kDiscardAndMove},
+};
+
+TEST(KeyRules, DateFieldsFilterAndMoveOn) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const KeyOutcome got = KeyPress(c.field, c.text, c.key);
+    EXPECT_EQ(got.discard, c.expected.discard);
+    EXPECT_EQ(got.moveFocus, c.expected.moveFocus);
+    EXPECT_FALSE(got.runLunar);
+  }
+}
+
+struct DayCase {
+  const char* what;
+  const char* text;
+  char32_t key;
+  bool discard;
+  bool runLunar;
+};
+
+const DayCase kDayCases[] = {
+    {"a digit is inserted", "", U'7', false, false},
+    {"zero first is refused", "", U'0', true, false},
+    {"zero after a digit is fine", "1", U'0', false, false},
+    {"Enter runs the lunar reading", "7", kEnter, false, true},
+    {"Enter in an empty field runs it too", "", kEnter, false, true},
+    {"Enter on a text beginning with 0 is refused and runs nothing", "0", kEnter, true, false},
+    {"a letter is refused", "1", U'a', true, false},
+    {"Backspace is kept", "12", kBackspace, false, false},
+    {"a third digit is kept: the day field has no length rule", "12", U'3', false, false},
+};
+
+TEST(KeyRules, DayFieldFiltersAndRunsTheLunarReadingOnEnter) {
+  for (const DayCase& c : kDayCases) {
+    SCOPED_TRACE(c.what);
+    const KeyOutcome got = KeyPress(KeyRule::Day, c.text, c.key);
+    EXPECT_EQ(got.discard, c.discard);
+    EXPECT_EQ(got.runLunar, c.runLunar);
+    EXPECT_FALSE(got.moveFocus);
+  }
+}
+
+// Edit1 (age) has no key handler: any character is the field's own.
+TEST(KeyRules, AFieldWithoutARuleTakesEveryKey) {
+  for (char32_t key : {U'0', U'a', U'年', kEnter, kBackspace, char32_t{27}}) {
+    SCOPED_TRACE(static_cast<int>(key));
+    EXPECT_EQ(KeyPress(KeyRule::None, "0", key), kInsert);
+  }
+}
+
+}  // namespace
+}  // namespace tesserin::ui
