@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/Gbk.h"
+#include "base/WholeNumber.h"
 #include "ui/ErrorText.h"
 #include "ui/FormLayout.h"
 
@@ -28,6 +29,8 @@ void ReportCurrentException(HWND owner) noexcept {
   try {
     try {
       throw;
+    } catch (const ConversionError& e) {
+      ShowErrorBox(owner, e.Message());  // all of the field's text, which what() would cut at a NUL
     } catch (const std::exception& e) {
       ShowErrorBox(owner, e.what());  // the program's own errors carry code page 936 text
     } catch (...) {
