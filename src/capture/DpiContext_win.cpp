@@ -1,13 +1,9 @@
 #include "capture/DpiContext_win.h"
 
+#include "base/User32_win.h"
+
 namespace tesserin {
 namespace {
-
-template <typename Function>
-Function User32(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
 
 using GetWindowContextFn = DpiAwareness(WINAPI*)(HWND);
 using GetThreadContextFn = DpiAwareness(WINAPI*)();
@@ -16,17 +12,17 @@ using SetThreadContextFn = DpiAwareness(WINAPI*)(DpiAwareness);
 }  // namespace
 
 DpiAwareness WindowDpiAwareness(HWND window) {
-  static const auto get = User32<GetWindowContextFn>("GetWindowDpiAwarenessContext");
+  static const auto get = User32Function<GetWindowContextFn>("GetWindowDpiAwarenessContext");
   return get && window ? get(window) : nullptr;
 }
 
 DpiAwareness ThreadDpiAwareness() {
-  static const auto get = User32<GetThreadContextFn>("GetThreadDpiAwarenessContext");
+  static const auto get = User32Function<GetThreadContextFn>("GetThreadDpiAwarenessContext");
   return get ? get() : nullptr;
 }
 
 DpiAwareness SetThreadDpiAwareness(DpiAwareness awareness) {
-  static const auto set = User32<SetThreadContextFn>("SetThreadDpiAwarenessContext");
+  static const auto set = User32Function<SetThreadContextFn>("SetThreadDpiAwarenessContext");
   return set && awareness ? set(awareness) : nullptr;
 }
 

@@ -1,13 +1,13 @@
 #include "ui/Dpi_win.h"
 
 #include "base/Gdi_win.h"
+#include "base/User32_win.h"
 
 namespace tesserin::ui {
 
 UINT DpiOfWindow(HWND hwnd) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
   if (getDpiForWindow) {
     if (UINT dpi = getDpiForWindow(hwnd)) return dpi;
   }

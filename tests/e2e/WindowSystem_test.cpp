@@ -6,6 +6,7 @@
 #include <chrono>
 #include <vector>
 
+#include "base/User32_win.h"
 #include "capture/ProfileTitle.h"
 #include "e2e/Desktop_win.h"
 
@@ -207,8 +208,7 @@ TEST(Win32WindowSystem, AWindowsDpiIsEnteredAndLeft) {
   HWND window = TitledWindowOf(standIn, L"TxGuiFoundation", L"辛的资料");
   ASSERT_TRUE(window);
   using Equal = BOOL(WINAPI*)(DpiAwareness, DpiAwareness);
-  auto equal = reinterpret_cast<Equal>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AreDpiAwarenessContextsEqual")));
+  auto equal = User32Function<Equal>("AreDpiAwarenessContextsEqual");
   if (!equal || !WindowDpiAwareness(window)) GTEST_SKIP() << "no DPI awareness contexts here";
   DpiAwareness before = ThreadDpiAwareness();
   windows.EnterWindowDpi(FromHwnd(window));
