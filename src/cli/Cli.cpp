@@ -32,32 +32,20 @@ constexpr const char* kUsage =
     "line: the input, and either the reading (line, pillars, chart, personality, libido, date,\n"
     "kindness, money, marriage, stars), or the refusal (message), or the error (error).\n";
 
-struct Outcome {
-  AnalysisDisplay display = AnalysisDisplay::Initial();
-  std::optional<std::string> message;  // UTF-8
-  std::optional<std::string> error;    // UTF-8
-};
-
-void Read(std::string_view mode, std::string_view year, std::string_view month, std::string_view day,
-          Outcome& outcome) {
-  outcome.message.reset();
-  outcome.error.reset();
-  AnalysisInput input{Gbk(year), Gbk(month), Gbk(day)};
-  try {
-    AnalysisRun(mode, input, outcome.display, [&](const GbkString& text) { outcome.message = Utf8(text); });
-  } catch (const ConversionError& e) {
-    outcome.error = Utf8(e.Message());
-  }
-}
-
 int ReadOne(std::string_view mode, const std::vector<std::string>& fields, std::ostream& out, std::ostream& err) {
-  Outcome outcome;
-  Read(mode, fields[0], fields[1], fields[2], outcome);
-  if (outcome.message || outcome.error) {
-    err << (outcome.message ? *outcome.message : *outcome.error) << '\n';
+  AnalysisDisplay display = AnalysisDisplay::Initial();
+  std::optional<GbkString> refusal;  // the notice or the conversion error
+  try {
+    AnalysisRun(mode, {Gbk(fields[0]), Gbk(fields[1]), Gbk(fields[2])}, display,
+                [&](const GbkString& text) { refusal = text; });
+  } catch (const ConversionError& e) {
+    refusal = e.Message();
+  }
+  if (refusal) {
+    err << Utf8(*refusal) << '\n';
     return kExitReadingRefused;
   }
-  out << Utf8(ReadingText(outcome.display));
+  out << Utf8(ReadingText(display));
   return kExitOk;
 }
 
