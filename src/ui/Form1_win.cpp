@@ -1,10 +1,9 @@
-// The form's state and controls for other code, and the binding of the reading to the form's
-// controls.
+// The texts of the form's controls for other code, and the binding of the reading to the
+// form's controls.
 #include "ui/Form1_win.h"
 
 #include "pillars/AnalysisRun.h"
-#include "ui/FormCreation_win.h"
-#include "ui/FormState_win.h"
+#include "ui/FormPlacement_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/WindowText_win.h"
 
@@ -21,21 +20,6 @@ void WriteDisplay(const AnalysisDisplay& display) {
 }
 
 }  // namespace
-
-FormState& Form1State() {
-  static FormState state;
-  return state;
-}
-
-HWND FormHandle() { return Form1State().form; }
-HWND Control(Ctl id) { return Form1State().controls[static_cast<int>(id)]; }
-HWND PageControl1() { return Form1State().pageControl; }
-HWND TabSheet(Page page) { return Form1State().pages[page == Page::Main ? 0 : 1]; }
-UINT FormDpi() { return Form1State().dpi; }
-HFONT FormFont(FontRole role) {
-  const FormState& state = Form1State();
-  return state.fonts ? state.fonts->Get(role) : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
 
 GbkString ControlText(Ctl id) {
   HWND control = Control(id);

@@ -10,20 +10,9 @@
 #include "base/Gbk.h"
 #include "pillars/AnalysisRun.h"
 #include "ui/FormLayout.h"
+#include "ui/FormState_win.h"
 
 namespace tesserin::ui {
-
-inline constexpr UINT_PTR kTimer1Id = 1;
-inline constexpr UINT kTimer1Interval = 500;  // ms
-inline constexpr int kFirstControlId = 1000;  // clear of IDOK/IDCANCEL, which the form ignores
-
-// The main window, or nullptr while it does not exist.
-HWND FormHandle();
-HWND Control(Ctl id);
-HWND PageControl1();
-HWND TabSheet(Page page);
-UINT FormDpi();
-HFONT FormFont(FontRole role);
 
 // The control's text; empty while the form does not exist.
 GbkString ControlText(Ctl id);

@@ -1,7 +1,5 @@
-// The main form TForm1 is a dialog-class window (DLGWINDOWEXTRA, DefDlgProcW) so that the
-// dialog manager gives it Tab order, WM_NEXTDLGCTL and default focus handling; its two pages
-// are child windows placed over the tab control's display area. Controls are laid out in
-// pixels scaled for the monitor's DPI, not in dialog units, which depend on the installed fonts.
+// The form's contents: the tab control with its two pages, child windows placed over the tab
+// control's display area, and every control made in place for the monitor's DPI.
 #include "ui/FormCreation_win.h"
 
 #include <commctrl.h>
@@ -11,45 +9,15 @@
 
 #include "ui/CopyReading_win.h"
 #include "ui/Dpi_win.h"
-#include "ui/Form1_win.h"
-#include "ui/FormDispatch_win.h"
+#include "ui/FormPlacement_win.h"
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/KeyHandlers_win.h"
 #include "ui/MemoScrollBar_win.h"
-#include "ui/TextExtent_win.h"
 #include "ui/WindowText_win.h"
-#include "ui/resource.h"
 
 namespace tesserin::ui {
 namespace {
-
-constexpr wchar_t kFormClass[] = L"TForm1";
-constexpr wchar_t kPageClass[] = L"TTabSheet";
-constexpr DWORD kFormStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
-// A control's place on its page for the current DPI; a label fits its text.
-RECT ControlRect(const ControlSpec& layout, std::wstring_view text) {
-  const FormState& state = Form1State();
-  SIZE size{Scale(layout.width, state.dpi), Scale(layout.height, state.dpi)};
-  if (layout.kind == Kind::Label) size = LabelExtent(state.fonts->Get(layout.font), text);
-  const int x = Scale(layout.x, state.dpi), y = Scale(layout.y, state.dpi);
-  return {x, y, x + size.cx, y + size.cy};
-}
-
-// The page area of the tab control at its current size and font.
-RECT PageArea() {
-  RECT display;
-  GetClientRect(Form1State().pageControl, &display);
-  TabCtrl_AdjustRect(Form1State().pageControl, FALSE, &display);
-  return display;
-}
-
-void SizeWindow(UINT dpi) {
-  const SIZE window = WindowSizeFor({Scale(kClientWidth, dpi), Scale(kClientHeight, dpi)}, dpi);
-  SetWindowPos(Form1State().form, nullptr, 0, 0, window.cx, window.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
 
 HWND CreateControl(const ControlSpec& layout, HWND page, HINSTANCE instance) {
   const RECT r = ControlRect(layout, layout.text);
@@ -110,7 +78,7 @@ void CreateControls(HWND form) {
   }
   const RECT display = PageArea();
   for (int i = 0; i < 2; ++i)
-    state.pages[i] = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, i == 0 ? L"TabSheet1" : L"TabSheet4",
+    state.pages[i] = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClassName, i == 0 ? L"TabSheet1" : L"TabSheet4",
                                      WS_CHILD | WS_CLIPSIBLINGS, display.left, display.top,
                                      display.right - display.left, display.bottom - display.top, form, nullptr,
                                      instance, nullptr);
@@ -129,67 +97,7 @@ void CreateControls(HWND form) {
   }
 }
 
-void CentreOnScreen(HWND form) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  RECT w;
-  GetWindowRect(form, &w);
-  const RECT& s = monitor.rcMonitor;
-  SetWindowPos(form, nullptr, s.left + ((s.right - s.left) - (w.right - w.left)) / 2,
-               s.top + ((s.bottom - s.top) - (w.bottom - w.top)) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-bool RegisterClasses(HINSTANCE instance) {
-  WNDCLASSEXW form{};
-  form.cbSize = sizeof form;
-  form.style = CS_DBLCLKS;
-  form.lpfnWndProc = FormProc;
-  form.cbWndExtra = DLGWINDOWEXTRA;
-  form.hInstance = instance;
-  form.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TESSERIN), IMAGE_ICON, 0, 0,
-                                             LR_DEFAULTSIZE | LR_SHARED));
-  form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TESSERIN), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  form.lpszClassName = kFormClass;
-
-  WNDCLASSEXW page{};
-  page.cbSize = sizeof page;
-  page.lpfnWndProc = PageProc;
-  page.hInstance = instance;
-  page.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  page.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  page.lpszClassName = kPageClass;
-
-  for (const WNDCLASSEXW* wc : {&form, &page})
-    if (!RegisterClassExW(wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-  return true;
-}
-
 }  // namespace
-
-HWND CreateForm1(HINSTANCE instance) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  if (!RegisterClasses(instance)) return nullptr;
-  const std::wstring title(kAppTitle);
-  // Created on the primary monitor, whose DPI the first layout uses; centred when shown.
-  return CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, kFormClass, title.c_str(), kFormStyle,
-                         0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-}
-
-void ShowForm1(int showCommand) {
-  HWND form = FormHandle();
-  if (!form) return;
-  CentreOnScreen(form);
-  ShowWindow(form, showCommand);
-  UpdateWindow(form);
-  SendMessageW(form, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::Edit1)), TRUE);
-}
 
 void ShowPage(Page page) {
   const FormState& state = Form1State();
@@ -209,33 +117,6 @@ void FormCreate(HWND form) {
   InstallFrame(form);
   AddCopyReadingCommand(form);
   ShowPage(Page::Main);
-}
-
-void LayOut(UINT dpi) {
-  FormState& state = Form1State();
-  auto fonts = std::make_unique<FontSet>(dpi);
-  state.dpi = dpi;
-  SizeWindow(dpi);
-  const SIZE client{Scale(kClientWidth, dpi), Scale(kClientHeight, dpi)};
-  SendMessageW(state.pageControl, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->Get(FontRole::Form)), FALSE);
-  SetWindowPos(state.pageControl, nullptr, 0, 0, client.cx, client.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  const RECT display = PageArea();
-  for (HWND page : state.pages)
-    SetWindowPos(page, nullptr, display.left, display.top, display.right - display.left,
-                 display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
-
-  for (const ControlSpec& layout : kControls)
-    SendMessageW(Control(layout.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts->Get(layout.font)), FALSE);
-  state.fonts = std::move(fonts);  // the old fonts go only after no control uses them
-  for (const ControlSpec& layout : kControls) PlaceControl(layout.id);
-  RedrawWindow(state.form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-}
-
-void PlaceControl(Ctl id) {
-  HWND control = Control(id);
-  const RECT r = ControlRect(SpecOf(id), WindowText(control));
-  SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  if (SpecOf(id).kind == Kind::Memo) FitMemoScrollBar(control);
 }
 
 }  // namespace tesserin::ui

@@ -1,6 +1,8 @@
 // Message dispatch of the form: the frame, the tray icon and the copy command take theirs
 // first; then creation, DPI change, the button, the page tabs, colours, Timer1 and closing.
 // Every window procedure ends in a catch: no exception crosses into the system's code.
+// Controls are laid out in pixels scaled for the monitor's DPI, not in dialog units, which
+// depend on the installed fonts.
 #include "ui/FormDispatch_win.h"
 
 #include <commctrl.h>
@@ -9,10 +11,12 @@
 #include "ui/Dpi_win.h"
 #include "ui/Form1_win.h"
 #include "ui/FormCreation_win.h"
+#include "ui/FormPlacement_win.h"
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/Tray_win.h"
+#include "ui/resource.h"
 
 namespace tesserin::ui {
 namespace {
@@ -102,8 +106,6 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefDlgProcW(form, message, wParam, lParam);
 }
 
-}  // namespace
-
 LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     return FormMessage(form, message, wParam, lParam);
@@ -124,6 +126,71 @@ LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
       break;
   }
   return DefWindowProcW(page, message, wParam, lParam);
+}
+
+constexpr wchar_t kFormClassName[] = L"TForm1";
+constexpr DWORD kFormStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+void CentreOnScreen(HWND form) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  RECT w;
+  GetWindowRect(form, &w);
+  const RECT& s = monitor.rcMonitor;
+  SetWindowPos(form, nullptr, s.left + ((s.right - s.left) - (w.right - w.left)) / 2,
+               s.top + ((s.bottom - s.top) - (w.bottom - w.top)) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool RegisterClasses(HINSTANCE instance) {
+  WNDCLASSEXW form{};
+  form.cbSize = sizeof form;
+  form.style = CS_DBLCLKS;
+  form.lpfnWndProc = FormProc;
+  form.cbWndExtra = DLGWINDOWEXTRA;
+  form.hInstance = instance;
+  form.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TESSERIN), IMAGE_ICON, 0, 0,
+                                             LR_DEFAULTSIZE | LR_SHARED));
+  form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TESSERIN), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  form.lpszClassName = kFormClassName;
+
+  WNDCLASSEXW page{};
+  page.cbSize = sizeof page;
+  page.lpfnWndProc = PageProc;
+  page.hInstance = instance;
+  page.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  page.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  page.lpszClassName = kPageClassName;
+
+  for (const WNDCLASSEXW* wc : {&form, &page})
+    if (!RegisterClassExW(wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+  return true;
+}
+
+}  // namespace
+
+HWND CreateForm1(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  if (!RegisterClasses(instance)) return nullptr;
+  const std::wstring title(kAppTitle);
+  // Created on the primary monitor, whose DPI the first layout uses; centred when shown.
+  return CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, kFormClassName, title.c_str(), kFormStyle,
+                         0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+}
+
+void ShowForm1(int showCommand) {
+  HWND form = FormHandle();
+  if (!form) return;
+  CentreOnScreen(form);
+  ShowWindow(form, showCommand);
+  UpdateWindow(form);
+  SendMessageW(form, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::Edit1)), TRUE);
 }
 
 }  // namespace tesserin::ui

@@ -1,12 +1,18 @@
-// The main form's window procedures: the form's own messages, and its pages', which pass their
-// controls' notifications and colour requests on to the form.
+// The main form TForm1 as a window: its class, a dialog class (DLGWINDOWEXTRA, DefDlgProcW), so
+// that the dialog manager gives it Tab order, WM_NEXTDLGCTL and default focus handling; its
+// window procedure, and its pages', which pass their controls' notifications and colour
+// requests on to the form; its creation and first show.
 #pragma once
 
 #include <windows.h>
 
 namespace tesserin::ui {
 
-LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+// Creates the form hidden, laid out for the DPI of the primary monitor, with Timer1 running.
+// Returns nullptr when the window cannot be created.
+HWND CreateForm1(HINSTANCE instance);
+
+// First show: centred on the screen, page 主界面 in front, focus in the first field.
+void ShowForm1(int showCommand);
 
 }  // namespace tesserin::ui

@@ -1,6 +1,6 @@
 // The main form's windows, and the DPI and fonts its layout was made for. Written by the
-// creation and layout code and by the window procedure; other code reads them through
-// Form1_win.h.
+// creation and layout code and by the window procedure; read by everything else through the
+// accessors below.
 #pragma once
 
 #include <windows.h>
@@ -24,5 +24,18 @@ struct FormState {
 
 // The one form of the program; empty while it does not exist.
 FormState& Form1State();
+
+inline constexpr wchar_t kPageClassName[] = L"TTabSheet";
+inline constexpr UINT_PTR kTimer1Id = 1;
+inline constexpr UINT kTimer1Interval = 500;  // ms
+inline constexpr int kFirstControlId = 1000;  // clear of IDOK/IDCANCEL, which the form ignores
+
+// The main window, or nullptr while it does not exist.
+HWND FormHandle();
+HWND Control(Ctl id);
+HWND PageControl1();
+HWND TabSheet(Page page);
+UINT FormDpi();
+HFONT FormFont(FontRole role);
 
 }  // namespace tesserin::ui

@@ -5,7 +5,7 @@
 #include "base/Gbk.h"
 #include "pillars/AnalysisRun.h"
 #include "ui/Form1_win.h"
-#include "ui/FormCreation_win.h"
+#include "ui/FormDispatch_win.h"
 #include "ui/MessageLoop_win.h"
 #include "ui/WindowText_win.h"
 
