@@ -3,8 +3,7 @@
 # make test   installs what is missing, then builds and tests three ways, each in its own tree:
 #             build/native (Release), build/asan (Debug with AddressSanitizer and UBSan) and
 #             build/win (cross-compiled with mingw-w64, tests run under Wine on a virtual display)
-# make run    the Windows program under Wine (scripts/run-program) once src/ui builds one;
-#             until then a sample reading from the native tesserin-cli
+# make run    the Windows program under Wine (scripts/run-program)
 # make dist   the release package build/dist/tesserin-VERSION-win64.zip and its SHA256SUMS
 # make screenshots   the pictures of the user guide (docs/images), taken under Wine on Xvfb
 # make fuzz   (not part of make test) the libFuzzer targets with the sanitizers, built in
@@ -50,16 +49,11 @@ test-win: win
 	scripts/wine-xvfb-run --tree $(BUILD)/win \
 	  ctest --test-dir $(BUILD)/win --output-on-failure --timeout 600
 
-ifneq ($(wildcard src/ui/CMakeLists.txt),)
 run: deps
 	cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(BUILD)/win --target $(patsubst $(BUILD)/win/%,%,$(WIN_PROGRAM))
 	TESSERIN_WINE_TREE=$(BUILD)/win scripts/run-program $(WIN_PROGRAM)
-else
-run: native
-	$(BUILD)/native/src/tesserin-cli --lunar 1990 5 12
-endif
 
 dist: win
 	rm -rf $(BUILD)/dist
