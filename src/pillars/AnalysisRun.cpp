@@ -86,7 +86,8 @@ void AnalysisRun(std::string_view calendarMode, const AnalysisInput& input, Anal
     return;
   }
 
-  Pillars pillars = DerivePillars(year, month, day, calendarMode);
+  DateRead read;
+  Pillars pillars = DerivePillars(year, month, day, calendarMode, &read);
   WritePillarLine(pillars, display.PillarLine);
 
   int dayPillar = pillars.Entry(kDayPillar);
@@ -98,7 +99,8 @@ void AnalysisRun(std::string_view calendarMode, const AnalysisInput& input, Anal
   WriteStars(kindness, display.KindnessStars);
 
   if (detail) {
-    *detail = {true, pillars, scores.chart, scores.libido, scores.date, kindness, scores.money, scores.marriage};
+    *detail = {true, pillars, scores.chart, scores.libido, scores.date, kindness, scores.money, scores.marriage,
+               read.solar, read.asLunar};
   }
 }
 

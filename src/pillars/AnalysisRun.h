@@ -9,6 +9,7 @@
 #include "base/Gbk.h"
 #include "base/WholeNumber.h"  // ConversionError, which ends a run
 #include "cycle/Pillars.h"
+#include "pillars/CalendarDate.h"
 #include "tengod/TenGod.h"
 
 namespace tesserin {
@@ -46,6 +47,10 @@ struct AnalysisDetail {
   Pillars pillars;
   GodChart chart;
   int libido = 0, date = 0, kindness = 0, money = 0, marriage = 0;
+  // The solar date the pillars belong to, and whether the date was read as a lunar one (a lunar
+  // day past its month's end is read as a solar date).
+  CalendarDate solarDate;
+  bool readAsLunar = false;
 };
 
 // Set while a run is in progress. A run started meanwhile (from inside a notice box of the

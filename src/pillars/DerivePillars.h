@@ -4,12 +4,22 @@
 #include <string_view>
 
 #include "cycle/Pillars.h"
+#include "pillars/CalendarDate.h"
 
 namespace tesserin {
 
+// How a date was read: the solar date whose pillars it gets, and whether it was read as a lunar
+// date (false for a solar reading and for a lunar date that fell back to the solar reading).
+struct DateRead {
+  CalendarDate solar;
+  bool asLunar = false;
+};
+
 // `calendarMode` "1" reads month and day as a lunar date (a day past the end of its lunar month
 // is read as a solar date); any other text as a solar date. Year 1950..2025, month 1..12 and
-// day 1..31 are the caller's to check; outside them std::out_of_range is thrown.
-Pillars DerivePillars(int year, int month, int day, std::string_view calendarMode);
+// day 1..31 are the caller's to check; outside them std::out_of_range is thrown. With `read`,
+// also says how the date was read: a solar day past its month's end is the date it counts on
+// to (30 February is 2 March).
+Pillars DerivePillars(int year, int month, int day, std::string_view calendarMode, DateRead* read = nullptr);
 
 }  // namespace tesserin

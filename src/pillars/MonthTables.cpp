@@ -34,22 +34,6 @@ constexpr GivenRow kLastLunarRows[] = {
 // Lunar year 1950 begins on 17 February 1950.
 constexpr int kFirstLunarYear = 1950, kFirstLunarMonth = 2, kFirstLunarDay = 17;
 
-struct Date {
-  int year, month, day;
-};
-
-constexpr Date DateOf(long julianDay) {
-  // Inverse of JulianDay for the Gregorian calendar.
-  long a = julianDay + 32044;
-  long b = (4 * a + 3) / 146097;
-  long c = a - 146097 * b / 4;
-  long d = (4 * c + 3) / 1461;
-  long e = c - 1461 * d / 4;
-  long m = (5 * e + 2) / 153;
-  return {static_cast<int>(100 * b + d - 4800 + m / 10), static_cast<int>(m + 3 - 12 * (m / 10)),
-          static_cast<int>(e - (153 * m + 2) / 5 + 1)};
-}
-
 constexpr int DaysInMonth(int year, int month) {
   return static_cast<int>(JulianDay(month == 12 ? year + 1 : year, month % 12 + 1, 1) - JulianDay(year, month, 1));
 }
@@ -67,8 +51,9 @@ constexpr MonthTable BuildSolarTable() {
       // month pillar advances once a month.
       int yearPillar = CycleStep(0, (month <= 2 ? year - 5 : year - 4));
       int monthPillar = CycleStep(0, 12 * year + month + 11);
-      int firstDay = DayPillarOf(JulianDay(year, month, 1));
-      rows[k++] = {year, month, {{yearPillar, monthPillar}, {}}, firstDay, SolarTermDay(year, month), DaysInMonth(year, month)};
+      long start = JulianDay(year, month, 1);
+      rows[k++] = {year, month, {{yearPillar, monthPillar}, {}}, DayPillarOf(start), SolarTermDay(year, month),
+                   DaysInMonth(year, month), start};
     }
   }
   // Past the month's jie term the next month's pillars hold. (The last row, January 2026, is
@@ -100,7 +85,7 @@ constexpr MonthTable BuildLunarTable(const MonthTable& solar) {
   constexpr int kComputedRows = kYears * 12 - 2;
   for (int k = 0; k < kComputedRows; ++k) {
     int span = kLunarSpans[k / 12][k % 12];
-    Date d = DateOf(start);
+    CalendarDate d = DateOfJulianDay(start);
     int solarRow = RowOf(d.year, d.month);
     // A jie term on the first day itself is not yet counted.
     const MonthRow& solarMonth = d.day <= solar[solarRow].termDay ? solar[solarRow] : solar[solarRow + 1];
@@ -114,13 +99,15 @@ constexpr MonthTable BuildLunarTable(const MonthTable& solar) {
       }
     }
     rows[k] = {kFirstYear + k / 12, k % 12 + 1, {solarMonth.inForce[0], {}}, DayPillarOf(start),
-               termDay, span};
+               termDay, span, start};
     start += span;
   }
   int k = kComputedRows;
   for (const GivenRow& given : kLastLunarRows) {
     int span = k < kYears * 12 ? kLunarSpans[k / 12][k % 12] : 0;
-    rows[k++] = {given.year, given.month, {{given.yearPillar, given.monthPillar}, {}}, given.firstDay, given.termDay, span};
+    rows[k++] = {given.year, given.month, {{given.yearPillar, given.monthPillar}, {}}, given.firstDay, given.termDay,
+                 span, start};
+    start += span;
   }
   for (MonthRow& row : rows) CarryOneJie(row);
   return rows;

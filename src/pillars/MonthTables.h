@@ -6,6 +6,7 @@
 #include <array>
 
 #include "cycle/CycleTable.h"
+#include "pillars/CalendarDate.h"
 
 namespace tesserin {
 
@@ -22,6 +23,7 @@ struct MonthRow {
   int firstDay = 0;  // the day pillar of the first day
   int termDay = 0;   // the day (1 = the first) of the first jie term within the row, 0 for none
   int span = 0;      // days to the next row's first day; 0 for a lunar table's last row
+  long start = 0;    // the Julian day of the first day
 };
 
 constexpr int kFirstYear = 1950;
@@ -44,13 +46,7 @@ constexpr int RowOf(int year, int month) {
   return row < kMonthRows ? static_cast<int>(row) : -1;
 }
 
-// Day number of a Gregorian date (Julian Day Number), and its day pillar.
-constexpr long JulianDay(int year, int month, int day) {
-  long a = (14 - month) / 12;
-  long y = year + 4800L - a;
-  long m = month + 12 * a - 3;
-  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
-}
+// The day pillar of a day number (JulianDay).
 constexpr int DayPillarOf(long julianDay) { return static_cast<int>((julianDay + 49) % kCycleLength); }
 
 }  // namespace tesserin

@@ -208,6 +208,8 @@ TEST(AnalysisRun, EveryDateOfTheRangeCompletes) {
           if (mode == std::string_view("0") && realDay) {
             ASSERT_EQ(CycleStep(previousSolarDay, 1), p.Entry(kDayPillar)) << year << "-" << month << "-" << day;
             previousSolarDay = p.Entry(kDayPillar);
+            ASSERT_TRUE((CalendarDate{year, month, day} == detail.solarDate)) << year << "-" << month << "-" << day;
+            ASSERT_FALSE(detail.readAsLunar);
           }
           ASSERT_GE(display.PersonalityText.size(), 63u);
           for (const GbkString* stars : {&display.LibidoStars, &display.DateStars, &display.KindnessStars,

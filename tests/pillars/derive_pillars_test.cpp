@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <string>
 
 #include "TestText.h"
 #include "pillars/DerivePillars.h"
@@ -10,6 +12,12 @@
 
 namespace tesserin {
 namespace {
+
+std::string DateText(const CalendarDate& d) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
+  return text;
+}
 
 struct Case {
   const char* what;
@@ -82,13 +90,58 @@ TEST(DerivePillars, EveryLunarDateReadsThePillarsOfTheDayItNames) {
       year_month_day named{start + days{d - 1}};
       if (d > row.span || named.year() > year{2025}) break;  // day 30 of a 29-day month: no such day
       Pillars solar = DerivePillars(int(named.year()), unsigned(named.month()), unsigned(named.day()), "0");
-      ASSERT_EQ(U(solar), U(DerivePillars(row.year, row.month, d, "1")))
+      DateRead read;
+      ASSERT_EQ(U(solar), U(DerivePillars(row.year, row.month, d, "1", &read)))
           << "lunar " << row.year << "-" << row.month << "-" << d;
+      ASSERT_EQ(DateText({int(named.year()), int(unsigned(named.month())), int(unsigned(named.day()))}),
+                DateText(read.solar));
+      ASSERT_TRUE(read.asLunar);
       ++checked;
     }
     start += days{row.span};
   }
   EXPECT_GT(checked, 26000);
+}
+
+// The solar date a reading's pillars belong to, against dates of the calendar: lunar new
+// years, festivals, and the days the lunar reading does not cover.
+TEST(DerivePillars, SaysWhichSolarDateWasRead) {
+  struct DateCase {
+    const char* what;
+    const char* mode;
+    int year, month, day;
+    const char* solar;
+    bool asLunar;
+  };
+  const DateCase kCases[] = {
+      {"lunar new year 1950", "1", 1950, 1, 1, "1950-02-17", true},
+      {"lunar new year 1984", "1", 1984, 1, 1, "1984-02-02", true},
+      {"lunar new year 1990", "1", 1990, 1, 1, "1990-01-27", true},
+      {"lunar new year 2000", "1", 2000, 1, 1, "2000-02-05", true},
+      {"lunar new year 2020", "1", 2020, 1, 1, "2020-01-25", true},
+      {"lunar new year 2025", "1", 2025, 1, 1, "2025-01-29", true},
+      {"the Dragon Boat Festival of 2020", "1", 2020, 5, 5, "2020-06-25", true},
+      {"the Mid-Autumn Festival of 2020, on National Day", "1", 2020, 8, 15, "2020-10-01", true},
+      {"lunar 1990-05-12", "1", 1990, 5, 12, "1990-06-04", true},
+      {"the eve of lunar new year 2026", "1", 2025, 12, 29, "2026-02-16", true},
+      {"day 30 of a 29-day month falls back to solar", "1", 1951, 2, 30, "1951-03-02", false},
+      {"lunar day 31 is read as solar", "1", 1950, 1, 31, "1950-01-31", false},
+      {"solar 1990-05-12", "0", 1990, 5, 12, "1990-05-12", false},
+      {"solar 30 February counts on to 2 March", "0", 1990, 2, 30, "1990-03-02", false},
+      {"solar 29 February of a leap year", "0", 2000, 2, 29, "2000-02-29", false},
+      {"solar 31 April is 1 May", "0", 1990, 4, 31, "1990-05-01", false},
+      {"solar 31 December 2025", "0", 2025, 12, 31, "2025-12-31", false},
+  };
+  for (const DateCase& c : kCases) {
+    SCOPED_TRACE(c.what);
+    DateRead read;
+    Pillars pillars = DerivePillars(c.year, c.month, c.day, c.mode, &read);
+    EXPECT_EQ(c.solar, DateText(read.solar));
+    EXPECT_EQ(c.asLunar, read.asLunar);
+    if (read.solar.year <= kLastYear) {  // the pillars are the solar reading's of that date
+      EXPECT_EQ(U(pillars), U(DerivePillars(read.solar.year, read.solar.month, read.solar.day, "0")));
+    }
+  }
 }
 
 TEST(DerivePillars, RefusesDatesOutsideTheTables) {

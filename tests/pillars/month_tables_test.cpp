@@ -124,6 +124,8 @@ TEST(SolarMonthTable, EveryRowKeepsTheInvariants) {
       EXPECT_GE(pillar, 0);
       EXPECT_LT(pillar, kCycleLength);
     }
+    EXPECT_EQ(JulianDay(r.year, r.month, 1), r.start);
+    EXPECT_EQ(DayPillarOf(r.start), r.firstDay);
     EXPECT_GE(r.termDay, kEarliest[r.month - 1]);
     EXPECT_LE(r.termDay, kLatest[r.month - 1]);
     if (k + 1 == t.size()) break;
@@ -155,6 +157,9 @@ TEST(LunarMonthTable, EveryRowKeepsTheInvariants) {
     EXPECT_TRUE(r.span == 29 || r.span == 30 || (r.span >= 58 && r.span <= 60)) << r.span;
     leapRows += r.span >= 58;
     EXPECT_EQ(CycleStep(r.firstDay, r.span), next.firstDay);
+    // The first days as day numbers agree with the day pillars, the last (given) rows' too.
+    EXPECT_EQ(r.start + r.span, next.start);
+    EXPECT_EQ(DayPillarOf(next.start), next.firstDay);
     // The month pillar moves once per jie term in the span; none when no term falls in it.
     int moves = (next.inForce[0].month - r.inForce[0].month + kCycleLength) % kCycleLength;
     EXPECT_LE(moves, 2);
