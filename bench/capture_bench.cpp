@@ -10,6 +10,7 @@
 #include "capture/GlyphMatcher.h"
 #include "capture/ProfileWatcher.h"
 #include "pillars/AnalysisRun.h"
+#include "pillars/ReadingText.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ class BenchForm : public FakeForm {
   using FakeForm::FakeForm;
   void RunLunarAnalysis() override {
     AnalysisInput input{texts[Ctl::Edit4], texts[Ctl::Edit2], texts[Ctl::Edit3]};
-    AnalysisRun("1", input, display, [](const GbkString&) {});
+    const AnalysisOutcome outcome = AnalysisRun("1", input);
+    if (const Reading* reading = std::get_if<Reading>(&outcome)) WriteFields(*reading, display);
   }
   AnalysisDisplay display = AnalysisDisplay::Initial();
 };

@@ -9,8 +9,11 @@
 #include "base/Gbk.h"
 #include "cli/BatchStreams.h"
 #include "cli/Json.h"
+#include <variant>
+
 #include "pillars/AnalysisRun.h"
 #include "pillars/Ratings.h"
+#include "pillars/ReadingText.h"
 
 namespace tesserin {
 namespace {
@@ -43,13 +46,13 @@ struct ReadingTexts {
       pillarsWithBlank[i] = ShortPiece(Piece(CycleEntry(i)) + " ");
       personalities[i] = Piece(PersonalityOf(i));
     }
-    const std::string dayOrigin = Piece(Gbk("日元"));
     for (int year = 0; year < 10; ++year)
       for (int month = 0; month < 10; ++month)
-        stemGods[year][month] = ShortPiece(GodPiece(year) + GodPiece(month) + dayOrigin);
+        stemGods[year][month] = ShortPiece(Piece(StemGodsText(static_cast<GodName>(year), static_cast<GodName>(month))));
     for (int b = 0; b < 12; ++b)
-      for (int g = 0; g < 10; ++g) branchGods[b][g] = ShortPiece(Piece(BranchText(static_cast<BranchName>(b))) + GodPiece(g));
-    note = ShortPiece(Piece(Gbk(kLateMarriageNoteUtf8)));
+      for (int g = 0; g < 10; ++g)
+        branchGods[b][g] = ShortPiece(Piece(BranchGodText(static_cast<BranchName>(b), static_cast<GodName>(g))));
+    note = ShortPiece(Piece(LateMarriageNote()));
     const char* const names[] = {"libido", "date", "kindness", "money", "marriage"};
     for (int k = 0; k < 5; ++k)
       for (int n = 0; n < 9; ++n)
@@ -58,8 +61,6 @@ struct ReadingTexts {
       for (int n = 0; n < 6; ++n)
         stars[k][n] = ShortPiece(std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"");
   }
-  static std::string GodPiece(int god) { return Piece(GodNameText(static_cast<GodName>(god))); }
-
   // A code page 936 text as UTF-8, escaped for the inside of a JSON string.
   static std::string Piece(std::string_view gbk) {
     std::string quoted;
@@ -144,22 +145,14 @@ class BatchReader {
         ToGbk(f.text[i], field);
       }
     }
-    message_.clear();
-    try {
-      AnalysisRun(f.text[3] == "lunar" ? "1" : "0", input_, display_,
-                  [&](const GbkString& text) { message_ = text; }, &detail_);
-    } catch (const ConversionError& e) {
-      // The whole message: the field may hold a NUL byte, where what() would end.
-      out.PutMember("error", ToUtf8(e.Message()));
+    const AnalysisOutcome outcome = AnalysisRun(f.text[3] == "lunar" ? "1" : "0", input_);
+    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
+      // A notice is the refusal's message; a field that is no whole number, its error.
+      out.PutMember(refusal->kind == Refusal::Kind::NotAWholeNumber ? "error" : "message", ToUtf8(refusal->text));
       out.Put("}\n"sv);
       return;
     }
-    if (!detail_.completed) {
-      out.PutMember("message", ToUtf8(message_));
-      out.Put("}\n"sv);
-      return;
-    }
-    PutReading(out);
+    PutReading(std::get<Reading>(outcome), out);
   }
 
  private:
@@ -178,9 +171,8 @@ class BatchReader {
 
   // The members of a completed reading after the echo of the input, the object's end and the
   // line end.
-  void PutReading(BlockWriter& out) const {
+  static void PutReading(const Reading& r, BlockWriter& out) {
     const ReadingTexts& t = TheTexts();
-    const AnalysisDetail& r = detail_;
     const Pillars& p = r.pillars;
     const int year = p.Entry(kYearPillar), month = p.Entry(kMonthPillar), day = p.Entry(kDayPillar);
     out.Put(t.lineOpen), out.Put(t.pillarsWithBlank[year]), out.Put(t.pillarsWithBlank[month]), out.Put(t.pillars[day]);
@@ -190,7 +182,7 @@ class BatchReader {
     out.Put(t.branchGods[p.Branch(kMonthPillar)][r.chart[kMonthBranch]]);
     out.Put(t.branchGods[p.Branch(kDayPillar)][r.chart[kDayBranch]]);
     out.Put("\",\"personality\":\""sv), out.Put(t.personalities[day]);
-    if (r.marriage > 3) out.Put(t.note);
+    if (r.lateMarriageNote) out.Put(t.note);
     const int scores[] = {r.libido, r.date, r.kindness, r.money, r.marriage};
     for (int k = 0; k < 5; ++k) out.Put(t.scores[k][Clamped(scores[k], 9)]);
     for (int k = 0; k < 4; ++k) out.Put(t.stars[k][Clamped(scores[k], 6)]);
@@ -200,9 +192,6 @@ class BatchReader {
   static int Clamped(int score, int pieces) { return score < 0 ? 0 : score >= pieces ? pieces - 1 : score; }
 
   AnalysisInput input_;
-  AnalysisDisplay display_ = AnalysisDisplay::Initial();
-  AnalysisDetail detail_;
-  GbkString message_;
 };
 
 }  // namespace

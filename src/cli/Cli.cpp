@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
 #include <istream>
-#include <optional>
+#include <variant>
 #include <ostream>
 #include <string_view>
 
@@ -33,19 +33,12 @@ constexpr const char* kUsage =
     "kindness, money, marriage, stars), or the refusal (message), or the error (error).\n";
 
 int ReadOne(std::string_view mode, const std::vector<std::string>& fields, std::ostream& out, std::ostream& err) {
-  AnalysisDisplay display = AnalysisDisplay::Initial();
-  std::optional<GbkString> refusal;  // the notice or the conversion error
-  try {
-    AnalysisRun(mode, {Gbk(fields[0]), Gbk(fields[1]), Gbk(fields[2])}, display,
-                [&](const GbkString& text) { refusal = text; });
-  } catch (const ConversionError& e) {
-    refusal = e.Message();
-  }
-  if (refusal) {
-    err << Utf8(*refusal) << '\n';
+  const AnalysisOutcome outcome = AnalysisRun(mode, {Gbk(fields[0]), Gbk(fields[1]), Gbk(fields[2])});
+  if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
+    err << Utf8(refusal->text) << '\n';
     return kExitReadingRefused;
   }
-  out << Utf8(ReadingText(display));
+  out << Utf8(ReadingText(std::get<Reading>(outcome)));
   return kExitOk;
 }
 

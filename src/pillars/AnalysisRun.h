@@ -1,68 +1,53 @@
-// The one entry to the reading logic: validate a date, derive its pillars, and fill the six
-// result fields. Platform-free: the main window binds AnalysisInput to Edit4, Edit2, Edit3 and
-// AnalysisDisplay to Label4, Memo1, Label11, Label12, Label14, Label16.
+// The one entry to the reading logic: validate a date, derive its pillars and work out the
+// reading. It returns what it found, a reading or a refusal, and shows nothing: the window, the
+// copy, the record and the batch turn that value into text at their edges (ReadingText.h).
 #pragma once
 
-#include <functional>
 #include <string_view>
+#include <variant>
 
 #include "base/Gbk.h"
-#include "base/WholeNumber.h"  // ConversionError, which ends a run
 #include "cycle/Pillars.h"
-#include "pillars/CalendarDate.h"
+#include "pillars/DerivePillars.h"
 #include "tengod/TenGod.h"
 
 namespace tesserin {
 
+// The three date fields as typed: Edit4, Edit2, Edit3.
 struct AnalysisInput {
-  GbkString YearText;   // Edit4
-  GbkString MonthText;  // Edit2
-  GbkString DayText;    // Edit3
+  GbkString YearText;
+  GbkString MonthText;
+  GbkString DayText;
 };
 
-struct AnalysisDisplay {
-  GbkString PillarLine;       // Label4, "八字：" before the first run
-  GbkString PersonalityText;  // Memo1
-  GbkString LibidoStars;      // Label11, " " before the first run
-  GbkString DateStars;        // Label12
-  GbkString KindnessStars;    // Label14
-  GbkString MoneyStars;       // Label16
-
-  // The contents of the six fields when the window opens.
-  static AnalysisDisplay Initial();
-  bool operator==(const AnalysisDisplay&) const = default;
-};
-
-// ShowMessage: shows a notice and returns when the user has closed it. The window's message
-// loop keeps running meanwhile, so a timer tick or a key press may call AnalysisRun again.
-using Notice = std::function<void(const GbkString& text)>;
-
-// Appended to the personality text when the marriage score is above 3.
-constexpr const char* kLateMarriageNoteUtf8 = "，女晚婚或离婚";
-
-// What a completed run computed, as numbers (for the batch reader, which makes its own texts).
-// The personality text ends in the note exactly when marriage is above 3.
-struct AnalysisDetail {
-  bool completed = false;
+// What a reading found. The personality text is the day pillar's row of the personality
+// table, followed by the late-marriage note when lateMarriageNote is set.
+struct Reading {
   Pillars pillars;
   GodChart chart;
-  int libido = 0, date = 0, kindness = 0, money = 0, marriage = 0;
-  // The solar date the pillars belong to, and whether the date was read as a lunar one (a lunar
-  // day past its month's end is read as a solar date).
-  CalendarDate solarDate;
-  bool readAsLunar = false;
+  int libido = 0, date = 0, kindness = 0, money = 0;  // the four ratings, 0..5 stars
+  int marriage = 0;                                   // the late-marriage grade
+  bool lateMarriageNote = false;                      // the grade is above 3
+  DateRead read;  // the solar date the pillars belong to, and whether read as lunar
+
+  int DayPillar() const { return pillars.Entry(kDayPillar); }
+  bool operator==(const Reading&) const = default;
 };
 
-// Set while a run is in progress. A run started meanwhile (from inside a notice box of the
-// first one) returns at once and touches nothing.
-extern bool AnalysisBusy;
+// Why a date got no reading: a notice for the user ("本程序只计算1950～2025年间的数据",
+// "月或日数据超出正常范围"), or the conversion error of a field that is no whole number
+// ("'%s' is not a valid integer value"), which the window shows in its standard error box.
+struct Refusal {
+  enum class Kind { YearOutOfRange, MonthOrDayOutOfRange, NotAWholeNumber };
+  Kind kind;
+  GbkString text;
+  bool operator==(const Refusal&) const = default;
+};
 
-// calendarMode "1" reads month and day as a lunar date; any other text as a solar date.
-// Before validation PersonalityText is emptied; a validation failure calls showMessage and
-// ends the run; a field that is not a whole number throws ConversionError. A run that reaches
-// the end writes all six fields.
-void AnalysisRun(std::string_view calendarMode, const AnalysisInput& input,
-                 AnalysisDisplay& display, const Notice& showMessage,
-                 AnalysisDetail* detail = nullptr);
+using AnalysisOutcome = std::variant<Reading, Refusal>;
+
+// calendarMode "1" reads month and day as a lunar date; any other text as a solar date. Each
+// field is read only when its check comes, so a bad year hides an empty month.
+AnalysisOutcome AnalysisRun(std::string_view calendarMode, const AnalysisInput& input);
 
 }  // namespace tesserin

@@ -13,6 +13,7 @@ namespace tesserin {
 struct DateRead {
   CalendarDate solar;
   bool asLunar = false;
+  bool operator==(const DateRead&) const = default;
 };
 
 // `calendarMode` "1" reads month and day as a lunar date (a day past the end of its lunar month

@@ -1,25 +1,29 @@
 #include "pillars/IndexStages.h"
 
 #include "pillars/PillarScores.h"
-#include "pillars/Ratings.h"
+#include "pillars/ReadingText.h"
 #include "tengod/Indices.h"
 
 namespace tesserin {
 
-IndexScores RunIndexStages(const Pillars& pillars, AnalysisDisplay& display) {
-  static const GbkString kLateMarriageNote = Gbk(kLateMarriageNoteUtf8);
-  const PillarScores& p = ScoresOf(pillars);
-  IndexScores s;
-  s.chart = p.Chart();
-  s.libido = p.libido;
-  WriteStars(s.libido, display.LibidoStars);
-  s.marriage = p.marriage;
-  if (s.marriage > 3) display.PersonalityText += kLateMarriageNote;
-  s.date = DateGrade(p.datePoints + DatePointsOfWords(display.PersonalityText));
-  WriteStars(s.date, display.DateStars);
-  s.money = p.money;
-  WriteStars(s.money, display.MoneyStars);
-  return s;
+namespace {
+
+// The late-marriage note follows the personality text above this grade.
+constexpr int kLateMarriageFrom = 4;
+
+}  // namespace
+
+void RunIndexStages(Reading& reading) {
+  const PillarScores& p = ScoresOf(reading.pillars);
+  reading.chart = p.Chart();
+  reading.libido = p.libido;
+  reading.marriage = p.marriage;
+  reading.lateMarriageNote = reading.marriage >= kLateMarriageFrom;
+  // Kept from one reading to the next, so that writing the text allocates nothing.
+  static GbkString personality;
+  WritePersonalityText(reading, personality);
+  reading.date = DateGrade(p.datePoints + DatePointsOfWords(personality));
+  reading.money = p.money;
 }
 
 }  // namespace tesserin

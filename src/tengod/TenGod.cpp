@@ -105,13 +105,21 @@ int OfficerScore(StemName dayStem, const Pillars& p) {
 
 std::string_view GodNameText(GodName god) { return TheTexts().names[god]; }
 
+GbkString StemGodsText(GodName yearStem, GodName monthStem) {
+  GbkString text(GodNameText(yearStem));
+  return text.append(GodNameText(monthStem)).append(TheTexts().dayOrigin);
+}
+
+GbkString BranchGodText(BranchName branch, GodName god) {
+  GbkString text(BranchText(branch));
+  return text.append(GodNameText(god));
+}
+
 GbkString ChartText(const Pillars& p, const GodChart& chart) {
-  GbkString text;
-  text.reserve(30);
-  text.append(GodNameText(chart[kYearStem])).append(GodNameText(chart[kMonthStem])).append(TheTexts().dayOrigin);
+  GbkString text = StemGodsText(chart[kYearStem], chart[kMonthStem]);
   const Slot branchSlots[] = {kYearBranch, kMonthBranch, kDayBranch};
   for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar})
-    text.append(BranchText(p.Branch(place))).append(GodNameText(chart[branchSlots[place]]));
+    text += BranchGodText(p.Branch(place), chart[branchSlots[place]]);
   return text;
 }
 

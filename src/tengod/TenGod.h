@@ -37,5 +37,8 @@ int OfficerScore(StemName dayStem, const Pillars& pillars);
 // day branches followed by its name).
 std::string_view GodNameText(GodName god);
 GbkString ChartText(const Pillars& pillars, const GodChart& chart);
+// The chart text's two kinds of piece: StemGods, and one branch followed by its name.
+GbkString StemGodsText(GodName yearStem, GodName monthStem);
+GbkString BranchGodText(BranchName branch, GodName god);
 
 }  // namespace tesserin

@@ -47,12 +47,12 @@ bool HandleCopyCommand(UINT message, WPARAM wParam) {
   return true;
 }
 
-bool HasReadingToCopy() { return HasReading(ReadDisplay()); }
+bool HasReadingToCopy() { return ShownReading().has_value(); }
 
 bool CopyReading() {
-  const AnalysisDisplay display = ReadDisplay();
-  if (!HasReading(display)) return false;
-  return PutClipboardText(FormHandle(), WideFromGbk(ReadingText(display, "\r\n")));
+  const std::optional<Reading>& reading = ShownReading();
+  if (!reading) return false;
+  return PutClipboardText(FormHandle(), WideFromGbk(ReadingText(*reading, "\r\n")));
 }
 
 }  // namespace tesserin::ui

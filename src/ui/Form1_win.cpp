@@ -2,12 +2,20 @@
 // form's controls.
 #include "ui/Form1_win.h"
 
+#include <optional>
+#include <variant>
+
+#include "base/BusyGuard.h"
 #include "pillars/AnalysisRun.h"
+#include "pillars/ReadingText.h"
 #include "ui/FormPlacement_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/WindowText_win.h"
 
 namespace tesserin::ui {
+
+bool AnalysisBusy = false;
+
 namespace {
 
 void WriteDisplay(const AnalysisDisplay& display) {
@@ -17,6 +25,24 @@ void WriteDisplay(const AnalysisDisplay& display) {
   SetControlText(Ctl::Label12, display.DateStars);
   SetControlText(Ctl::Label14, display.KindnessStars);
   SetControlText(Ctl::Label16, display.MoneyStars);
+}
+
+void ShowReading(const Reading& reading) {
+  static AnalysisDisplay fields;  // keeps its memory from one reading to the next
+  WriteFields(reading, fields);
+  WriteDisplay(fields);
+  Form1State().shownReading = reading;
+}
+
+// A refused date: the personality text goes before the notice, the rest of the last reading
+// stays, and nothing is written once the notice is closed (the watcher may have written Memo1
+// meanwhile).
+void ShowRefusal(const Refusal& refusal) {
+  ShowInMemo1({});
+  if (refusal.kind == Refusal::Kind::NotAWholeNumber)
+    ShowErrorBox(FormHandle(), refusal.text);
+  else
+    ShowMessage(FormHandle(), refusal.text);
 }
 
 }  // namespace
@@ -33,11 +59,11 @@ bool SetControlText(Ctl id, std::string_view gbkText) {
   return true;
 }
 
-// From the controls: they hold the results of the last reading, and the watcher may have
-// written Memo1 since.
-AnalysisDisplay ReadDisplay() {
-  return {ControlText(Ctl::Label4), ControlText(Ctl::Memo1), ControlText(Ctl::Label11),
-          ControlText(Ctl::Label12), ControlText(Ctl::Label14), ControlText(Ctl::Label16)};
+const std::optional<Reading>& ShownReading() { return Form1State().shownReading; }
+
+void ShowInMemo1(std::string_view gbkText) {
+  Form1State().shownReading.reset();
+  SetControlText(Ctl::Memo1, gbkText);
 }
 
 bool CheckBox1Checked() {
@@ -46,26 +72,18 @@ bool CheckBox1Checked() {
 }
 
 void RunAnalysis(std::string_view calendarMode) {
-  if (!FormHandle()) return;
-  AnalysisDisplay display = ReadDisplay();
-  AnalysisDetail detail;
+  if (!FormHandle() || AnalysisBusy) return;
+  // A notice box keeps the message loop running: a tick or a key press may ask for another
+  // reading while the box is open, and must find this one still in progress.
+  BusyGuard busy(AnalysisBusy);
   try {
     const AnalysisInput input{ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3)};
-    // The notice shows what the run has written so far (Memo1 already emptied) while it is open.
-    AnalysisRun(calendarMode, input, display, [&display](const GbkString& text) {
-      WriteDisplay(display);
-      ShowMessage(FormHandle(), text);
-    }, &detail);
-    // Only a run that reached its end has more to show. One that ended at its notice wrote all
-    // it writes before the box, and while the box was open the watcher may have written Memo1:
-    // the run's own copy would erase that message. One that found another run in progress
-    // wrote nothing.
-    if (detail.completed) WriteDisplay(display);
+    const AnalysisOutcome outcome = AnalysisRun(calendarMode, input);
+    if (const Reading* reading = std::get_if<Reading>(&outcome))
+      ShowReading(*reading);
+    else
+      ShowRefusal(std::get<Refusal>(outcome));
   } catch (...) {
-    try {
-      WriteDisplay(display);  // the run emptied Memo1 before it failed
-    } catch (...) {
-    }
     ReportCurrentException(FormHandle());
   }
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
 #include "base/Gbk.h"
@@ -20,11 +21,19 @@ GbkString ControlText(Ctl id);
 // the text changed.
 bool SetControlText(Ctl id, std::string_view gbkText);
 
-// The six result fields as they are shown.
-AnalysisDisplay ReadDisplay();
+// The reading whose six result fields the form shows: none before the first reading, and none
+// once a refusal or the watcher's message has taken its personality text's place.
+const std::optional<Reading>& ShownReading();
+
+// A message in Memo1 in place of the personality text (the watcher's for an unreadable
+// profile); the rest of the last reading stays.
+void ShowInMemo1(std::string_view gbkText);
 
 // Whether "计算后自动关闭QQ资料窗口" is ticked.
 bool CheckBox1Checked();
+
+// Set while a reading is in progress, its notice box included.
+extern bool AnalysisBusy;
 
 // Runs the reading of the date in Edit4, Edit2 and Edit3 exactly as a key press or click does:
 // "1" reads month and day as a lunar date (as Enter in Edit3), "0" as a solar date (Button1).

@@ -1,13 +1,15 @@
-// The main form's windows, and the DPI and fonts its layout was made for. Written by the
-// creation and layout code and by the window procedure; read by everything else through the
-// accessors below.
+// The main form's windows, the DPI and fonts its layout was made for, and the reading it shows.
+// Written by the creation and layout code, the window procedure and the reading's binding; read
+// by everything else through the accessors below.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "pillars/AnalysisRun.h"
 #include "ui/Fonts_win.h"
 #include "ui/FormLayout.h"
 
@@ -20,6 +22,9 @@ struct FormState {
   std::array<HWND, kCtlCount> controls{};
   UINT dpi = kBaseDpi;
   std::unique_ptr<FontSet> fonts;
+  // The reading whose six fields the form shows; none before the first, or once its
+  // personality text has given way to a refusal or the watcher's message.
+  std::optional<Reading> shownReading;
 };
 
 // The one form of the program; empty while it does not exist.

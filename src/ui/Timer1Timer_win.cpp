@@ -11,7 +11,12 @@ namespace {
 
 class Form1Binding : public ProfileForm {
  public:
-  void SetText(Ctl control, const GbkString& text) override { SetControlText(control, text); }
+  void SetText(Ctl control, const GbkString& text) override {
+    if (control == Ctl::Memo1)
+      ShowInMemo1(text);
+    else
+      SetControlText(control, text);
+  }
   bool CloseAfterReading() override { return CheckBox1Checked(); }
   void RunLunarAnalysis() override { RunAnalysis("1"); }
 };

@@ -11,6 +11,7 @@
 
 #include "e2e/Desktop_win.h"
 #include "pillars/AnalysisRun.h"
+#include "pillars/ReadingText.h"
 #include "ui/FormLayout.h"
 #include "ui/Form1_win.h"
 
@@ -108,8 +109,9 @@ class WatcherEndToEnd : public ::testing::Test {
   void ExpectReading(const std::wstring& year, const char* month, const char* day,
                           const char* calendarMode = "1") {
     AnalysisInput input{std::string(year.begin(), year.end()), month, day};
-    AnalysisDisplay display = AnalysisDisplay::Initial();
-    AnalysisRun(calendarMode, input, display, [](const GbkString&) {});
+    const AnalysisOutcome outcome = AnalysisRun(calendarMode, input);
+    ASSERT_TRUE(std::holds_alternative<Reading>(outcome));
+    const AnalysisDisplay display = FieldsOf(std::get<Reading>(outcome));
     EXPECT_EQ(WideFromGbk(display.PillarLine), Field(Ctl::Label4));
     EXPECT_EQ(WideFromGbk(display.PersonalityText), Field(Ctl::Memo1));
     EXPECT_EQ(WideFromGbk(display.LibidoStars), Field(Ctl::Label11));

@@ -18,6 +18,7 @@
 #include "capture/WindowSystem_win.h"
 #include "e2e/Desktop_win.h"
 #include "pillars/AnalysisRun.h"
+#include "pillars/ReadingText.h"
 
 namespace {
 
@@ -35,10 +36,12 @@ class TimingForm : public ProfileForm {
   }
   bool CloseAfterReading() override { return false; }
   void RunLunarAnalysis() override {
-    AnalysisRun("1", input, display, [](const GbkString&) {});
+    if (const Reading* reading = std::get_if<Reading>(&(outcome = AnalysisRun("1", input))))
+      WriteFields(*reading, display);
     ++analyses;
   }
   AnalysisInput input;
+  AnalysisOutcome outcome;
   AnalysisDisplay display = AnalysisDisplay::Initial();
   int writes = 0, analyses = 0;
 };

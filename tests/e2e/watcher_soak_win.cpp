@@ -20,6 +20,7 @@
 
 #include "e2e/Desktop_win.h"
 #include "pillars/AnalysisRun.h"
+#include "pillars/ReadingText.h"
 #include "ui/FormLayout.h"
 #include "ui/Form1_win.h"
 
@@ -90,8 +91,9 @@ class Soak {
     }
     const std::string year = ExpectedYear(age, month, day);
     AnalysisInput input{year, std::to_string(month), std::to_string(day)};
-    AnalysisDisplay display = AnalysisDisplay::Initial();
-    AnalysisRun("1", input, display, [](const GbkString&) {});
+    const AnalysisOutcome outcome = AnalysisRun("1", input);
+    if (!std::holds_alternative<Reading>(outcome)) return "the profile's date gives no reading";
+    const AnalysisDisplay display = FieldsOf(std::get<Reading>(outcome));
     const std::pair<Ctl, std::wstring> expected[] = {
         {Ctl::Label7, nickname},
         {Ctl::Edit1, std::to_wstring(age)},

@@ -6,13 +6,14 @@
 #include "pillars/AnalysisRun.h"
 #include "pillars/PillarScores.h"
 #include "pillars/Ratings.h"
+#include "pillars/ReadingText.h"
 #include "tengod/Indices.h"
 
 namespace tesserin {
 namespace {
 
 TEST(PillarScores, TheTableHoldsWhatTheRulesGiveForEveryPillarTriple) {
-  const GbkString note = Gbk(kLateMarriageNoteUtf8);
+  const GbkString& note = LateMarriageNote();
   for (int year = kCycleLength - 1; year >= 0; --year)
     for (int month = kCycleLength - 1; month >= 0; --month)
       for (int day = kCycleLength - 1; day >= 0; --day) {
