@@ -40,7 +40,6 @@ namespace {
 using namespace tesserin;
 using namespace tesserin::testing;
 
-constexpr int kBlockLeft = 60, kBlockTop = 306;
 constexpr int kCloseFromRight = 21, kCloseFromTop = 13;
 constexpr UINT_PTR kPaintTimer = 1;
 constexpr UINT_PTR kTitleTimer = 2;
