@@ -26,6 +26,7 @@ struct ScreenRect {
   int top;
   int right;
   int bottom;
+  bool operator==(const ScreenRect&) const = default;
 };
 
 // A window title as read. `text` is code page 936, which the title tests look at; `native`

@@ -397,6 +397,84 @@ TEST_F(WatcherEndToEnd, ACoveredProfileWindowShowsTheMessage) {
   EXPECT_EQ(L"被盖", Field(Ctl::Label7));
 }
 
+// The stand-in "25", 3月14日 at (300, 100) has its block at (360, 406) to (520, 706); the day's
+// second digit is at (477, 448) to (482, 455) and the block's bottom-right pixel at (519, 705).
+// A profile window given its title late is found only once what lies over it is in place.
+Process& TitledLate(std::vector<std::unique_ptr<Process>>& processes, const std::wstring& nickname,
+                    const std::wstring& at) {
+  processes.push_back(std::make_unique<Process>(
+      TESSERIN_STANDIN_EXE, L"--nickname " + nickname + L" --age 25 --month 3 --day 14 --at " + at +
+                                L" --title-after 1500"));
+  Process& profile = *processes.back();
+  WaitFor([&] { return TopWindowOf(profile.Id(), L"TxGuiFoundation") != nullptr; });
+  return profile;
+}
+
+TEST_F(WatcherEndToEnd, ACoveredOrCutOffBlockShowsTheMessageAndNoOtherDate) {
+  struct Case {
+    const char* what;
+    const wchar_t* nickname;
+    const wchar_t* at;
+    const wchar_t* over;  // options of a stand-in of another class laid over it, or none
+  };
+  const Case cases[] = {
+      {"a 20 x 20 window of another class over the day's second digit", L"遮住", L"300,100",
+       L"--size 20,20 --at 470,442"},
+      {"an ordinary window over the block's bottom-right corner", L"盖角", L"300,100",
+       L"--size 40,40 --at 500,690"},
+      {"at x = 1100 the block runs off the 1280-pixel screen", L"出界", L"1100,100", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetField(Ctl::Memo1, L"");
+    SetField(Ctl::Edit3, L"");
+    SetField(Ctl::Edit4, L"");
+    TitledLate(standIns_, c.nickname, c.at);
+    if (c.over) StandIn(L"上面", L"--class Other " + std::wstring(c.over), L"Other");
+    bool readingSeen = false;
+    EXPECT_TRUE(WaitFor([&] {
+      readingSeen = readingSeen || !Field(Ctl::Edit3).empty() || !Field(Ctl::Edit4).empty();
+      return Field(Ctl::Memo1) == kUnreadable;
+    }));
+    EXPECT_FALSE(readingSeen) << "a reading was shown";
+    EXPECT_EQ(c.nickname, Field(Ctl::Label7));
+    EXPECT_EQ(L"", Field(Ctl::Edit3));
+    standIns_.clear();
+  }
+}
+
+TEST_F(WatcherEndToEnd, ABlockCoveredWhenFoundIsReadOnceUncoveredOrUnderAClickThroughWindow) {
+  struct Case {
+    const char* what;
+    const wchar_t* nickname;
+    const wchar_t* over;   // options of the stand-in of another class laid over the block
+    bool overLeaves;       // closed once the profile window was found
+  };
+  const Case cases[] = {
+      {"a window over the day's second digit, closed during the re-reads", L"揭开",
+       L"--size 20,20 --at 470,442", true},
+      {"a click-through window over the block's bottom-right corner", L"影子",
+       L"--size 40,40 --at 500,690 --click-through", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetField(Ctl::Memo1, L"");
+    SetField(Ctl::Edit4, L"");
+    TitledLate(standIns_, c.nickname, L"300,100");
+    Process& over = StandIn(L"上面", L"--class Other " + std::wstring(c.over), L"Other");
+    ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == c.nickname; }));
+    if (c.overLeaves) over.Kill();
+    bool messageSeen = false;
+    EXPECT_TRUE(WaitFor([&] {
+      messageSeen = messageSeen || Field(Ctl::Memo1) == kUnreadable;
+      return Field(Ctl::Edit4) == ExpectedYear(25, 3, 14);
+    }));
+    EXPECT_FALSE(messageSeen);
+    EXPECT_EQ(L"14", Field(Ctl::Edit3));
+    standIns_.clear();
+  }
+}
+
 TEST_F(WatcherEndToEnd, AProfileWindowPaintedLateIsReadWithoutAMessage) {
   struct Case {
     const char* what;
