@@ -273,7 +273,7 @@ TEST_F(ProfileWatcherTest, ABlockNotShownWholeOrNotCopiedIsNotRead) {
   };
   const Case cases[] = {
       {"a 20 x 20 window over the day's second digit",
-       [&] { windows.Raise(windows.Add("Other", "cover", {270, 442, 290, 462})); }},
+       [&] { windows.Raise(windows.Add("Other", "cover", {277, 442, 297, 462})); }},
       {"a window over the block's bottom-left corner",
        [&] { windows.Raise(windows.Add("Other", "cover", {150, 700, 170, 720})); }},
       {"at x = 1100 the block runs off the right edge",
@@ -302,7 +302,7 @@ TEST_F(ProfileWatcherTest, ABlockNotShownWholeOrNotCopiedIsNotRead) {
 
 TEST_F(ProfileWatcherTest, ABlockUncoveredWithinTheRetryPeriodIsRead) {
   WindowHandle profile = windows.AddProfile("ABC的资料");
-  WindowHandle cover = windows.Add("Other", "cover", {270, 442, 290, 462});
+  WindowHandle cover = windows.Add("Other", "cover", {277, 442, 297, 462});
   windows.Raise(cover);
   ScanAlways(kReadable);
   Tick();

@@ -419,7 +419,7 @@ TEST_F(WatcherEndToEnd, ACoveredOrCutOffBlockShowsTheMessageAndNoOtherDate) {
   };
   const Case cases[] = {
       {"a 20 x 20 window of another class over the day's second digit", L"遮住", L"300,100",
-       L"--size 20,20 --at 470,442"},
+       L"--size 20,20 --at 477,442"},
       {"an ordinary window over the block's bottom-right corner", L"盖角", L"300,100",
        L"--size 40,40 --at 500,690"},
       {"at x = 1100 the block runs off the 1280-pixel screen", L"出界", L"1100,100", nullptr},
@@ -452,7 +452,7 @@ TEST_F(WatcherEndToEnd, ABlockCoveredWhenFoundIsReadOnceUncoveredOrUnderAClickTh
   };
   const Case cases[] = {
       {"a window over the day's second digit, closed during the re-reads", L"揭开",
-       L"--size 20,20 --at 470,442", true},
+       L"--size 20,20 --at 477,442", true},
       {"a click-through window over the block's bottom-right corner", L"影子",
        L"--size 40,40 --at 500,690 --click-through", false},
   };
