@@ -50,17 +50,21 @@ bool BlockShownWhole(WindowSystem& windows, WindowHandle window,
                   windows.Monitors())) {
     return false;
   }
-  auto shown = [&](int x, int y) { return windows.TopLevelAt({block.x + x, block.y + y}) == window; };
+  auto shown = [&](int x, int y) {
+    return windows.TopLevelAt({block.x + x, block.y + y}) == window;
+  };
   for (int y : {0, kBlockHeight - 1}) {
     for (int x : {0, kBlockWidth - 1}) {
       if (!shown(x, y)) return false;
     }
   }
   for (const CellOrigin& cell : cells) {
-    for (int y = cell.row + 1; y <= cell.row + 8; ++y) {
-      for (int x = cell.column + 1; x <= cell.column + 6; ++x) {
-        if (InBlock(x, y) && !shown(x, y)) return false;
-      }
+    const int left = cell.column + 1, right = cell.column + 6;
+    const int top = cell.row + 1, bottom = cell.row + 8;
+    const std::pair<int, int> points[] = {
+        {left, top}, {right, top}, {left, bottom}, {right, bottom}, {left + 2, top + 3}};
+    for (const auto& [x, y] : points) {
+      if (InBlock(x, y) && !shown(x, y)) return false;
     }
   }
   return true;

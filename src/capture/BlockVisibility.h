@@ -20,9 +20,11 @@ bool OnMonitors(const ScreenRect& area, const std::vector<ScreenRect>& monitors)
 
 // Whether the window's block, scanned as `cells` (origins in the block), was the window's own
 // where it was read: the whole block lies on the monitors, and the window is the top-level window
-// at the block's four corners and at every pixel of the cells that lie in the block (the rest of
-// a cell reads the capture picture's white margin, not the screen). Windows the system passes
-// over at a point, such as click-through shadows, do not count. Asked in the window's DPI.
+// at the block's four corners and at each cell's four corner pixels and centre (a window can lie
+// over part of a cell and miss all five only if it is at most three pixels wide or high). Points
+// of a cell below the block are not asked: there the scan read the capture picture's white
+// margin, not the screen. Windows the system passes over at a point, such as click-through
+// shadows, do not count. Asked in the window's DPI.
 bool BlockShownWhole(WindowSystem& windows, WindowHandle window,
                      const std::vector<CellOrigin>& cells);
 

@@ -1,5 +1,5 @@
 // The checks that a captured block showed the profile window itself: on the monitors, and the
-// profile window at the block's corners and at every pixel of the cells read.
+// profile window at the block's corners and at the cells read.
 #include "capture/BlockVisibility.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,8 @@ TEST(OnMonitors, TheWholeAreaMustLieOnTheMonitors) {
       {"stacked monitors, across their seam", {screen, {0, 1024, 1280, 2048}},
        {160, 900, 320, 1200}, true},
       // Four monitors round a hole: every corner of the area is on one of them.
-      {"round a hole", {{0, 0, 200, 200}, {200, 0, 400, 100}, {300, 100, 400, 400}, {0, 200, 300, 400}},
+      {"round a hole",
+       {{0, 0, 200, 200}, {200, 0, 400, 100}, {300, 100, 400, 400}, {0, 200, 300, 400}},
        {150, 50, 350, 350}, false},
       {"overlapping monitors (a copy of the screen)", {screen, {0, 0, 1280, 1024}},
        {160, 406, 320, 706}, true},
@@ -76,6 +77,7 @@ TEST_F(BlockShownWholeTest, AnyWindowAtACornerOrAPixelOfACellReadMakesTheBlockNo
       {"a 20 x 20 window over the day's second digit", {277, 442, 297, 462}, false, false},
       {"one pixel: the last of the day's second cell", {282, 455, 283, 456}, false, false},
       {"one pixel: the first of the age's first cell", {217, 448, 218, 449}, false, false},
+      {"inside the day's first cell, clear of its edges", {273, 450, 275, 453}, false, false},
       {"one pixel right of the last cell", {283, 455, 284, 456}, false, true},
       {"the columns between the age and the month", {229, 448, 253, 456}, false, true},
       {"the row below the cells", {217, 456, 283, 457}, false, true},
@@ -105,15 +107,16 @@ TEST_F(BlockShownWholeTest, TheCellsAskedForAreThoseTheScanRead) {
   EXPECT_FALSE(BlockShownWhole(windows, profile, twoDigitMonth));
 }
 
-TEST_F(BlockShownWholeTest, CellPixelsBelowTheBlockAreNotAsked) {
+TEST_F(BlockShownWholeTest, CellPointsBelowTheBlockAreNotAsked) {
   // A scan that found no text row reads cells down to row 462, below the block's 300 rows:
-  // those pixels are the capture picture's white margin. The screen below the block belongs to
+  // there it reads the capture picture's white margin. The screen below the block belongs to
   // another window.
   windows.Add("Other", "below", {0, 706, 1280, 1024});
   windows.Raise(windows.windows.back().handle);
   windows.pointsAsked = 0;
   EXPECT_TRUE(BlockShownWhole(windows, profile, {{56, 295}, {62, 454}}));
-  EXPECT_EQ(4 + 4 * 6, windows.pointsAsked) << "the corners and rows 296-299 of the first cell";
+  EXPECT_EQ(4 + 3, windows.pointsAsked)
+      << "the block's corners, and of the first cell its top corners (296) and centre (299)";
 }
 
 TEST_F(BlockShownWholeTest, ABlockOffTheMonitorsOrOfAWindowThatIsGoneIsNotShown) {

@@ -127,7 +127,8 @@ TEST(GlyphScanner, ReportsEveryCellItRead) {
     std::vector<CellOrigin> cells;
   };
   PixelImage secondAttempt = CapturePicture(DigitProfile("25", "3", "14", 120));
-  for (int y = 10; y < 13; ++y) secondAttempt.SetPixel(3, y, kBlack);  // a bar with nothing beside it
+  // A bar with nothing beside it, above the marker.
+  for (int y = 10; y < 13; ++y) secondAttempt.SetPixel(3, y, kBlack);
   const Case cases[] = {
       {"digits, one-digit month", CapturePicture(DigitProfile("25", "3", "14")),
        {{56, 41}, {62, 41}, {92, 41}, {98, 41}, {110, 41}, {116, 41}}},

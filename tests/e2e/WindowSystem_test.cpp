@@ -145,11 +145,12 @@ TEST(Win32WindowSystem, AClickThroughWindowIsPassedOverAtItsPointsAndAnOrdinaryO
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Process over(TESSERIN_STANDIN_EXE,
-                 L"--nickname 上 --class Other --at 100,400 --size 50,50 " + std::wstring(c.options));
+    Process over(TESSERIN_STANDIN_EXE, L"--nickname 上 --class Other --at 100,400 --size 50,50 " +
+                                           std::wstring(c.options));
     HWND overWindow = TitledWindowOf(over, L"Other", L"上的资料");
     ASSERT_TRUE(overWindow);
-    EXPECT_EQ(c.passedOver ? FromHwnd(window) : FromHwnd(overWindow), windows.TopLevelAt({120, 420}));
+    const HWND expected = c.passedOver ? window : overWindow;
+    EXPECT_EQ(FromHwnd(expected), windows.TopLevelAt({120, 420}));
   }
 }
 
