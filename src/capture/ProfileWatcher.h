@@ -40,6 +40,11 @@ class ProfileWatcher {
   // One timer tick (Timer1Timer).
   void Tick();
 
+  // A reading the user starts by hand ends a pending re-read: the re-read giving up later
+  // would empty the date fields and put the message over the user's own reading. The window
+  // stays the one handled last, so it is not read again while it stays in front.
+  void EndReRead() { retry_.reset(); }
+
   const WatcherState& State() const { return state_; }
   // Whether the last profile window is waiting to be read again.
   bool Retrying() const { return retry_.has_value(); }

@@ -6,7 +6,6 @@
 #include "pillars/ReadingText.h"
 #include "ui/Clipboard_win.h"
 #include "ui/Form1_win.h"
-#include "ui/Frame_win.h"
 
 namespace tesserin::ui {
 namespace {
@@ -47,6 +46,8 @@ bool HandleCopyCommand(UINT message, WPARAM wParam) {
   CopyReading();
   return true;
 }
+
+bool HasReadingToCopy() { return HasReading(ReadDisplay()); }
 
 bool CopyReading() {
   const AnalysisDisplay display = ReadDisplay();

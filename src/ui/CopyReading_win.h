@@ -6,11 +6,10 @@
 
 #include <windows.h>
 
+#include "ui/FormCommands.h"
+
 namespace tesserin::ui {
 
-// Window menu command (the system's own commands are 0xF000 and up; the low four bits are
-// the system's).
-inline constexpr UINT kSysCommandCopyReading = 0x0020;
 
 // Adds the command to the window menu, above "最小化到托盘" when that is there.
 void AddCopyReadingCommand(HWND form);
@@ -21,6 +20,9 @@ bool HandleCopyKey(const MSG& msg);
 
 // The window menu's command. Returns true when the message was this command.
 bool HandleCopyCommand(UINT message, WPARAM wParam);
+
+// Whether the result fields show a reading to copy.
+bool HasReadingToCopy();
 
 // Puts the reading shown in the result fields on the clipboard. Returns false when there is
 // no reading yet or the clipboard could not be written.

@@ -44,7 +44,8 @@ GbkString ControlText(Ctl id) {
 
 bool SetControlText(Ctl id, std::string_view gbkText) {
   if (!ReplaceWindowText(Control(id), WideFromGbk(gbkText))) return false;
-  if (SpecOf(id).kind == Kind::Label) PlaceControl(id);  // a label sizes itself to its text
+  // A label sizes itself to its text; the memo shows its scroll bar for a longer one.
+  if (SpecOf(id).kind == Kind::Label || SpecOf(id).kind == Kind::Memo) PlaceControl(id);
   return true;
 }
 
@@ -85,6 +86,11 @@ void RunAnalysis(std::string_view calendarMode) {
   }
 }
 
-void Button1Click() { RunAnalysis("0"); }
+void RunTypedAnalysis(std::string_view calendarMode) {
+  EndProfileReRead();
+  RunAnalysis(calendarMode);
+}
+
+void Button1Click() { RunTypedAnalysis("0"); }
 
 }  // namespace tesserin::ui

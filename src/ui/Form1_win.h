@@ -43,6 +43,12 @@ bool CheckBox1Checked();
 // box, and nothing is thrown. Does nothing while another reading is in progress.
 void RunAnalysis(std::string_view calendarMode);
 
+// A reading the user asked for (Enter in Edit3, Button1): it ends the watcher's re-read of an
+// unreadable profile window first, which would otherwise overwrite it.
+void RunTypedAnalysis(std::string_view calendarMode);
+// Defined beside the watcher (Timer1Timer_win.cpp).
+void EndProfileReRead();
+
 // The form's handlers. Timer1Timer runs every 500 ms from the start (Timer1Timer_win.cpp).
 void Button1Click();
 void Timer1Timer();

@@ -16,6 +16,7 @@
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/KeyHandlers_win.h"
+#include "ui/MemoScrollBar_win.h"
 #include "ui/TextExtent_win.h"
 #include "ui/WindowText_win.h"
 #include "ui/resource.h"
@@ -65,7 +66,9 @@ HWND CreateControl(const ControlSpec& layout, HWND page, HINSTANCE instance) {
       break;
     case Kind::Memo:  // flat: a one-pixel border instead of the sunken edge
       windowClass = L"EDIT";
-      style |= WS_TABSTOP | WS_BORDER | ES_LEFT | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+      // Made with the scroll bar, so that the edit control keeps it up to date; it shows only
+      // while the text is longer than the box.
+      style |= WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_LEFT | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
       break;
     case Kind::CheckBox:
       windowClass = L"BUTTON";
@@ -119,7 +122,10 @@ void CreateControls(HWND form) {
     HWND control = CreateControl(layout, TabSheet(layout.page), instance);
     state.controls[static_cast<int>(layout.id)] = control;
     if (layout.keys != KeyRule::None) AttachKeyHandler(control, layout.keys);
-    if (layout.kind == Kind::Memo) AttachMemoKeys(control);
+    if (layout.kind == Kind::Memo) {
+      AttachMemoKeys(control);
+      FitMemoScrollBar(control);
+    }
   }
 }
 
@@ -229,6 +235,7 @@ void PlaceControl(Ctl id) {
   HWND control = Control(id);
   const RECT r = ControlRect(SpecOf(id), WindowText(control));
   SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (SpecOf(id).kind == Kind::Memo) FitMemoScrollBar(control);
 }
 
 }  // namespace tesserin::ui

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "base/Gdi_win.h"
+#include "ui/CaptionTips_win.h"
 #include "ui/Dpi_win.h"
 #include "ui/Tray_win.h"
 #include "ui/WindowText_win.h"
@@ -133,9 +134,23 @@ void Paint(HWND form, const FrameLook& look) {
   }
 }
 
+const wchar_t* TipOf(CaptionButton button) {
+  switch (button) {
+    case CaptionButton::Tray: return L"最小化到托盘";
+    case CaptionButton::Minimise: return L"最小化";
+    case CaptionButton::Close: return L"关闭";
+    case CaptionButton::None: break;
+  }
+  return L"";
+}
+
 void SetHot(HWND form, const FrameLook& look, CaptionButton hot) {
   if (frame.hot == hot) return;
   frame.hot = hot;
+  if (hot != CaptionButton::None && frame.pressed == CaptionButton::None)
+    ShowCaptionTip(form, TipOf(hot), CaptionButtonRect(form, look.dpi, hot));
+  else
+    HideCaptionTip();
   Paint(form, look);
 }
 
@@ -240,6 +255,7 @@ bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM w
     case WM_NCLBUTTONDBLCLK: {
       CaptionButton b = ButtonAt(form, look.dpi, ScreenPoint(lParam));
       if (b == CaptionButton::None) return false;  // caption drag and the rest: the system's
+      HideCaptionTip();
       frame.pressed = frame.hot = b;
       SetCapture(form);
       Paint(form, look);
@@ -284,6 +300,7 @@ bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM w
       }
     case WM_DESTROY:
       frame = FrameState{};
+      ForgetCaptionTip();
       return false;
     default:
       return false;

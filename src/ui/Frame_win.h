@@ -7,12 +7,12 @@
 
 #include <windows.h>
 
+#include "ui/FormCommands.h"
+
 namespace tesserin::ui {
 
 enum class CaptionButton { None, Tray, Minimise, Close };
 
-// Window menu command that hides the window behind its notification-area icon.
-inline constexpr UINT kSysCommandTray = 0x0010;
 
 struct FrameMetrics {
   int caption;      // height of the caption bar, top border included

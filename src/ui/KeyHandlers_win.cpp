@@ -1,5 +1,5 @@
 // Key handling of the date fields. The rules see every typed character (WM_CHAR) except Tab,
-// which moves the focus as usual. A dialog would take Enter (and Escape) before the field
+// which moves the focus as usual, and Ctrl+C, which copies the selection as in any field. A dialog would take Enter (and Escape) before the field
 // sees them, so the fields ask for all keys but Tab through WM_GETDLGCODE.
 #include "ui/KeyHandlers_win.h"
 
@@ -14,6 +14,8 @@ namespace tesserin::ui {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+// Ctrl+C arrives as this character; the edit control copies its selection on it.
+constexpr WPARAM kCopyCharacter = 3;
 
 // The dialog whose Tab order the focus follows: the form, above the page that holds the field.
 HWND DialogOf(HWND edit) { return GetAncestor(edit, GA_ROOT); }
@@ -27,7 +29,7 @@ LRESULT CharMessage(HWND edit, KeyRule rule, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   // A single-line edit has nothing to do with Enter but beep.
   if (!outcome.discard && key != kEnter) result = DefSubclassProc(edit, WM_CHAR, wParam, lParam);
-  if (outcome.runLunar) RunAnalysis("1");
+  if (outcome.runLunar) RunTypedAnalysis("1");
   return result;
 }
 
@@ -42,6 +44,9 @@ LRESULT CALLBACK DateFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lP
         return code;
       }
       case WM_CHAR:
+        // Copying is no typing: it reaches the field past the rules, which would discard it
+        // and might move the focus on.
+        if (wParam == kCopyCharacter) break;
         return CharMessage(edit, static_cast<KeyRule>(refData), wParam, lParam);
       case WM_NCDESTROY:
         RemoveWindowSubclass(edit, DateFieldProc, kSubclassId);

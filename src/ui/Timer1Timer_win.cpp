@@ -27,6 +27,8 @@ ProfileWatcher& Watcher() {
 
 }  // namespace
 
+void EndProfileReRead() { Watcher().EndReRead(); }
+
 void Timer1Timer() {
   if (!FormHandle()) return;
   Watcher().Tick();

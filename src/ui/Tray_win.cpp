@@ -1,12 +1,14 @@
 // The notification-area icon. Shell_NotifyIconW fails where no notification area runs (no
 // shell); the form is then minimised. When the shell restarts, its "TaskbarCreated" broadcast
-// asks for the icon again.
+// asks for the icon again. A click on the icon brings the form back; a right click opens the
+// icon's menu.
 #include "ui/Tray_win.h"
 
 #include <shellapi.h>
 
 #include <cwchar>
 
+#include "ui/CopyReading_win.h"
 #include "ui/FormLayout.h"
 #include "ui/resource.h"
 
@@ -27,6 +29,33 @@ NOTIFYICONDATAW IconData(HWND form) {
                                              GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   std::wcsncpy(data.szTip, kAppTitle.data(), kAppTitle.size());
   return data;
+}
+
+enum TrayMenuItem : UINT { kShowItem = 1, kCopyItem, kExitItem };
+
+// The icon's menu at the pointer, as the notification area's menus open. The form is made the
+// foreground window first, or the menu would stay open when the user clicks elsewhere.
+void OpenTrayMenu(HWND form) {
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return;
+  AppendMenuW(menu, MF_STRING, kShowItem, L"显示窗口");
+  AppendMenuW(menu, MF_STRING | (HasReadingToCopy() ? 0 : MF_GRAYED), kCopyItem, L"复制结果");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, kExitItem, L"退出");
+  SetMenuDefaultItem(menu, kShowItem, FALSE);
+  POINT at;
+  GetCursorPos(&at);
+  SetForegroundWindow(form);
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x, at.y, 0, form, nullptr));
+  PostMessageW(form, WM_NULL, 0, 0);  // lets the menu close properly on every system
+  DestroyMenu(menu);
+  switch (chosen) {
+    case kShowItem: RestoreFromTray(form); break;
+    case kCopyItem: SendMessageW(form, WM_SYSCOMMAND, kSysCommandCopyReading, 0); break;
+    case kExitItem: SendMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    default: break;
+  }
 }
 
 UINT TaskbarCreatedMessage() {
@@ -71,6 +100,9 @@ bool HandleTrayMessage(HWND form, UINT message, WPARAM, LPARAM lParam) {
       case NIN_SELECT:
       case NIN_KEYSELECT:
         RestoreFromTray(form);
+        break;
+      case WM_RBUTTONUP:  // the icon keeps the first notification version: no WM_CONTEXTMENU
+        OpenTrayMenu(form);
         break;
       default:
         break;

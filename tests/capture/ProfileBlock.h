@@ -35,11 +35,20 @@ inline int WideTemplate(std::string_view label) {
   return -1;
 }
 
-// A glyph cell with origin (column, row): "1" ink, "0" and "x" paper.
+// Half-way between two colours (COLORREF values), channel by channel.
+inline std::int32_t Halfway(std::int32_t a, std::int32_t b) {
+  std::int32_t mixed = 0;
+  for (int shift : {0, 8, 16}) mixed |= ((((a >> shift) & 0xFF) + ((b >> shift) & 0xFF)) / 2) << shift;
+  return mixed;
+}
+
+// A glyph cell with origin (column, row): "1" ink, "0" paper, and "x" (a pixel that the font's
+// anti-aliasing paints either way) half-way between, so that the digits look as they read.
 inline void DrawCell(PixelImage& picture, int column, int row, std::string_view pattern,
                      std::int32_t ink, std::int32_t paper) {
   for (int i = 0; i < 48 && i < static_cast<int>(pattern.size()); ++i) {
-    picture.SetPixel(column + 1 + i % 6, row + 1 + i / 6, pattern[i] == '1' ? ink : paper);
+    const std::int32_t colour = pattern[i] == '1' ? ink : pattern[i] == 'x' ? Halfway(ink, paper) : paper;
+    picture.SetPixel(column + 1 + i % 6, row + 1 + i / 6, colour);
   }
 }
 

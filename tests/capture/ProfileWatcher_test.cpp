@@ -354,6 +354,25 @@ TEST_F(ProfileWatcherTest, ARetryEndsWhenAnotherProfileWindowComesFirst) {
   EXPECT_TRUE(Take().empty());
 }
 
+TEST_F(ProfileWatcherTest, AManualReadingEndsAPendingReRead) {
+  WindowHandle profile = windows.AddProfile("ABC的资料");
+  form.checkBox1 = true;
+  ScanAlways({"25", "", ""});
+  Tick();
+  EXPECT_EQ((Journal{"Label7=ABC", Capture(profile)}), Take());
+  watcher.EndReRead();
+  EXPECT_FALSE(watcher.Retrying());
+  Tick();
+  Tick(milliseconds{5000});
+  EXPECT_TRUE(Take().empty()) << "no fields emptied, no message, no click";
+
+  WindowHandle next = windows.AddProfile("DEF的资料");
+  windows.Raise(next);
+  ScanAlways(kReadable);
+  Tick();
+  EXPECT_EQ("analysis 1992-3-14", Take().at(6)) << "the next profile is read as usual";
+}
+
 TEST_F(ProfileWatcherTest, TheCloseClickFollowsTheAnalysisAndPutsThePointerBack) {
   WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 790});
   form.checkBox1 = true;

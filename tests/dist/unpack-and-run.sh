@@ -28,8 +28,22 @@ expected=". ./$name ./$name/LICENSE.txt ./$name/guide.html ./$name/tesserin-cli.
 [ "$listing" = "$expected" ] || fail "the package holds: $listing"
 cd "$folder/$name" || fail "no folder $name"
 
+# Windows 7 SP1 runs both programs: they ask for no newer subsystem, import none of the newer
+# functions (those are looked up at run time), and the window's manifest names Windows 7, 8,
+# 8.1 and 10 (which 11 shares), so that none of them treats it as a program for older systems.
+newer_functions='GetDpiForWindow|GetDpiForSystem|GetSystemMetricsForDpi|AdjustWindowRectExForDpi|SystemParametersInfoForDpi|EnableNonClientDpiScaling|SetThreadDpiAwarenessContext|GetThreadDpiAwarenessContext|GetWindowDpiAwarenessContext|SetProcessDpiAwarenessContext|GetAwarenessFromDpiAwarenessContext|GetSystemTimePreciseAsFileTime|GetCurrentThreadStackLimits|CreateFile2|SetThreadDescription'
+for guid in 35138b9a-5d96-4fbd-8e2d-a2440225f93a 4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38 \
+            1f676c76-80e1-4239-95bb-83d0f6d0da78 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a; do
+  grep -aq "supportedOS Id=\"{$guid}\"" tesserin.exe || fail "the manifest of tesserin.exe lacks {$guid}"
+done
 if [ -n "$objdump" ]; then
   for exe in tesserin.exe tesserin-cli.exe; do
+    headers=$("$objdump" -p "$exe")
+    major=$(sed -n 's/^MajorSubsystemVersion\t*//p' <<<"$headers")
+    minor=$(sed -n 's/^MinorSubsystemVersion\t*//p' <<<"$headers")
+    [ $((major * 100 + minor)) -le 601 ] || fail "$exe asks for subsystem $major.$minor, newer than Windows 7"
+    newer=$(grep -owE "$newer_functions" <<<"$headers" | sort -u | tr '\n' ' ')
+    [ -z "$newer" ] || fail "$exe imports what Windows 7 lacks: $newer"
     for dll in $("$objdump" -p "$exe" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z'); do
       case $dll in
         kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | shell32.dll | msvcrt.dll) ;;

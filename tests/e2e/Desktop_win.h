@@ -181,4 +181,20 @@ inline POINT CursorPos() {
   return p;
 }
 
+// Real mouse input (SendInput) at a screen point: the pointer moves there, and a left or right
+// click follows unless `button` is kNoClick.
+enum class MouseButton { kNoClick, kLeft, kRight };
+inline void MouseAt(POINT p, MouseButton button = MouseButton::kLeft) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input[3] = {};
+  for (INPUT& i : input) i.type = INPUT_MOUSE;
+  input[0].mi.dx = static_cast<LONG>((p.x * 65536LL + 32768) / width);
+  input[0].mi.dy = static_cast<LONG>((p.y * 65536LL + 32768) / height);
+  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  const bool right = button == MouseButton::kRight;
+  input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  SendInput(button == MouseButton::kNoClick ? 1 : 3, input, sizeof(INPUT));
+}
+
 }  // namespace tesserin::e2e

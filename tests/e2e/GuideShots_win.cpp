@@ -20,6 +20,7 @@
 #include "e2e/Desktop_win.h"
 #include "ui/FormLayout.h"
 #include "ui/Form1_win.h"
+#include "ui/FormCommands.h"
 
 namespace {
 
@@ -61,17 +62,7 @@ void Shot(const char* name, RECT r) {
   Require(std::fgets(answer, sizeof answer, stdin) != nullptr, "no answer to SHOT");
 }
 
-void Click(POINT p) {
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT input[3] = {};
-  for (INPUT& i : input) i.type = INPUT_MOUSE;
-  input[0].mi.dx = (p.x * 65536 + 32768) / width;
-  input[0].mi.dy = (p.y * 65536 + 32768) / height;
-  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(3, input, sizeof(INPUT));
-}
+void Click(POINT p) { e2e::MouseAt(p); }
 
 // Presses the keys in order and lets them go in reverse: {VK_MENU, VK_SPACE} is Alt+Space.
 void PressKeys(std::initializer_list<WORD> keys) {
@@ -104,6 +95,7 @@ class Scenes {
     TypedDate();
     WindowMenu();
     HelpPage();
+    TrayMenu();
     ProfileRead();
     ProfileUnreadable();
   }
@@ -226,6 +218,26 @@ class Scenes {
     PressKeys({VK_ESCAPE});
     if (!WaitFor([&] { return OpenMenu() == nullptr; }, 3000)) SendMessageW(form_, WM_CANCELMODE, 0, 0);
     Require(WaitFor([&] { return OpenMenu() == nullptr; }), "the window menu stayed open");
+  }
+
+  // The tray icon's menu, opened by a right click on the icon. Without a desktop shell, Wine
+  // shows the icons in a small window of its own, the first one near (13, 32) in it.
+  void TrayMenu() {
+    PostMessageW(form_, WM_SYSCOMMAND, ui::kSysCommandTray, 0);
+    HWND tray = nullptr;
+    Require(WaitFor([&] {
+              tray = FindWindowW(nullptr, L"Wine System Tray");
+              return tray && IsWindowVisible(tray) && !IsWindowVisible(form_);
+            }),
+            "the window did not go to the tray");
+    const RECT icons = RectOf(tray);
+    HWND menu = nullptr;
+    e2e::MouseAt({icons.left + 13, icons.top + 32}, e2e::MouseButton::kRight);
+    Require(WaitFor([&] { return (menu = OpenMenu()) != nullptr; }), "no tray menu");
+    Shot("tray", Union(icons, RectOf(menu)));
+    PressKeys({VK_DOWN});  // onto the first item, 显示窗口
+    PressKeys({VK_RETURN});
+    Require(WaitFor([&] { return IsWindowVisible(form_) != FALSE; }), "the window did not come back");
   }
 
   const char* standInExe_;

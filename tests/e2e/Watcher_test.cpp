@@ -104,11 +104,12 @@ class WatcherEndToEnd : public ::testing::Test {
     return text ? TextOf(text) : L"";
   }
 
-  // The six result fields, as the reading engine gives them for a lunar date.
-  void ExpectLunarReading(const std::wstring& year, const char* month, const char* day) {
+  // The six result fields, as the reading engine gives them for the date ("1" lunar, "0" solar).
+  void ExpectReading(const std::wstring& year, const char* month, const char* day,
+                          const char* calendarMode = "1") {
     AnalysisInput input{std::string(year.begin(), year.end()), month, day};
     AnalysisDisplay display = AnalysisDisplay::Initial();
-    AnalysisRun("1", input, display, [](const GbkString&) {});
+    AnalysisRun(calendarMode, input, display, [](const GbkString&) {});
     EXPECT_EQ(WideFromGbk(display.PillarLine), Field(Ctl::Label4));
     EXPECT_EQ(WideFromGbk(display.PersonalityText), Field(Ctl::Memo1));
     EXPECT_EQ(WideFromGbk(display.LibidoStars), Field(Ctl::Label11));
@@ -168,7 +169,7 @@ TEST_F(WatcherEndToEnd, ANewProfileWindowIsReadInBothLayouts) {
     std::wstring year = ExpectedYear(c.ageNumber, c.monthNumber, c.dayNumber);
     ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Edit4) == year; }));
     std::string month(c.month, c.month + wcslen(c.month)), day(c.day, c.day + wcslen(c.day));
-    ExpectLunarReading(year, month.c_str(), day.c_str());
+    ExpectReading(year, month.c_str(), day.c_str());
     standIn.Kill();
   }
   EXPECT_FALSE(Box());
@@ -334,6 +335,22 @@ TEST_F(WatcherEndToEnd, AManualReadingsBoxClosingKeepsTheWatchersMessage) {
   Pause(600);
   EXPECT_EQ(kUnreadable, Field(Ctl::Memo1));
   EXPECT_EQ(L"看不清", Field(Ctl::Label7));
+}
+
+TEST_F(WatcherEndToEnd, AReadingByHandDuringTheReReadOfAnUnreadableProfileStandsWhole) {
+  TickCheckBox1();
+  Process& standIn = StandIn(L"手动", L"--blank --title-first");
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"手动"; }));
+  SetField(Ctl::Edit4, L"1990");
+  SetField(Ctl::Edit2, L"5");
+  SetField(Ctl::Edit3, L"12");
+  PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label4) != L"八字："; }));
+  Pause(2500);  // past the end of the re-reads
+  EXPECT_EQ(L"5", Field(Ctl::Edit2));
+  EXPECT_EQ(L"12", Field(Ctl::Edit3));
+  ExpectReading(L"1990", "5", "12", "0");
+  EXPECT_TRUE(standIn.Running()) << "a window that was not read is not closed";
 }
 
 TEST_F(WatcherEndToEnd, TheCloseClickWaitsForTheMessageBoxOfTheAnalysis) {

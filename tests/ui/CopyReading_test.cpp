@@ -142,6 +142,9 @@ TEST_F(CopyReadingTest, ASelectionInAnEditFieldIsThatFieldsToCopy) {
   };
   const Case kCases[] = {
       {"age field", Ctl::Edit1, 0, -1, L"25"},
+      {"year field", Ctl::Edit4, 2, 4, L"90"},
+      {"month field", Ctl::Edit2, 0, -1, L"5"},
+      {"day field", Ctl::Edit3, 0, 1, L"1"},
       {"personality memo", Ctl::Memo1, 0, 2, L"聪明"},
   };
   SetTextOf(Ctl::Edit1, L"25");
@@ -151,7 +154,10 @@ TEST_F(CopyReadingTest, ASelectionInAnEditFieldIsThatFieldsToCopy) {
     SendMessageW(Control(c.field), EM_SETSEL, static_cast<WPARAM>(c.from), c.to);
     PressCtrlC();
     EXPECT_EQ(ClipboardSeenElsewhere(), c.copied);
+    EXPECT_EQ(Focused(), c.field) << "copying is no typing: the focus stays";
   }
+  EXPECT_EQ(TextOf(Ctl::Edit4), L"1990");
+  EXPECT_EQ(TextOf(Ctl::Edit3), L"12");
   SendMessageW(Control(Ctl::Edit1), EM_SETSEL, 1, 1);  // the caret alone is no selection
   FocusOn(Ctl::Edit1);
   SendMessageW(Control(Ctl::Edit1), EM_SETSEL, 1, 1);

@@ -120,6 +120,14 @@ void FormTest::Type(std::wstring_view keys) {
   for (wchar_t c : keys) PressKey(KeyOf(c));
 }
 
+bool FormTest::PumpUntil(const std::function<bool()>& done) {
+  for (int i = 0; i < 400 && !done(); ++i) {
+    Pump();
+    Sleep(5);
+  }
+  return done();
+}
+
 std::wstring FormTest::TextOf(Ctl id) { return WindowText(Control(id)); }
 
 void FormTest::SetTextOf(Ctl id, const std::wstring& text) { SetWindowTextW(Control(id), text.c_str()); }

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "e2e/Desktop_win.h"
 #include "ui/FormLayout.h"
 
 namespace tesserin::ui::test {
@@ -35,6 +36,10 @@ class FormTest : public ::testing::Test {
   // '\x1b' Escape.
   static void Type(std::wstring_view keys);
 
+  // Dispatches messages until the condition holds or the input has long been handled; real
+  // input reaches the queue asynchronously.
+  static bool PumpUntil(const std::function<bool()>& done);
+
   static std::wstring TextOf(Ctl id);
   static void SetTextOf(Ctl id, const std::wstring& text);
   static void FocusOn(Ctl id);
@@ -54,6 +59,10 @@ class FormTest : public ::testing::Test {
   static std::vector<HWND> OpenBoxes();
 };
 
+using e2e::MouseAt;
+using e2e::MouseButton;
+
 std::string Utf8Of(const std::wstring& text);
+inline POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 }  // namespace tesserin::ui::test
