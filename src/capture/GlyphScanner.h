@@ -46,8 +46,8 @@ struct CellOrigin {
   bool operator==(const CellOrigin&) const = default;
 };
 
-// What a scan read, and every cell it matched a glyph in, in the order it looked at them: a
-// reading holds only if all those cells showed the profile window itself.
+// What a scan read, and every cell it compared with the templates, in the order it looked at
+// them: a reading holds only if all those cells showed the profile window itself.
 struct BlockScan {
   ScanTexts texts;
   std::vector<CellOrigin> cells;

@@ -10,8 +10,8 @@
 
 namespace tesserin {
 
-// The capture picture: 161 × 315 pixels, created white before the first capture and kept for
-// the whole run. A capture overwrites its top-left 160 × 300 pixels; the rest stays white.
+// The capture picture: 161 × 315 pixels, kept for the whole run and whitened before every
+// capture. A capture overwrites its top-left 160 × 300 pixels; the rest stays white.
 // Pixels read as COLORREF values, kOutside outside the picture.
 const PixelReader& CaptureImage();
 
