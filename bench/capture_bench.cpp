@@ -20,9 +20,9 @@ using namespace tesserin::testing;
 // A capture that copies a painted block, and a form whose analysis is the real one.
 class BenchReader : public ProfileReader {
  public:
-  ScanTexts CaptureAndScan(WindowHandle) override {
+  std::optional<BlockScan> CaptureAndScan(WindowHandle) override {
     capture.Draw(block, 0, 0);
-    return GlyphScanner(capture);
+    return ScanBlock(capture);
   }
   PixelImage block = PaintBlock(DigitProfile("25", "3", "14"));
   PixelImage capture{161, 315};

@@ -22,7 +22,10 @@ constexpr int kDayAfterOneDigit = 110, kDayAfterTwoDigits = 116, kDayWideRight =
 // The first two characters of the decimal text (the text itself when it is shorter).
 std::string Lead(std::int32_t pixel) { return DecimalText(pixel).substr(0, 2); }
 
-GbkString MatchPair(const PixelReader& picture, int left, int right, int row) {
+GbkString MatchPair(const PixelReader& picture, int left, int right, int row,
+                    std::vector<CellOrigin>& cells) {
+  cells.push_back({left, row});
+  cells.push_back({right, row});
   GbkString text = GlyphMatcher(GlyphString(picture, left, row));
   text += GlyphMatcher(GlyphString(picture, right, row));
   return text;
@@ -67,30 +70,34 @@ int FindTextRow(const PixelReader& picture, int start) {
   return start + 304;
 }
 
-ScanTexts GlyphScanner(const PixelReader& picture) {
-  ScanTexts texts;
+BlockScan ScanBlock(const PixelReader& picture) {
+  BlockScan scan;
+  ScanTexts& texts = scan.texts;
+  std::vector<CellOrigin>& cells = scan.cells;
   int row = 0;
   for (int attempt = 1; attempt <= kAttempts; ++attempt) {
     // The text row sits at different heights depending on what the profile shows above it.
     int start = attempt == 1 ? 1 : 50 * (attempt - 1);
     row = FindTextRow(picture, start);
-    texts.age = MatchPair(picture, kAgeLeft, kAgeRight, row);
+    texts.age = MatchPair(picture, kAgeLeft, kAgeRight, row, cells);
     if (!texts.age.empty()) break;
   }
 
-  texts.month = MatchPair(picture, kMonthLeft, kMonthRight, row);
+  texts.month = MatchPair(picture, kMonthLeft, kMonthRight, row, cells);
 
   // LastGlyphIndex may come from an earlier scan when neither month cell matched.
   if (LastGlyphIndex >= 10) {
-    texts.day = MatchPair(picture, kDayAfterTwoDigits, kDayWideRight, row);
+    texts.day = MatchPair(picture, kDayAfterTwoDigits, kDayWideRight, row, cells);
   } else if (texts.month.size() == 2) {
-    texts.day = MatchPair(picture, kDayAfterTwoDigits, kDayAfterTwoDigits + 6, row);
+    texts.day = MatchPair(picture, kDayAfterTwoDigits, kDayAfterTwoDigits + 6, row, cells);
   } else {
-    texts.day = MatchPair(picture, kDayAfterOneDigit, kDayAfterOneDigit + 6, row);
+    texts.day = MatchPair(picture, kDayAfterOneDigit, kDayAfterOneDigit + 6, row, cells);
   }
   // Two 12-pixel characters such as "10" "5" give "105"; the day is their outer digits.
   if (texts.day.size() == 3) texts.day = {texts.day[0], texts.day[2]};
-  return texts;
+  return scan;
 }
+
+ScanTexts GlyphScanner(const PixelReader& picture) { return ScanBlock(picture).texts; }
 
 }  // namespace tesserin

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/Gbk.h"
 #include "capture/PixelImage.h"
@@ -37,9 +38,27 @@ std::string GlyphString(const PixelReader& picture, int column, int row);
 // start + 302 for three pixels in a row that are not marker background.
 int FindTextRow(const PixelReader& picture, int start);
 
+// A glyph cell by its origin: it covers columns column + 1 to column + 6 and rows row + 1 to
+// row + 8 of the picture.
+struct CellOrigin {
+  int column;
+  int row;
+  bool operator==(const CellOrigin&) const = default;
+};
+
+// What a scan read, and every cell it compared with the templates, in the order it looked at
+// them: a reading holds only if all those cells showed the profile window itself.
+struct BlockScan {
+  ScanTexts texts;
+  std::vector<CellOrigin> cells;
+};
+
 // The full scan: up to four marker searches for an age, then month and day from the same row;
 // matching goes through GlyphMatcher, so LastGlyphIndex changes as a side effect and decides
 // the day layout.
+BlockScan ScanBlock(const PixelReader& picture);
+
+// The texts of ScanBlock.
 ScanTexts GlyphScanner(const PixelReader& picture);
 
 }  // namespace tesserin

@@ -2,17 +2,17 @@
 // from memory after the copy, and ProfileCapture.
 #include "capture/ProfileCapture_win.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "base/Gdi_win.h"
+#include "capture/BlockVisibility.h"
 
 namespace tesserin {
 
 namespace {
 
 constexpr int kPictureWidth = 161, kPictureHeight = 315;
-constexpr int kBlockWidth = 160, kBlockHeight = 300;
-constexpr int kBlockLeft = 60, kBlockTop = 306;  // in the profile window's client area
 
 class CapturePicture : public PixelReader {
  public:
@@ -31,7 +31,7 @@ class CapturePicture : public PixelReader {
     bits_ = static_cast<std::uint32_t*>(bits);
     // Selected for the whole run: the picture is the copy's destination every time.
     SelectObject(dc_.get(), bitmap_.get());
-    for (int i = 0; i < kPictureWidth * kPictureHeight; ++i) bits_[i] = 0x00FFFFFF;
+    Whiten();
   }
 
   // The DIB holds 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
@@ -41,17 +41,23 @@ class CapturePicture : public PixelReader {
     return static_cast<std::int32_t>(((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF));
   }
 
-  void CopyFrom(HWND window) {
-    if (!bits_ || !window) return;  // GetDC of no window would copy the whole screen
+  bool CopyFrom(HWND window) {
+    if (!bits_) return false;
+    Whiten();
+    if (!window) return false;  // GetDC of no window would copy the whole screen
     ScopedDC source(window);
-    if (source.get()) {
-      BitBlt(dc_.get(), 0, 0, kBlockWidth, kBlockHeight, source.get(), kBlockLeft, kBlockTop,
-             SRCCOPY);
-    }
+    bool copied = source.get() && BitBlt(dc_.get(), 0, 0, kBlockWidth, kBlockHeight, source.get(),
+                                         kBlockLeft, kBlockTop, SRCCOPY);
     GdiFlush();  // the copy may be batched; the pixels are read from memory next
+    return copied;
   }
 
  private:
+  void Whiten() {
+    GdiFlush();  // no batched drawing may land on the picture afterwards
+    std::fill(bits_, bits_ + kPictureWidth * kPictureHeight, 0x00FFFFFFu);
+  }
+
   // The bitmap outlives the DC it is selected into (members are destroyed in reverse order).
   UniqueBitmap bitmap_;
   UniqueMemoryDC dc_;
@@ -67,13 +73,13 @@ CapturePicture& Picture() {
 
 const PixelReader& CaptureImage() { return Picture(); }
 
-void ProfileCapture(HWND window) { Picture().CopyFrom(window); }
+bool ProfileCapture(HWND window) { return Picture().CopyFrom(window); }
 
 ScanTexts pscreen() { return GlyphScanner(CaptureImage()); }
 
-ScanTexts Win32ProfileReader::CaptureAndScan(WindowHandle profileWindow) {
-  ProfileCapture(reinterpret_cast<HWND>(profileWindow));
-  return pscreen();
+std::optional<BlockScan> Win32ProfileReader::CaptureAndScan(WindowHandle profileWindow) {
+  if (!ProfileCapture(reinterpret_cast<HWND>(profileWindow))) return std::nullopt;
+  return ScanBlock(CaptureImage());
 }
 
 }  // namespace tesserin

@@ -10,24 +10,24 @@
 
 namespace tesserin {
 
-// The capture picture: 161 × 315 pixels, created white before the first capture and kept for
-// the whole run. A capture overwrites its top-left 160 × 300 pixels; the rest stays white.
+// The capture picture: 161 × 315 pixels, kept for the whole run and whitened before every
+// capture. A capture overwrites its top-left 160 × 300 pixels; the rest stays white.
 // Pixels read as COLORREF values, kOutside outside the picture.
 const PixelReader& CaptureImage();
 
 // Copies the 160 × 300 pixels at client point (60, 306) of the window into the capture
-// picture. The copy's success is not looked at: when it fails (a window that is gone), the
-// picture keeps what it held. A covered or minimised window copies as whatever the screen
-// shows (all black under Wine).
-void ProfileCapture(HWND window);
+// picture, whitened first, so that nothing of an earlier copy stays. Returns whether the copy
+// was made: not for a window that is gone. A covered or minimised window copies as whatever
+// the screen shows (black under Wine where it is covered or off the screen).
+bool ProfileCapture(HWND window);
 
 // The glyph scan of the capture picture: age, month and day, for Edit1, Edit2 and Edit3.
 ScanTexts pscreen();
 
 class Win32ProfileReader : public ProfileReader {
  public:
-  // ProfileCapture of the window, then pscreen.
-  ScanTexts CaptureAndScan(WindowHandle profileWindow) override;
+  // ProfileCapture of the window, then the scan of the picture if the copy was made.
+  std::optional<BlockScan> CaptureAndScan(WindowHandle profileWindow) override;
 };
 
 }  // namespace tesserin

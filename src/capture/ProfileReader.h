@@ -3,6 +3,8 @@
 // that the watcher's decisions run and are tested without a screen.
 #pragma once
 
+#include <optional>
+
 #include "capture/GlyphScanner.h"
 #include "capture/WindowSystem.h"
 
@@ -13,8 +15,10 @@ class ProfileReader {
   virtual ~ProfileReader() = default;
 
   // Copies the profile block of the window into the capture picture and scans it: the age,
-  // month and day, each "" when not recognised. Writes no field of the form.
-  virtual ScanTexts CaptureAndScan(WindowHandle profileWindow) = 0;
+  // month and day, each "" when not recognised, and the cells read. Nothing when the copy
+  // failed (a window gone meanwhile): then nothing is scanned, so an earlier window's picture is
+  // never read as this one's. Writes no field of the form.
+  virtual std::optional<BlockScan> CaptureAndScan(WindowHandle profileWindow) = 0;
 };
 
 }  // namespace tesserin

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "capture/BlockVisibility.h"
 #include "capture/ProfileTitle.h"
 
 namespace tesserin {
@@ -75,16 +76,21 @@ std::optional<ProfileWatcher::Found> ProfileWatcher::FirstProfileWindow() {
 }
 
 void ProfileWatcher::Read(WindowHandle window, std::chrono::milliseconds firstFound) {
-  ScanTexts texts;
-  {
-    WindowDpiScope dpi(windows_, window);
-    texts = reader_.CaptureAndScan(window);
-  }
+  ScanTexts texts = ScanShownBlock(window);
   if (Complete(texts) || clock_.Now() - firstFound >= kRetryPeriod) {
     Finish(window, texts);
   } else {
     retry_ = Retry{window, firstFound, texts};
   }
+}
+
+// The texts of the window's block; all "" when the copy failed or the block was not the
+// window's own where it was read, so that no part of such a reading is shown.
+ScanTexts ProfileWatcher::ScanShownBlock(WindowHandle window) {
+  WindowDpiScope dpi(windows_, window);
+  std::optional<BlockScan> scan = reader_.CaptureAndScan(window);
+  if (!scan || !BlockShownWhole(windows_, window, scan->cells)) return {};
+  return scan->texts;
 }
 
 void ProfileWatcher::Finish(WindowHandle window, const ScanTexts& texts) {

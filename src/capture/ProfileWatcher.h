@@ -28,7 +28,8 @@ struct WatcherState {
 
 class ProfileWatcher {
  public:
-  // A window that is found before its first paint has reached the screen reads as blank; it is
+  // A window that is found before its first paint has reached the screen reads as blank, and one
+  // whose block is covered or off the screen, or that could not be copied, is not read; it is
   // read again on later ticks for this long after it was first found.
   static constexpr std::chrono::milliseconds kRetryPeriod{2000};
 
@@ -61,6 +62,7 @@ class ProfileWatcher {
 
   std::optional<Found> FirstProfileWindow();
   void Read(WindowHandle window, std::chrono::milliseconds firstFound);
+  ScanTexts ScanShownBlock(WindowHandle window);
   void Finish(WindowHandle window, const ScanTexts& texts);
   void Show(const ScanTexts& texts);
   void CloseClick(WindowHandle window);

@@ -26,6 +26,7 @@ struct ScreenRect {
   int top;
   int right;
   int bottom;
+  bool operator==(const ScreenRect&) const = default;
 };
 
 // A window title as read. `text` is code page 936, which the title tests look at; `native`
@@ -55,8 +56,13 @@ class WindowSystem {
   virtual bool Exists(WindowHandle window) = 0;
   // The outer rectangle in screen coordinates; nothing for a window that is gone.
   virtual std::optional<ScreenRect> Bounds(WindowHandle window) = 0;
+  // The screen point of the top-left corner of the window's client area; nothing for a window
+  // that is gone.
+  virtual std::optional<ScreenPoint> ClientOrigin(WindowHandle window) = 0;
   // The top-level window that owns what is visible at a screen point, or kNoWindow.
   virtual WindowHandle TopLevelAt(ScreenPoint point) = 0;
+  // The rectangles of the display monitors, in screen coordinates.
+  virtual std::vector<ScreenRect> Monitors() = 0;
 
   virtual ScreenPoint Cursor() = 0;
 
@@ -71,7 +77,7 @@ class WindowSystem {
   // watch runs on a timer.
   virtual void KeepPointerBack(ScreenPoint at, ScreenPoint back) = 0;
 
-  // The profile window's pixels, rectangle and close button are measured in its own DPI: the
+  // The profile window's pixels, rectangle, block and close button are measured in its own DPI: the
   // thread takes that window's DPI awareness until LeaveWindowDpi. Calls pair up, and nest.
   virtual void EnterWindowDpi(WindowHandle window) = 0;
   virtual void LeaveWindowDpi() = 0;

@@ -1,4 +1,4 @@
-// Win32 window list, title lookup, rectangle, pointer and synthesized click.
+// Win32 window list, title lookup, rectangles, monitors, pointer and synthesized click.
 #include "capture/WindowSystem_win.h"
 
 #include <string>
@@ -16,6 +16,16 @@ BOOL CALLBACK AddTopLevel(HWND window, LPARAM list) {
     return TRUE;
   } catch (...) {
     return FALSE;  // no memory: the windows so far, and no exception into the system's code
+  }
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list) {
+  try {
+    reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(
+        {rect->left, rect->top, rect->right, rect->bottom});
+    return TRUE;
+  } catch (...) {
+    return FALSE;  // no memory: fewer monitors, so a block is trusted less, never more
   }
 }
 
@@ -103,9 +113,21 @@ std::optional<ScreenRect> Win32WindowSystem::Bounds(WindowHandle window) {
   return ScreenRect{r.left, r.top, r.right, r.bottom};
 }
 
+std::optional<ScreenPoint> Win32WindowSystem::ClientOrigin(WindowHandle window) {
+  POINT origin{0, 0};
+  if (!ClientToScreen(ToHwnd(window), &origin)) return std::nullopt;
+  return ScreenPoint{origin.x, origin.y};
+}
+
 WindowHandle Win32WindowSystem::TopLevelAt(ScreenPoint point) {
   HWND under = WindowFromPoint(POINT{point.x, point.y});
   return under ? FromHwnd(GetAncestor(under, GA_ROOT)) : kNoWindow;
+}
+
+std::vector<ScreenRect> Win32WindowSystem::Monitors() {
+  std::vector<ScreenRect> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
 }
 
 ScreenPoint Win32WindowSystem::Cursor() {

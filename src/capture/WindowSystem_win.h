@@ -25,7 +25,9 @@ class Win32WindowSystem : public WindowSystem {
                                    const WindowTitle& title) override;
   bool Exists(WindowHandle window) override;
   std::optional<ScreenRect> Bounds(WindowHandle window) override;
+  std::optional<ScreenPoint> ClientOrigin(WindowHandle window) override;
   WindowHandle TopLevelAt(ScreenPoint point) override;
+  std::vector<ScreenRect> Monitors() override;
   ScreenPoint Cursor() override;
   bool ClickAndReturn(WindowHandle window, ScreenPoint at, ScreenPoint back) override;
   void KeepPointerBack(ScreenPoint at, ScreenPoint back) override;

@@ -23,20 +23,22 @@ struct FakeWindow {
   std::string className;
   GbkString title;
   ScreenRect rect;
+  bool clickThrough = false;  // passed over at every point, as a click-through shadow
 };
 
 class FakeWindowSystem : public WindowSystem {
  public:
   explicit FakeWindowSystem(Journal& journal) : journal_(journal) {}
 
-  // Adds a window below all others; the title is given in UTF-8.
+  // Adds a window below all others; the title is given in UTF-8. The default size is that of a
+  // profile window, tall enough for its block, which ends 606 pixels below the top.
   WindowHandle Add(std::string className, std::string_view title,
-                   ScreenRect rect = {100, 100, 400, 700}) {
+                   ScreenRect rect = {100, 100, 400, 740}) {
     WindowHandle handle = nextHandle_++;
     windows.push_back({handle, std::move(className), Gbk(title), rect});
     return handle;
   }
-  WindowHandle AddProfile(std::string_view title, ScreenRect rect = {100, 100, 400, 700}) {
+  WindowHandle AddProfile(std::string_view title, ScreenRect rect = {100, 100, 400, 740}) {
     return Add("TxGuiFoundation", title, rect);
   }
   void Remove(WindowHandle handle) {
@@ -75,13 +77,27 @@ class FakeWindowSystem : public WindowSystem {
     if (it == windows.end()) return std::nullopt;
     return it->rect;
   }
+  // Windows have no frame: the client area is the whole window.
+  std::optional<ScreenPoint> ClientOrigin(WindowHandle window) override {
+    CountOutsideDpi();
+    auto it = Find(window);
+    if (it == windows.end()) return std::nullopt;
+    return ScreenPoint{it->rect.left, it->rect.top};
+  }
   WindowHandle TopLevelAt(ScreenPoint p) override {
+    ++pointsAsked;
+    CountOutsideDpi();
     for (const FakeWindow& w : windows) {
+      if (w.clickThrough) continue;
       if (p.x >= w.rect.left && p.x < w.rect.right && p.y >= w.rect.top && p.y < w.rect.bottom) {
         return w.handle;
       }
     }
     return kNoWindow;
+  }
+  std::vector<ScreenRect> Monitors() override {
+    CountOutsideDpi();
+    return monitors;
   }
   ScreenPoint Cursor() override { return cursor; }
   // The check that the window still owns the point is the one TopLevelAt makes.
@@ -109,7 +125,10 @@ class FakeWindowSystem : public WindowSystem {
   static std::string Text(ScreenPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
 
   std::vector<FakeWindow> windows;  // top of the Z order first
+  std::vector<ScreenRect> monitors{{0, 0, 1280, 1024}};
   ScreenPoint cursor{640, 512};
+  int pointsAsked = 0;      // TopLevelAt calls
+  int askedOutsideDpi = 0;  // places asked for outside a window's DPI
   int titleReads = 0;
   int lookups = 0;
   std::function<void()> onLookup;
@@ -121,6 +140,10 @@ class FakeWindowSystem : public WindowSystem {
   std::vector<FakeWindow>::iterator Find(WindowHandle handle) {
     return std::find_if(windows.begin(), windows.end(),
                         [&](const FakeWindow& w) { return w.handle == handle; });
+  }
+
+  void CountOutsideDpi() {
+    if (dpiDepth == 0) ++askedOutsideDpi;
   }
 
   Journal& journal_;
@@ -154,16 +177,23 @@ class FakeForm : public ProfileForm {
   Journal& journal_;
 };
 
+// The cells a scan of the profile "25", "3", "14" reads, its marker at row 40 of the block.
+inline const std::vector<CellOrigin> kDigitCells = {{56, 41}, {62, 41}, {92, 41},
+                                                     {98, 41}, {110, 41}, {116, 41}};
+
 class FakeProfileReader : public ProfileReader {
  public:
   explicit FakeProfileReader(Journal& journal) : journal_(journal) {}
 
-  ScanTexts CaptureAndScan(WindowHandle window) override {
+  std::optional<BlockScan> CaptureAndScan(WindowHandle window) override {
     journal_.push_back("capture " + std::to_string(window));
-    return scan ? scan(window) : ScanTexts{};
+    if (copyFails && copyFails(window)) return std::nullopt;
+    return BlockScan{scan ? scan(window) : ScanTexts{}, cells};
   }
 
   std::function<ScanTexts(WindowHandle)> scan;
+  std::vector<CellOrigin> cells = kDigitCells;
+  std::function<bool(WindowHandle)> copyFails;
 
  private:
   Journal& journal_;

@@ -120,6 +120,35 @@ TEST(GlyphScanner, ReadsProfilesInBothLayouts) {
   }
 }
 
+TEST(GlyphScanner, ReportsEveryCellItRead) {
+  struct Case {
+    const char* what;
+    PixelImage capture;
+    std::vector<CellOrigin> cells;
+  };
+  PixelImage secondAttempt = CapturePicture(DigitProfile("25", "3", "14", 120));
+  // A bar with nothing beside it, above the marker.
+  for (int y = 10; y < 13; ++y) secondAttempt.SetPixel(3, y, kBlack);
+  const Case cases[] = {
+      {"digits, one-digit month", CapturePicture(DigitProfile("25", "3", "14")),
+       {{56, 41}, {62, 41}, {92, 41}, {98, 41}, {110, 41}, {116, 41}}},
+      {"digits, two-digit month", CapturePicture(DigitProfile("31", "12", "28")),
+       {{56, 41}, {62, 41}, {92, 41}, {98, 41}, {116, 41}, {122, 41}}},
+      {"12-pixel date", CapturePicture(WideProfile("25", "11", {"10", "5"})),
+       {{56, 41}, {62, 41}, {92, 41}, {98, 41}, {116, 41}, {128, 41}}},
+      {"the age found by the second attempt: the first attempt's cells too", secondAttempt,
+       {{56, 11}, {62, 11}, {56, 121}, {62, 121}, {92, 121}, {98, 121}, {110, 121}, {116, 121}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LastGlyphIndex = 0;
+    BlockScan scan = ScanBlock(c.capture);
+    EXPECT_EQ(c.cells, scan.cells);
+    LastGlyphIndex = 0;
+    EXPECT_EQ(GlyphScanner(c.capture), scan.texts);
+  }
+}
+
 TEST(GlyphScanner, WhenNoMonthCellMatchesTheDayLayoutFollowsAnEarlierScan) {
   // No age and no month: all four attempts find the marker at row 160, and the day layout is
   // decided by whatever matched last before this scan. The cells at 117-122 and 129-134 hold

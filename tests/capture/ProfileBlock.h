@@ -8,13 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "capture/BlockVisibility.h"
 #include "capture/GlyphMatcher.h"
 #include "capture/PixelImage.h"
 
 namespace tesserin::testing {
-
-inline constexpr int kBlockWidth = 160;
-inline constexpr int kBlockHeight = 300;
 
 // Column origins of the cells (a cell with origin c covers columns c + 1 to c + 6).
 inline constexpr int kAgeColumn = 56;

@@ -58,7 +58,7 @@ TEST_F(ProfileWatcherTest, WithoutProfileWindowsEveryTickWalksTheWholeListAndDoe
 }
 
 TEST_F(ProfileWatcherTest, ANewProfileWindowIsReadAndAnalysedInThatOrder) {
-  windows.Add("X", "Tesserin");
+  windows.Add("X", "Tesserin", {700, 100, 1000, 400});
   WindowHandle profile = windows.AddProfile("ABC的资料");
   ScanAlways(kReadable);
   Tick();
@@ -145,7 +145,7 @@ TEST_F(ProfileWatcherTest, AProfileTitleOnAWindowOfAnotherClassIsPassedOver) {
 }
 
 TEST_F(ProfileWatcherTest, TheLookupByTitleFindsTheProfileWindowBehindAForeignOneOfTheSameTitle) {
-  windows.Add("Notepad", "ABC的资料");
+  windows.Add("Notepad", "ABC的资料", {700, 100, 1000, 400});
   WindowHandle profile = windows.AddProfile("ABC的资料");
   ScanAlways(kReadable);
   Tick();
@@ -264,6 +264,66 @@ TEST_F(ProfileWatcherTest, TheRetryPeriodCountsFromWhenTheWindowWasFirstFound) {
   EXPECT_EQ(Message(), Take().back());
 }
 
+// The profile window at (100, 100), 300 × 640: its block lies at (160, 406) to (320, 706), the
+// day's second digit (block columns 117-122, rows 42-49) at (277, 448) to (282, 455).
+TEST_F(ProfileWatcherTest, ABlockNotShownWholeOrNotCopiedIsNotRead) {
+  struct Case {
+    const char* what;
+    std::function<void()> arrange;  // just after the profile window was added
+  };
+  const Case cases[] = {
+      {"a 20 x 20 window over the day's second digit",
+       [&] { windows.Raise(windows.Add("Other", "cover", {277, 442, 297, 462})); }},
+      {"a window over the block's bottom-left corner",
+       [&] { windows.Raise(windows.Add("Other", "cover", {150, 700, 170, 720})); }},
+      {"at x = 1100 the block runs off the right edge",
+       [&] { windows.windows.front().rect = {1100, 100, 1400, 740}; }},
+      {"the block's last row below the screen",
+       [&] { windows.windows.front().rect = {100, 419, 400, 1059}; }},
+      {"the copy fails", [&] { reader.copyFails = [](WindowHandle) { return true; }; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    windows.windows.clear();
+    reader.copyFails = nullptr;
+    WindowHandle profile = windows.AddProfile("ABC的资料");
+    c.arrange();
+    ScanAlways(kReadable);  // what the scan would make of the picture
+    Take();
+    Tick();
+    EXPECT_EQ((Journal{"Label7=ABC", Capture(profile)}), Take()) << "nothing shown";
+    EXPECT_TRUE(watcher.Retrying());
+    Tick(milliseconds{2000});
+    EXPECT_EQ((Journal{Capture(profile), "Edit1=", "Edit2=", "Edit3=", Message()}), Take())
+        << "the message after the retries, with no part of the reading";
+    EXPECT_FALSE(watcher.Retrying());
+  }
+}
+
+TEST_F(ProfileWatcherTest, ABlockUncoveredWithinTheRetryPeriodIsRead) {
+  WindowHandle profile = windows.AddProfile("ABC的资料");
+  WindowHandle cover = windows.Add("Other", "cover", {277, 442, 297, 462});
+  windows.Raise(cover);
+  ScanAlways(kReadable);
+  Tick();
+  Tick();
+  EXPECT_EQ((Journal{"Label7=ABC", Capture(profile), Capture(profile)}), Take());
+  windows.Remove(cover);
+  Tick();
+  EXPECT_EQ((Journal{Capture(profile), "Edit1=25", "Edit2=3", "Edit3=14", "Edit4=1992",
+                     "analysis 1992-3-14"}),
+            Take());
+}
+
+TEST_F(ProfileWatcherTest, AClickThroughWindowOverTheBlockDoesNotCountAsCovering) {
+  windows.AddProfile("ABC的资料");
+  windows.Raise(windows.Add("Shadow", "", {90, 90, 410, 750}));
+  windows.windows.front().clickThrough = true;
+  ScanAlways(kReadable);
+  Tick();
+  EXPECT_EQ("analysis 1992-3-14", Take().back());
+}
+
 TEST_F(ProfileWatcherTest, ARetryEndsWhenItsWindowCloses) {
   WindowHandle profile = windows.AddProfile("ABC的资料");
   form.checkBox1 = true;
@@ -314,7 +374,7 @@ TEST_F(ProfileWatcherTest, AManualReadingEndsAPendingReRead) {
 }
 
 TEST_F(ProfileWatcherTest, TheCloseClickFollowsTheAnalysisAndPutsThePointerBack) {
-  WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 750});
+  WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 790});
   form.checkBox1 = true;
   ScanAlways(kReadable);
   windows.cursor = {10, 20};
@@ -329,7 +389,7 @@ TEST_F(ProfileWatcherTest, TheCloseClickFollowsTheAnalysisAndPutsThePointerBack)
 }
 
 TEST_F(ProfileWatcherTest, TheCloseClickFollowsTheMessageAfterTheLastRetry) {
-  windows.AddProfile("ABC的资料", {200, 150, 600, 750});
+  windows.AddProfile("ABC的资料", {200, 150, 600, 790});
   form.checkBox1 = true;
   Tick();
   Tick(milliseconds{2500});
@@ -358,7 +418,7 @@ TEST_F(ProfileWatcherTest, NoClickUnlessTheCloseButtonPointLiesOnTheProfileWindo
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     windows.windows.clear();
-    WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 750});
+    WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 790});
     form.checkBox1 = true;
     ScanAlways(kReadable);
     form.duringAnalysis = [&] { c.meanwhile(windows, profile); };
@@ -372,7 +432,7 @@ TEST_F(ProfileWatcherTest, NoClickUnlessTheCloseButtonPointLiesOnTheProfileWindo
 }
 
 TEST_F(ProfileWatcherTest, CaptureAndClickHappenInTheProfileWindowsDpi) {
-  WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 750});
+  WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 790});
   form.checkBox1 = true;
   ScanAlways(kReadable);
   windows.journalDpi = true;
@@ -384,6 +444,7 @@ TEST_F(ProfileWatcherTest, CaptureAndClickHappenInTheProfileWindowsDpi) {
                      "click 579,163 back 10,20", "keep pointer 579,163 -> 10,20", "dpi left"}),
             Take())
       << "the analysis, which may show a box, runs in the program's own DPI";
+  EXPECT_EQ(0, windows.askedOutsideDpi) << "the block's place and owners, in the window's DPI";
 }
 
 TEST_F(ProfileWatcherTest, TheWindowsDpiIsLeftOnEveryWayOut) {
@@ -403,7 +464,7 @@ TEST_F(ProfileWatcherTest, TheWindowsDpiIsLeftOnEveryWayOut) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     windows.windows.clear();
-    profile = windows.AddProfile("ABC的资料", {200, 150, 600, 750});
+    profile = windows.AddProfile("ABC的资料", {200, 150, 600, 790});
     form.checkBox1 = true;
     ScanAlways(kReadable);
     form.duringAnalysis = nullptr;
@@ -418,7 +479,7 @@ TEST_F(ProfileWatcherTest, TheWindowsDpiIsLeftOnEveryWayOut) {
 }
 
 TEST_F(ProfileWatcherTest, AWindowGoneAtTheMomentOfTheClickGetsNoClickAndNoPointerWatch) {
-  WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 750});
+  WindowHandle profile = windows.AddProfile("ABC的资料", {200, 150, 600, 790});
   windows.Add("Other", "full screen", {0, 0, 1280, 1024});
   form.checkBox1 = true;
   ScanAlways(kReadable);
@@ -436,7 +497,7 @@ TEST_F(ProfileWatcherTest, TicksDuringTheAnalysisReturnAtOnce) {
   form.checkBox1 = true;
   int nested = 0;
   form.duringAnalysis = [&] {
-    WindowHandle second = windows.AddProfile("DEF的资料", {700, 100, 1000, 700});
+    WindowHandle second = windows.AddProfile("DEF的资料", {700, 100, 1000, 740});
     windows.Raise(second);
     for (int i = 0; i < 3; ++i, ++nested) watcher.Tick();
     EXPECT_TRUE(watcher.State().WatcherBusy);

@@ -43,7 +43,7 @@ TEST(ProfileCapture, CopiesTheBlockOfAProfileWindowPixelForPixel) {
   PixelImage expected = CapturePicture(DigitProfile("25", "12", "28"));
   int differences = -1;
   WaitFor([&] {
-    ProfileCapture(window);
+    EXPECT_TRUE(ProfileCapture(window));
     differences = Differences(expected, CaptureImage());
     return differences == 0;
   });
@@ -54,7 +54,7 @@ TEST(ProfileCapture, CopiesTheBlockOfAProfileWindowPixelForPixel) {
   EXPECT_EQ((ScanTexts{"25", "12", "28"}), pscreen());
 }
 
-TEST(ProfileCapture, AWindowThatIsGoneLeavesThePictureAsItWas) {
+TEST(ProfileCapture, AWindowThatIsGoneIsNotCopiedAndTheEarlierPictureIsGone) {
   Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 乙 --age 31 --month 7 --day 5 --at 20,40");
   HWND window = ProfileWindowOf(standIn, L"乙的资料");
   ASSERT_TRUE(window);
@@ -65,9 +65,12 @@ TEST(ProfileCapture, AWindowThatIsGoneLeavesThePictureAsItWas) {
   }));
   standIn.Kill();
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(window); }));
-  ProfileCapture(window);
-  ProfileCapture(nullptr);
-  EXPECT_EQ(0, Differences(expected, CaptureImage()));
+  EXPECT_FALSE(ProfileCapture(window));
+  EXPECT_EQ(0, Differences(PixelImage(161, 315, kWhite), CaptureImage()))
+      << "nothing of the earlier window stays";
+  LastGlyphIndex = 0;
+  EXPECT_EQ((ScanTexts{"", "", ""}), pscreen());
+  EXPECT_FALSE(ProfileCapture(nullptr));
 }
 
 // Where a new GDI object and a new kernel handle go: both tables hand out the slot freed last

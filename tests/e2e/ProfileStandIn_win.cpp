@@ -23,6 +23,8 @@
 //     --report-clicks      on any left-button press, the title becomes "clicked at X,Y" (client
 //                          coordinates): a window laid beneath another shows a click that
 //                          missed the one above
+//     --click-through      layered, half transparent and passed over by clicks, as the shadows
+//                          some programs lay round their windows
 // Exit code 0 when closed by the click.
 #include <windows.h>
 #include <shellapi.h>
@@ -40,7 +42,6 @@ namespace {
 using namespace tesserin;
 using namespace tesserin::testing;
 
-constexpr int kBlockLeft = 60, kBlockTop = 306;
 constexpr int kCloseFromRight = 21, kCloseFromTop = 13;
 constexpr UINT_PTR kPaintTimer = 1;
 constexpr UINT_PTR kTitleTimer = 2;
@@ -58,6 +59,7 @@ struct Options {
   int titleAfter = 0;
   int width = 300, height = 640;
   bool reportClicks = false;
+  bool clickThrough = false;
 };
 
 Options options;
@@ -118,6 +120,7 @@ void ParseOptions() {
       options.width = std::atoi(wh[0].c_str());
       options.height = wh.size() > 1 ? std::atoi(wh[1].c_str()) : options.height;
     } else if (a == L"--report-clicks") options.reportClicks = true;
+    else if (a == L"--click-through") options.clickThrough = true;
     else if (a == L"--title-first") options.titleFirst = true;
     else if (a == L"--minimised") options.minimised = true;
     else if (a == L"--title-after") options.titleAfter = _wtoi(next().c_str());
@@ -226,11 +229,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   wc.lpszClassName = options.className.c_str();
   if (!RegisterClassExW(&wc)) return 2;
 
-  HWND window = CreateWindowExW(0, options.className.c_str(),
+  const DWORD clickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+  HWND window = CreateWindowExW(options.clickThrough ? clickThrough : 0, options.className.c_str(),
                                 options.titleFirst ? options.title.c_str() : L"", WS_POPUP,
                                 options.x, options.y, options.width, options.height, nullptr, nullptr, instance,
                                 nullptr);
   if (!window) return 3;
+  if (options.clickThrough) SetLayeredWindowAttributes(window, 0, 128, LWA_ALPHA);
   SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(GetTickCount()));
   ShowWindow(window, options.minimised ? SW_SHOWMINIMIZED : SW_SHOW);
   UpdateWindow(window);

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <set>
 #include <thread>
 
 #include "e2e/Desktop_win.h"
@@ -414,6 +415,66 @@ TEST_F(WatcherEndToEnd, ACoveredProfileWindowShowsTheMessage) {
   StandIn(L"盖子", L"--class Other --at 20,40", L"Other");
   EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
   EXPECT_EQ(L"被盖", Field(Ctl::Label7));
+}
+
+// The stand-in "25", 3月14日 at (300, 100) has its block at (360, 406) to (520, 706); the day's
+// second digit is at (477, 448) to (482, 455) and the block's bottom-right pixel at (519, 705).
+// A profile window given its title late is found only once what lies over it is in place.
+Process& TitledLate(std::vector<std::unique_ptr<Process>>& processes, const std::wstring& nickname,
+                    const std::wstring& at) {
+  processes.push_back(std::make_unique<Process>(
+      TESSERIN_STANDIN_EXE, L"--nickname " + nickname + L" --age 25 --month 3 --day 14 --at " + at +
+                                L" --title-after 1500"));
+  Process& profile = *processes.back();
+  WaitFor([&] { return TopWindowOf(profile.Id(), L"TxGuiFoundation") != nullptr; });
+  return profile;
+}
+
+TEST_F(WatcherEndToEnd, ABlockIsReadOnlyWhereItIsShownWholeAndNeverAsAnotherDate) {
+  struct Case {
+    const char* what;
+    const wchar_t* nickname;
+    const wchar_t* at;
+    const wchar_t* over;  // options of a stand-in of another class laid over it, or none
+    bool overLeaves;      // closed once the profile window was found, during the re-reads
+    bool read;            // read right, or the message
+  };
+  const Case cases[] = {
+      {"a 20 x 20 window of another class over the day's second digit", L"遮住", L"300,100",
+       L"--size 20,20 --at 477,442", false, false},
+      {"an ordinary window over the block's bottom-right corner", L"盖角", L"300,100",
+       L"--size 40,40 --at 500,690", false, false},
+      {"at x = 1100 the block runs off the 1280-pixel screen", L"出界", L"1100,100", nullptr,
+       false, false},
+      {"a window over the day's second digit, closed during the re-reads", L"揭开", L"300,100",
+       L"--size 20,20 --at 477,442", true, true},
+      {"a click-through window over the block's bottom-right corner", L"影子", L"300,100",
+       L"--size 40,40 --at 500,690 --click-through", false, true},
+  };
+  const std::wstring year = ExpectedYear(25, 3, 14);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (Ctl field : {Ctl::Memo1, Ctl::Edit3, Ctl::Edit4}) SetField(field, L"");
+    TitledLate(standIns_, c.nickname, c.at);
+    Process* over = c.over ? &StandIn(L"上面", L"--class Other " + std::wstring(c.over), L"Other")
+                           : nullptr;
+    if (c.overLeaves) {
+      ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == c.nickname; }));
+      over->Kill();
+    }
+    std::set<std::wstring> days;  // every day shown on the way
+    bool message = false;
+    EXPECT_TRUE(WaitFor([&] {
+      if (!Field(Ctl::Edit3).empty()) days.insert(Field(Ctl::Edit3));
+      message = message || Field(Ctl::Memo1) == kUnreadable;
+      return message || Field(Ctl::Edit4) == year;
+    }));
+    if (!Field(Ctl::Edit3).empty()) days.insert(Field(Ctl::Edit3));
+    EXPECT_EQ(!c.read, message);
+    EXPECT_EQ(c.read ? std::set<std::wstring>{L"14"} : std::set<std::wstring>{}, days);
+    EXPECT_EQ(c.nickname, Field(Ctl::Label7));
+    standIns_.clear();
+  }
 }
 
 TEST_F(WatcherEndToEnd, AProfileWindowPaintedLateIsReadWithoutAMessage) {

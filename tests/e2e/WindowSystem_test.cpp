@@ -116,6 +116,7 @@ TEST(Win32WindowSystem, RectanglePointOwnerAndExistenceFollowTheWindow) {
   EXPECT_EQ(40, bounds->left);
   EXPECT_EQ(60, bounds->top);
   EXPECT_EQ(340, bounds->right);
+  EXPECT_EQ((ScreenPoint{40, 60}), windows.ClientOrigin(handle)) << "a popup: no frame";
   EXPECT_TRUE(windows.Exists(handle));
   EXPECT_EQ(handle, windows.TopLevelAt({bounds->right - 21, bounds->top + 13}));
   EXPECT_NE(handle, windows.TopLevelAt({bounds->right + 5, bounds->top + 13}));
@@ -123,8 +124,40 @@ TEST(Win32WindowSystem, RectanglePointOwnerAndExistenceFollowTheWindow) {
   standIn.Kill();
   ASSERT_TRUE(WaitFor([&] { return !windows.Exists(handle); }));
   EXPECT_FALSE(windows.Bounds(handle));
+  EXPECT_FALSE(windows.ClientOrigin(handle));
   EXPECT_EQ(-1, WalkPosition(windows, handle));
   EXPECT_TRUE(windows.Title(handle).text.empty());
+}
+
+TEST(Win32WindowSystem, AClickThroughWindowIsPassedOverAtItsPointsAndAnOrdinaryOneIsNot) {
+  Win32WindowSystem windows;
+  Process standIn(TESSERIN_STANDIN_EXE, L"--nickname 壬 --at 40,60");
+  HWND window = TitledWindowOf(standIn, L"TxGuiFoundation", L"壬的资料");
+  ASSERT_TRUE(window);
+  struct Case {
+    const char* what;
+    const wchar_t* options;
+    bool passedOver;
+  };
+  const Case cases[] = {
+      {"click-through", L"--click-through", true},
+      {"ordinary", L"", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Process over(TESSERIN_STANDIN_EXE, L"--nickname 上 --class Other --at 100,400 --size 50,50 " +
+                                           std::wstring(c.options));
+    HWND overWindow = TitledWindowOf(over, L"Other", L"上的资料");
+    ASSERT_TRUE(overWindow);
+    const HWND expected = c.passedOver ? window : overWindow;
+    EXPECT_EQ(FromHwnd(expected), windows.TopLevelAt({120, 420}));
+  }
+}
+
+TEST(Win32WindowSystem, TheMonitorsAreTheScreen) {
+  // Xvfb's one screen.
+  Win32WindowSystem windows;
+  EXPECT_EQ((std::vector<ScreenRect>{{0, 0, 1280, 1024}}), windows.Monitors());
 }
 
 TEST(Win32WindowSystem, TheClickClosesTheStandInAndThePointerIsBackWhenItReturns) {
