@@ -232,8 +232,12 @@ class Scenes {
             "the window did not go to the tray");
     const RECT icons = RectOf(tray);
     HWND menu = nullptr;
-    e2e::MouseAt({icons.left + 13, icons.top + 32}, e2e::MouseButton::kRight);
-    Require(WaitFor([&] { return (menu = OpenMenu()) != nullptr; }), "no tray menu");
+    // The icon may reach the tray window a moment after the window shows: click again then.
+    for (int attempt = 0; attempt < 5 && !menu; ++attempt) {
+      e2e::MouseAt({icons.left + 13, icons.top + 32}, e2e::MouseButton::kRight);
+      WaitFor([&] { return (menu = OpenMenu()) != nullptr; }, 2000);
+    }
+    Require(menu != nullptr, "no tray menu");
     Shot("tray", Union(icons, RectOf(menu)));
     PressKeys({VK_DOWN});  // onto the first item, 显示窗口
     PressKeys({VK_RETURN});
