@@ -31,8 +31,8 @@ class BenchReader : public ProfileReader {
 class BenchForm : public FakeForm {
  public:
   using FakeForm::FakeForm;
-  void RunLunarAnalysis() override {
-    AnalysisInput input{texts[Ctl::Edit4], texts[Ctl::Edit2], texts[Ctl::Edit3]};
+  void ReadAsLunarDate() override {
+    AnalysisInput input{year, scan.month, scan.day};
     const AnalysisOutcome outcome = AnalysisRun("1", input);
     if (const Reading* reading = std::get_if<Reading>(&outcome)) WriteFields(*reading, display);
   }

@@ -5,23 +5,29 @@
 
 #include "base/Gbk.h"
 #include "capture/BirthYear.h"
-#include "ui/FormControls.h"
+#include "capture/GlyphScanner.h"
 
 namespace tesserin {
 
-using ui::Ctl;
-
+// What the watcher tells the main window, by what it means; the window decides where it shows.
 class ProfileForm {
  public:
   virtual ~ProfileForm() = default;
 
-  // The watcher writes Label7 (nickname), Edit1 to Edit4 (age, month, day, year) and Memo1.
-  virtual void SetText(Ctl control, const GbkString& text) = 0;
-  // CheckBox1: close the profile window after reading it.
+  // The contact's nickname: a profile window is being read.
+  virtual void ShowNickname(const GbkString& nickname) = 0;
+  // What the scan read: age, month and day, each "" when not recognised.
+  virtual void ShowScan(const ScanTexts& texts) = 0;
+  // The birth year inferred from the age and birthday.
+  virtual void ShowBirthYear(int year) = 0;
+  // The profile could not be read: the message in place of the personality text.
+  virtual void ShowUnreadable(const GbkString& message) = 0;
+  // Whether the user asked for the profile window to be closed after reading it.
   virtual bool CloseAfterReading() = 0;
-  // AnalysisRun with "1" over the date fields; it reports invalid input and errors itself and
-  // may keep a message box open meanwhile, during which timer ticks go on arriving.
-  virtual void RunLunarAnalysis() = 0;
+  // The lunar reading of the date shown (AnalysisRun with "1"); it reports invalid input and
+  // errors itself and may keep a message box open meanwhile, during which timer ticks go on
+  // arriving.
+  virtual void ReadAsLunarDate() = 0;
 };
 
 class WatcherClock {

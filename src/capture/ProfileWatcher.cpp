@@ -53,7 +53,7 @@ void ProfileWatcher::Tick() {
   }
   retry_.reset();  // it belonged to a window that is no longer the first profile window
   state_.LastProfileWindow = found->window;
-  form_.SetText(Ctl::Label7, Nickname(found->title));
+  form_.ShowNickname(Nickname(found->title));
   Read(found->window, clock_.Now());
 }
 
@@ -101,19 +101,16 @@ void ProfileWatcher::Finish(WindowHandle window, const ScanTexts& texts) {
 }
 
 void ProfileWatcher::Show(const ScanTexts& texts) {
-  form_.SetText(Ctl::Edit1, texts.age);
-  form_.SetText(Ctl::Edit2, texts.month);
-  form_.SetText(Ctl::Edit3, texts.day);
+  form_.ShowScan(texts);
   std::optional<int> age = RecognisedNumber(texts.age);
   std::optional<int> month = RecognisedNumber(texts.month);
   std::optional<int> day = RecognisedNumber(texts.day);
   if (!age || !month || !day) {
-    form_.SetText(Ctl::Memo1, UnreadableProfileMessage());
+    form_.ShowUnreadable(UnreadableProfileMessage());
     return;
   }
-  int year = InferBirthYear(*age, *month, *day, clock_.Today());
-  form_.SetText(Ctl::Edit4, std::to_string(year));
-  form_.RunLunarAnalysis();
+  form_.ShowBirthYear(InferBirthYear(*age, *month, *day, clock_.Today()));
+  form_.ReadAsLunarDate();
 }
 
 void ProfileWatcher::CloseClick(WindowHandle window) {

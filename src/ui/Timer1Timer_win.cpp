@@ -9,16 +9,20 @@
 namespace tesserin::ui {
 namespace {
 
+// The watcher's findings in the form's controls: the nickname in Label7, age, month and day in
+// Edit1 to Edit3, the year in Edit4, the message in Memo1.
 class Form1Binding : public ProfileForm {
  public:
-  void SetText(Ctl control, const GbkString& text) override {
-    if (control == Ctl::Memo1)
-      ShowInMemo1(text);
-    else
-      SetControlText(control, text);
+  void ShowNickname(const GbkString& nickname) override { SetControlText(Ctl::Label7, nickname); }
+  void ShowScan(const ScanTexts& texts) override {
+    SetControlText(Ctl::Edit1, texts.age);
+    SetControlText(Ctl::Edit2, texts.month);
+    SetControlText(Ctl::Edit3, texts.day);
   }
+  void ShowBirthYear(int year) override { SetControlText(Ctl::Edit4, std::to_string(year)); }
+  void ShowUnreadable(const GbkString& message) override { ShowInMemo1(message); }
   bool CloseAfterReading() override { return CheckBox1Checked(); }
-  void RunLunarAnalysis() override { RunAnalysis("1"); }
+  void ReadAsLunarDate() override { RunAnalysis("1"); }
 };
 
 ProfileWatcher& Watcher() {

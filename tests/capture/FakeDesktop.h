@@ -5,14 +5,12 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "capture/ProfileForm.h"
 #include "capture/ProfileReader.h"
 #include "capture/WindowSystem.h"
-#include "ui/FormLayout.h"
 
 namespace tesserin::testing {
 
@@ -154,22 +152,26 @@ class FakeForm : public ProfileForm {
  public:
   explicit FakeForm(Journal& journal) : journal_(journal) {}
 
-  void SetText(Ctl control, const GbkString& text) override {
-    texts[control] = text;
-    journal_.push_back(Name(control) + "=" + Utf8(text));
+  void ShowNickname(const GbkString& nickname) override { journal_.push_back("nickname=" + Utf8(nickname)); }
+  void ShowScan(const ScanTexts& texts) override {
+    scan = texts;
+    journal_.push_back("age=" + Utf8(texts.age));
+    journal_.push_back("month=" + Utf8(texts.month));
+    journal_.push_back("day=" + Utf8(texts.day));
   }
+  void ShowBirthYear(int birthYear) override {
+    year = std::to_string(birthYear);
+    journal_.push_back("year=" + year);
+  }
+  void ShowUnreadable(const GbkString& message) override { journal_.push_back("message=" + Utf8(message)); }
   bool CloseAfterReading() override { return checkBox1; }
-  void RunLunarAnalysis() override {
-    journal_.push_back("analysis " + Utf8(texts[Ctl::Edit4]) + "-" +
-                       Utf8(texts[Ctl::Edit2]) + "-" + Utf8(texts[Ctl::Edit3]));
+  void ReadAsLunarDate() override {
+    journal_.push_back("analysis " + year + "-" + Utf8(scan.month) + "-" + Utf8(scan.day));
     if (duringAnalysis) duringAnalysis();
   }
-  static std::string Name(Ctl control) {
-    const std::wstring_view name = ui::SpecOf(control).name;  // ASCII
-    return std::string(name.begin(), name.end());
-  }
 
-  std::map<Ctl, GbkString> texts;
+  ScanTexts scan;    // as last shown
+  std::string year;  // as last shown; kept from before when none was inferred
   bool checkBox1 = false;
   std::function<void()> duringAnalysis;
 

@@ -35,7 +35,7 @@ class ProfileWatcherTest : public ::testing::Test {
     reader.scan = [texts](WindowHandle) { return texts; };
   }
   static std::string Capture(WindowHandle w) { return "capture " + std::to_string(w); }
-  std::string Message() const { return "Memo1=" + Utf8(UnreadableProfileMessage()); }
+  std::string Message() const { return "message=" + Utf8(UnreadableProfileMessage()); }
 
   Journal journal;
   FakeWindowSystem windows{journal};
@@ -62,8 +62,8 @@ TEST_F(ProfileWatcherTest, ANewProfileWindowIsReadAndAnalysedInThatOrder) {
   WindowHandle profile = windows.AddProfile("ABC的资料");
   ScanAlways(kReadable);
   Tick();
-  EXPECT_EQ((Journal{"Label7=ABC", Capture(profile), "Edit1=25", "Edit2=3", "Edit3=14",
-                     "Edit4=1992", "analysis 1992-3-14"}),
+  EXPECT_EQ((Journal{"nickname=ABC", Capture(profile), "age=25", "month=3", "day=14",
+                     "year=1992", "analysis 1992-3-14"}),
             Take());
   EXPECT_EQ(profile, watcher.State().LastProfileWindow);
   EXPECT_FALSE(watcher.State().WatcherBusy);
@@ -87,7 +87,7 @@ TEST_F(ProfileWatcherTest, TheBirthYearComesFromTodayTheAgeAndTheBirthday) {
     WindowHandle profile = windows.AddProfile("ABC的资料");
     ScanAlways(c.scan);
     Tick();
-    EXPECT_EQ(c.year, form.texts[Ctl::Edit4]);
+    EXPECT_EQ(c.year, form.year);
     windows.Remove(profile);
   }
 }
@@ -104,10 +104,10 @@ TEST_F(ProfileWatcherTest, TheSameWindowIsHandledOnceAndOneLowerDownWaits) {
   EXPECT_EQ(3, windows.lookups) << "each tick stops at the first profile window";
   windows.Raise(second);
   Tick();
-  EXPECT_EQ("Label7=DEF", Take().at(0));
+  EXPECT_EQ("nickname=DEF", Take().at(0));
   windows.Remove(second);
   Tick();
-  EXPECT_EQ("Label7=ABC", Take().at(0)) << "handled again after another one was handled";
+  EXPECT_EQ("nickname=ABC", Take().at(0)) << "handled again after another one was handled";
 }
 
 TEST_F(ProfileWatcherTest, TitlesOfSixOrMoreLeadingDigitsArePassedOver) {
@@ -117,7 +117,7 @@ TEST_F(ProfileWatcherTest, TitlesOfSixOrMoreLeadingDigitsArePassedOver) {
   ScanAlways(kReadable);
   Tick();
   EXPECT_EQ(1, windows.lookups);
-  EXPECT_EQ("Label7=12345", journal.at(0));
+  EXPECT_EQ("nickname=12345", journal.at(0));
   EXPECT_EQ(profile, watcher.State().LastProfileWindow);
 }
 
@@ -134,7 +134,7 @@ TEST_F(ProfileWatcherTest, AProfileTitleOnAWindowOfAnotherClassIsPassedOver) {
   WindowHandle profile = windows.AddProfile("DEF的资料");
   Tick();
   Journal seen = Take();
-  EXPECT_EQ("Label7=DEF", seen.at(0));
+  EXPECT_EQ("nickname=DEF", seen.at(0));
   EXPECT_EQ(Capture(profile), seen.at(1));
   EXPECT_EQ("click 379,113 back 640,512", seen.at(seen.size() - 2));
 
@@ -163,7 +163,7 @@ TEST_F(ProfileWatcherTest, LongAndEmptyTitlesDoNotDisturbTheWalk) {
   Tick();
   EXPECT_EQ(1, windows.lookups);
   EXPECT_EQ(fits, watcher.State().LastProfileWindow);
-  EXPECT_EQ("Label7=" + std::string(245, 'c'), journal.at(0));
+  EXPECT_EQ("nickname=" + std::string(245, 'c'), journal.at(0));
 }
 
 TEST_F(ProfileWatcherTest, ATitleOfExactly254BytesIsReadWhole) {
@@ -212,20 +212,20 @@ TEST_F(ProfileWatcherTest, AnUnreadProfileShowsTheMessageOnceTheRetriesAreOver) 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     WindowHandle profile = windows.AddProfile("ABC的资料");
-    form.texts[Ctl::Edit4] = "1990";
+    form.year = "1990";
     ScanAlways(c.scan);
     Take();
     Tick();
-    EXPECT_EQ((Journal{"Label7=ABC", Capture(profile)}), Take());
+    EXPECT_EQ((Journal{"nickname=ABC", Capture(profile)}), Take());
     for (int i = 1; i <= 3; ++i) {
       Tick();
       EXPECT_EQ(Journal{Capture(profile)}, Take()) << "retry " << i;
     }
     Tick();  // 2000 ms after the window was found
-    EXPECT_EQ((Journal{Capture(profile), "Edit1=" + c.scan.age, "Edit2=" + c.scan.month,
-                       "Edit3=" + c.scan.day, Message()}),
+    EXPECT_EQ((Journal{Capture(profile), "age=" + c.scan.age, "month=" + c.scan.month,
+                       "day=" + c.scan.day, Message()}),
               Take());
-    EXPECT_EQ("1990", form.texts[Ctl::Edit4]);
+    EXPECT_EQ("1990", form.year);
     Tick();
     Tick();
     EXPECT_TRUE(Take().empty()) << "not tried again while it stays the first profile window";
@@ -244,10 +244,10 @@ TEST_F(ProfileWatcherTest, AWindowReadableOnALaterTickIsReadWithoutAMessage) {
   };
   Tick();
   Tick();
-  EXPECT_EQ((Journal{"Label7=ABC", Capture(profile), Capture(profile)}), Take());
+  EXPECT_EQ((Journal{"nickname=ABC", Capture(profile), Capture(profile)}), Take());
   EXPECT_TRUE(watcher.Retrying());
   Tick();
-  EXPECT_EQ((Journal{Capture(profile), "Edit1=25", "Edit2=3", "Edit3=14", "Edit4=1992",
+  EXPECT_EQ((Journal{Capture(profile), "age=25", "month=3", "day=14", "year=1992",
                      "analysis 1992-3-14"}),
             Take());
   EXPECT_FALSE(watcher.Retrying());
@@ -259,7 +259,7 @@ TEST_F(ProfileWatcherTest, TheRetryPeriodCountsFromWhenTheWindowWasFirstFound) {
   WindowHandle profile = windows.AddProfile("ABC的资料");
   Tick();
   Tick(milliseconds{1999});
-  EXPECT_EQ((Journal{"Label7=ABC", Capture(profile), Capture(profile)}), Take());
+  EXPECT_EQ((Journal{"nickname=ABC", Capture(profile), Capture(profile)}), Take());
   Tick(milliseconds{1});
   EXPECT_EQ(Message(), Take().back());
 }
@@ -291,10 +291,10 @@ TEST_F(ProfileWatcherTest, ABlockNotShownWholeOrNotCopiedIsNotRead) {
     ScanAlways(kReadable);  // what the scan would make of the picture
     Take();
     Tick();
-    EXPECT_EQ((Journal{"Label7=ABC", Capture(profile)}), Take()) << "nothing shown";
+    EXPECT_EQ((Journal{"nickname=ABC", Capture(profile)}), Take()) << "nothing shown";
     EXPECT_TRUE(watcher.Retrying());
     Tick(milliseconds{2000});
-    EXPECT_EQ((Journal{Capture(profile), "Edit1=", "Edit2=", "Edit3=", Message()}), Take())
+    EXPECT_EQ((Journal{Capture(profile), "age=", "month=", "day=", Message()}), Take())
         << "the message after the retries, with no part of the reading";
     EXPECT_FALSE(watcher.Retrying());
   }
@@ -307,10 +307,10 @@ TEST_F(ProfileWatcherTest, ABlockUncoveredWithinTheRetryPeriodIsRead) {
   ScanAlways(kReadable);
   Tick();
   Tick();
-  EXPECT_EQ((Journal{"Label7=ABC", Capture(profile), Capture(profile)}), Take());
+  EXPECT_EQ((Journal{"nickname=ABC", Capture(profile), Capture(profile)}), Take());
   windows.Remove(cover);
   Tick();
-  EXPECT_EQ((Journal{Capture(profile), "Edit1=25", "Edit2=3", "Edit3=14", "Edit4=1992",
+  EXPECT_EQ((Journal{Capture(profile), "age=25", "month=3", "day=14", "year=1992",
                      "analysis 1992-3-14"}),
             Take());
 }
@@ -332,7 +332,7 @@ TEST_F(ProfileWatcherTest, ARetryEndsWhenItsWindowCloses) {
   windows.Remove(profile);
   Take();
   Tick();
-  EXPECT_EQ((Journal{"Edit1=25", "Edit2=", "Edit3=", Message()}), Take())
+  EXPECT_EQ((Journal{"age=25", "month=", "day=", Message()}), Take())
       << "the reading is over: the message, and no click on a window that is gone";
   Tick();
   EXPECT_TRUE(Take().empty());
@@ -346,8 +346,8 @@ TEST_F(ProfileWatcherTest, ARetryEndsWhenAnotherProfileWindowComesFirst) {
   windows.Raise(second);
   Take();
   Tick();
-  EXPECT_EQ((Journal{"Label7=DEF", Capture(second), "Edit1=25", "Edit2=3", "Edit3=14",
-                     "Edit4=1992", "analysis 1992-3-14"}),
+  EXPECT_EQ((Journal{"nickname=DEF", Capture(second), "age=25", "month=3", "day=14",
+                     "year=1992", "analysis 1992-3-14"}),
             Take());
   EXPECT_FALSE(watcher.Retrying());
   Tick(milliseconds{5000});
@@ -359,7 +359,7 @@ TEST_F(ProfileWatcherTest, AManualReadingEndsAPendingReRead) {
   form.checkBox1 = true;
   ScanAlways({"25", "", ""});
   Tick();
-  EXPECT_EQ((Journal{"Label7=ABC", Capture(profile)}), Take());
+  EXPECT_EQ((Journal{"nickname=ABC", Capture(profile)}), Take());
   watcher.EndReRead();
   EXPECT_FALSE(watcher.Retrying());
   Tick();
@@ -439,8 +439,8 @@ TEST_F(ProfileWatcherTest, CaptureAndClickHappenInTheProfileWindowsDpi) {
   windows.cursor = {10, 20};
   Tick();
   const std::string dpiOf = "dpi of " + std::to_string(profile);
-  EXPECT_EQ((Journal{"Label7=ABC", dpiOf, Capture(profile), "dpi left", "Edit1=25", "Edit2=3",
-                     "Edit3=14", "Edit4=1992", "analysis 1992-3-14", dpiOf,
+  EXPECT_EQ((Journal{"nickname=ABC", dpiOf, Capture(profile), "dpi left", "age=25", "month=3",
+                     "day=14", "year=1992", "analysis 1992-3-14", dpiOf,
                      "click 579,163 back 10,20", "keep pointer 579,163 -> 10,20", "dpi left"}),
             Take())
       << "the analysis, which may show a box, runs in the program's own DPI";
@@ -511,7 +511,7 @@ TEST_F(ProfileWatcherTest, TicksDuringTheAnalysisReturnAtOnce) {
       << "the click of the first window followed the box";
   form.duringAnalysis = nullptr;
   Tick();
-  EXPECT_EQ("Label7=DEF", Take().at(0));
+  EXPECT_EQ("nickname=DEF", Take().at(0));
 }
 
 TEST_F(ProfileWatcherTest, AnErrorFromTheAnalysisEndsTheTickAndClearsTheBusyFlag) {
@@ -528,7 +528,7 @@ TEST_F(ProfileWatcherTest, AnErrorFromTheAnalysisEndsTheTickAndClearsTheBusyFlag
   windows.AddProfile("DEF的资料");
   Tick();
   Journal seen = Take();
-  EXPECT_EQ("Label7=DEF", seen.front());
+  EXPECT_EQ("nickname=DEF", seen.front());
   EXPECT_EQ("click 379,113 back 640,512", seen.at(seen.size() - 2));
 }
 

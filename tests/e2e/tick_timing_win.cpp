@@ -28,14 +28,19 @@ using Clock = std::chrono::steady_clock;
 // The main window's part, kept in memory, with the real analysis.
 class TimingForm : public ProfileForm {
  public:
-  void SetText(Ctl control, const GbkString& text) override {
-    if (control == Ctl::Edit2) input.MonthText = text;
-    if (control == Ctl::Edit3) input.DayText = text;
-    if (control == Ctl::Edit4) input.YearText = text;
+  void ShowNickname(const GbkString&) override { ++writes; }
+  void ShowScan(const ScanTexts& texts) override {
+    input.MonthText = texts.month;
+    input.DayText = texts.day;
+    writes += 3;
+  }
+  void ShowBirthYear(int year) override {
+    input.YearText = std::to_string(year);
     ++writes;
   }
+  void ShowUnreadable(const GbkString&) override { ++writes; }
   bool CloseAfterReading() override { return false; }
-  void RunLunarAnalysis() override {
+  void ReadAsLunarDate() override {
     if (const Reading* reading = std::get_if<Reading>(&(outcome = AnalysisRun("1", input))))
       WriteFields(*reading, display);
     ++analyses;
