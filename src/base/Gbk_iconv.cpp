@@ -4,18 +4,15 @@
 #include <cerrno>
 #include <iconv.h>
 
+#include "base/Utf8.h"
+
 namespace tesserin {
 namespace {
 
-// Bytes to pass over at an unconvertible UTF-8 piece: a whole sequence (a character code page
-// 936 lacks), or a lead byte with the continuation bytes that follow it, so that a cut-short
-// sequence takes no valid character with it.
+// Bytes to pass over at an unconvertible UTF-8 piece (Utf8.h): a whole character that code
+// page 936 lacks, or a piece that is no character, so that it takes no valid character with it.
 size_t Utf8PieceLength(const char* piece, size_t left) {
-  auto b = static_cast<unsigned char>(piece[0]);
-  size_t expected = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xC2 && b <= 0xDF ? 2 : 1;
-  size_t n = 1;
-  while (n < expected && n < left && (static_cast<unsigned char>(piece[n]) & 0xC0) == 0x80) ++n;
-  return n;
+  return Utf8PieceAt(std::string_view(piece, left), 0).length;
 }
 
 // One converter per direction and thread, opened on first use: iconv_open is far dearer than

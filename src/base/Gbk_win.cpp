@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "base/Utf8.h"
+
 namespace tesserin {
 namespace {
 
@@ -44,42 +46,27 @@ std::wstring WideFrom936(std::string_view gbk) {
   return wide;
 }
 
-// UTF-8 to UTF-16 by the same rule as the iconv build: each piece that is not a character
-// becomes one "?" and what follows it survives. A piece is a lead byte with the continuation
-// bytes that follow it, up to the length the lead byte announces (a sequence cut short, an
-// overlong form, an encoded surrogate, a code point beyond U+10FFFF), or a byte that starts no
-// sequence. The system's own conversion differs from one version to the next (it may swallow
-// the character after a cut-short sequence, or give one replacement per byte).
+// UTF-8 to UTF-16: each piece that is not a character becomes one "?" (Utf8.h). The system's
+// own conversion differs from one version to the next (it may swallow the character after a
+// cut-short sequence, or give one replacement per byte).
 std::wstring WideFromUtf8(std::string_view utf8) {
   std::wstring wide;
   wide.reserve(utf8.size());
-  auto byte = [&](size_t i) { return static_cast<unsigned char>(utf8[i]); };
   for (size_t i = 0; i < utf8.size();) {
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) {
-      wide += static_cast<wchar_t>(lead);
-      ++i;
+    const Utf8Piece piece = Utf8PieceAt(utf8, i);
+    i += piece.length;
+    if (!piece.character) {
+      wide += L'?';
       continue;
     }
-    const size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                        : lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
-    size_t n = 1;
-    while (n < length && i + n < utf8.size() && (byte(i + n) & 0xC0) == 0x80) ++n;
-    char32_t code = length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-    for (size_t k = 1; k < n; ++k) code = (code << 6) | (byte(i + k) & 0x3F);
-    const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-    const bool whole = length > 1 && n == length && code >= least && code <= 0x10FFFF &&
-                       !(code >= 0xD800 && code <= 0xDFFF);
-    if (!whole) {
-      wide += L'?';
-    } else if (code < 0x10000) {
+    char32_t code = *piece.character;
+    if (code < 0x10000) {
       wide += static_cast<wchar_t>(code);
     } else {
       code -= 0x10000;
       wide += static_cast<wchar_t>(0xD800 + (code >> 10));
       wide += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
     }
-    i += n;
   }
   return wide;
 }

@@ -1,0 +1,22 @@
+// UTF-8 decoded one piece at a time, by one rule for the whole program: a piece is a character,
+// or a lead byte with the continuation bytes that follow it up to the length the lead byte
+// announces (a sequence cut short, an overlong form, an encoded surrogate, a code point beyond
+// U+10FFFF), or a byte that starts no sequence. Such a piece is no character, and what follows
+// it survives whole.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace tesserin {
+
+struct Utf8Piece {
+  std::size_t length;                 // in bytes, at least 1
+  std::optional<char32_t> character;  // none for a piece that is no character
+};
+
+// The piece that starts at `at` (which must be inside the text).
+Utf8Piece Utf8PieceAt(std::string_view text, std::size_t at);
+
+}  // namespace tesserin
