@@ -2,6 +2,7 @@
 #include "capture/ProfileWatcher.h"
 
 #include "base/BusyGuard.h"
+#include "base/GbkLiteral.h"
 
 #include <string>
 
@@ -23,9 +24,8 @@ bool Complete(const ScanTexts& texts) {
 
 }  // namespace
 
-GbkString UnreadableProfileMessage() {
-  static const GbkString kMessage =
-      Gbk("抱歉：没有识别出来，或者年龄大于100岁或者小于10岁，无意义");
+const GbkString& UnreadableProfileMessage() {
+  static const GbkLiteral kMessage{"抱歉：没有识别出来，或者年龄大于100岁或者小于10岁，无意义"};
   return kMessage;
 }
 

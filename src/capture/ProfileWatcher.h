@@ -15,7 +15,7 @@
 namespace tesserin {
 
 // The message for a profile that could not be read.
-GbkString UnreadableProfileMessage();
+const GbkString& UnreadableProfileMessage();
 
 struct WatcherState {
   // Set while a tick is handled. The analysis may show a modal box whose message loop delivers

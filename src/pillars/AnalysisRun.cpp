@@ -1,5 +1,6 @@
 #include "pillars/AnalysisRun.h"
 
+#include "base/GbkLiteral.h"
 #include "base/WholeNumber.h"
 #include "pillars/IndexStages.h"
 #include "pillars/MonthTables.h"
@@ -9,23 +10,16 @@ namespace tesserin {
 
 namespace {
 
-const GbkString& YearMessage() {
-  static const GbkString text = Gbk("本程序只计算1950～2025年间的数据");
-  return text;
-}
-
-const GbkString& MonthDayMessage() {
-  static const GbkString text = Gbk("月或日数据超出正常范围");
-  return text;
-}
+const GbkLiteral kYearMessage{"本程序只计算1950～2025年间的数据"};
+const GbkLiteral kMonthDayMessage{"月或日数据超出正常范围"};
 
 AnalysisOutcome Run(std::string_view calendarMode, const AnalysisInput& input) {
   const int year = ParseWholeNumber(input.YearText);
-  if (year > kLastYear || year < kFirstYear) return Refusal{Refusal::Kind::YearOutOfRange, YearMessage()};
+  if (year > kLastYear || year < kFirstYear) return Refusal{Refusal::Kind::YearOutOfRange, kYearMessage.Text()};
   const int month = ParseWholeNumber(input.MonthText);
-  if (month > 12 || month < 1) return Refusal{Refusal::Kind::MonthOrDayOutOfRange, MonthDayMessage()};
+  if (month > 12 || month < 1) return Refusal{Refusal::Kind::MonthOrDayOutOfRange, kMonthDayMessage.Text()};
   const int day = ParseWholeNumber(input.DayText);
-  if (day > 31 || day < 1) return Refusal{Refusal::Kind::MonthOrDayOutOfRange, MonthDayMessage()};
+  if (day > 31 || day < 1) return Refusal{Refusal::Kind::MonthOrDayOutOfRange, kMonthDayMessage.Text()};
 
   Reading reading;
   reading.pillars = DerivePillars(year, month, day, calendarMode, &reading.read);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "base/GbkLiteral.h"
 #include "cycle/CycleTable.h"
 #include "pillars/Ratings.h"
 
@@ -10,10 +11,8 @@ namespace tesserin {
 
 namespace {
 
-const GbkString& PillarCaption() {
-  static const GbkString text = Gbk("八字：");
-  return text;
-}
+const GbkLiteral kPillarCaption{"八字："};
+const GbkLiteral kLateMarriageNote{"，女晚婚或离婚"};
 
 // The line is always 20 bytes, the caption and three pillars between blanks: the field keeps
 // them from one reading to the next, and a reading only copies the pieces over.
@@ -23,7 +22,7 @@ void WritePillarLine(const Pillars& pillars, GbkString& line) {
     for (int i = 0; i < kCycleLength; ++i) n[i] = GbkString(CycleEntry(i));
     return n;
   }();
-  const GbkString& caption = PillarCaption();
+  const GbkString& caption = kPillarCaption;
   line.resize(caption.size() + 3 * 4 + 2);
   char* at = line.data();
   std::memcpy(at, caption.data(), caption.size());
@@ -39,15 +38,12 @@ void WritePillarLine(const Pillars& pillars, GbkString& line) {
 
 AnalysisDisplay AnalysisDisplay::Initial() {
   AnalysisDisplay d;
-  d.PillarLine = PillarCaption();
+  d.PillarLine = kPillarCaption;
   d.LibidoStars = d.DateStars = d.KindnessStars = d.MoneyStars = " ";
   return d;
 }
 
-const GbkString& LateMarriageNote() {
-  static const GbkString text = Gbk("，女晚婚或离婚");
-  return text;
-}
+const GbkString& LateMarriageNote() { return kLateMarriageNote; }
 
 void WritePersonalityText(const Reading& reading, GbkString& text) {
   text.assign(PersonalityOf(reading.DayPillar()));

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/GbkLiteral.h"
+
 namespace tesserin {
 namespace {
 
@@ -64,19 +66,10 @@ constexpr Tables MakeTables() {
 
 constexpr Tables kTables = MakeTables();
 
-struct Texts {
-  std::array<GbkString, 10> names;
-  GbkString dayOrigin = Gbk("日元");
-  Texts() {
-    const char* utf8[10] = {"比肩", "劫财", "食神", "伤官", "偏财", "正财", "七杀", "正官", "偏印", "正印"};
-    for (int i = 0; i < 10; ++i) names[i] = Gbk(utf8[i]);
-  }
-};
-
-const Texts& TheTexts() {
-  static const Texts texts;
-  return texts;
-}
+const GbkLiteral kGodNames[10] = {GbkLiteral{"比肩"}, GbkLiteral{"劫财"}, GbkLiteral{"食神"}, GbkLiteral{"伤官"},
+                                  GbkLiteral{"偏财"}, GbkLiteral{"正财"}, GbkLiteral{"七杀"}, GbkLiteral{"正官"},
+                                  GbkLiteral{"偏印"}, GbkLiteral{"正印"}};
+const GbkLiteral kDayOrigin{"日元"};
 
 }  // namespace
 
@@ -103,11 +96,11 @@ int OfficerScore(StemName dayStem, const Pillars& p) {
   return 4;
 }
 
-std::string_view GodNameText(GodName god) { return TheTexts().names[god]; }
+std::string_view GodNameText(GodName god) { return kGodNames[god].Text(); }
 
 GbkString StemGodsText(GodName yearStem, GodName monthStem) {
   GbkString text(GodNameText(yearStem));
-  return text.append(GodNameText(monthStem)).append(TheTexts().dayOrigin);
+  return text.append(GodNameText(monthStem)).append(kDayOrigin.Text());
 }
 
 GbkString BranchGodText(BranchName branch, GodName god) {
