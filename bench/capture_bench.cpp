@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "../tests/capture/FakeDesktop.h"
-#include "../tests/capture/ProfileBlock.h"
+#include "FakeDesktop.h"
+#include "ProfileBlock.h"
 #include "capture/GlyphMatcher.h"
-#include "capture/ProfileWatcher.h"
-#include "pillars/AnalysisRun.h"
-#include "pillars/ReadingText.h"
+#include "watcher/ProfileWatcher.h"
+#include "reading/AnalysisRun.h"
+#include "reading/ReadingText.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <variant>
 
-#include "pillars/AnalysisRun.h"
-#include "pillars/ReadingText.h"
+#include "reading/AnalysisRun.h"
+#include "reading/ReadingText.h"
 
 namespace tesserin {
 namespace {

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "pillars/AnalysisRun.h"
-#include "pillars/ReadingText.h"
-#include "pillars/DerivePillars.h"
+#include "reading/AnalysisRun.h"
+#include "reading/ReadingText.h"
+#include "calendar/DerivePillars.h"
 
 namespace tesserin {
 namespace {

@@ -29,7 +29,7 @@
 #include "FuzzInput.h"
 #include "capture/GlyphMatcher.h"
 #include "capture/PixelImage.h"
-#include "capture/ProfileBlock.h"
+#include "ProfileBlock.h"
 
 namespace tesserin::fuzz {
 

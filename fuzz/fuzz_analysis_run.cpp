@@ -10,8 +10,8 @@
 
 #include "FuzzInput.h"
 #include "TabFields.h"
-#include "pillars/AnalysisRun.h"
-#include "pillars/ReadingText.h"
+#include "reading/AnalysisRun.h"
+#include "reading/ReadingText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tesserin;

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "FuzzInput.h"
-#include "capture/ProfileTitle.h"
+#include "watcher/ProfileTitle.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tesserin;

@@ -1,3 +1,6 @@
+// capture/: the profile block's pixels: the in-memory picture, the copy of a window's block
+// (ProfileCapture_win.h), the glyph scanner (this file) and the template matcher.
+//
 // Reads the contact's age, birth month and birth day from the captured profile block (160 × 300
 // pixels of the profile window's client area from (60, 306), in a 161 × 315 picture).
 #pragma once

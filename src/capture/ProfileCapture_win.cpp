@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "base/Gdi_win.h"
-#include "capture/BlockVisibility.h"
+#include "capture/BlockGeometry.h"
 
 namespace tesserin {
 
@@ -76,10 +76,5 @@ const PixelReader& CaptureImage() { return Picture(); }
 bool ProfileCapture(HWND window) { return Picture().CopyFrom(window); }
 
 ScanTexts pscreen() { return GlyphScanner(CaptureImage()); }
-
-std::optional<BlockScan> Win32ProfileReader::CaptureAndScan(WindowHandle profileWindow) {
-  if (!ProfileCapture(reinterpret_cast<HWND>(profileWindow))) return std::nullopt;
-  return ScanBlock(CaptureImage());
-}
 
 }  // namespace tesserin

@@ -1,12 +1,11 @@
-// The capture of a profile window's block into the capture picture, pscreen, the scan of that
-// picture, and both together as the watcher's capture side on Win32.
+// The capture of a profile window's block into the capture picture, and pscreen, the scan of
+// that picture.
 #pragma once
 
 #include <windows.h>
 
 #include "capture/GlyphScanner.h"
 #include "capture/PixelImage.h"
-#include "capture/ProfileReader.h"
 
 namespace tesserin {
 
@@ -23,11 +22,5 @@ bool ProfileCapture(HWND window);
 
 // The glyph scan of the capture picture: age, month and day, for Edit1, Edit2 and Edit3.
 ScanTexts pscreen();
-
-class Win32ProfileReader : public ProfileReader {
- public:
-  // ProfileCapture of the window, then the scan of the picture if the copy was made.
-  std::optional<BlockScan> CaptureAndScan(WindowHandle profileWindow) override;
-};
 
 }  // namespace tesserin

@@ -11,9 +11,9 @@
 #include "cli/Json.h"
 #include <variant>
 
-#include "pillars/AnalysisRun.h"
-#include "pillars/Ratings.h"
-#include "pillars/ReadingText.h"
+#include "reading/AnalysisRun.h"
+#include "reading/Ratings.h"
+#include "reading/ReadingText.h"
 
 namespace tesserin {
 namespace {

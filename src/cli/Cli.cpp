@@ -8,8 +8,8 @@
 #include "base/Gbk.h"
 #include "Version.h"
 #include "cli/Batch.h"
-#include "pillars/AnalysisRun.h"
-#include "pillars/ReadingText.h"
+#include "reading/AnalysisRun.h"
+#include "reading/ReadingText.h"
 
 namespace tesserin {
 namespace {

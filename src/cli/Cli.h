@@ -1,3 +1,6 @@
+// cli/: tesserin-cli, the reading for scripts: one reading or a batch of JSON lines (Batch.h),
+// the JSON writer, and on Windows the console output.
+//
 // tesserin-cli: the reading engine for scripts. One reading from the command line, or a batch of
 // readings from standard input as JSON Lines. All text in and out is UTF-8.
 #pragma once

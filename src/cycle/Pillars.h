@@ -1,3 +1,6 @@
+// cycle/: the sexagenary cycle: the ten stems, the twelve branches, the sixty pillars
+// (CycleTable.h) and a reading's three pillars as cycle entries (this file).
+//
 // The year, month and day pillars of a reading, as three entries of the cycle.
 #pragma once
 

@@ -3,7 +3,7 @@
 #include <cwchar>
 
 #include "base/Gbk.h"
-#include "pillars/ReadingText.h"
+#include "reading/ReadingText.h"
 #include "ui/Clipboard_win.h"
 #include "ui/Form1_win.h"
 

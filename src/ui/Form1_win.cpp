@@ -6,8 +6,8 @@
 #include <variant>
 
 #include "base/BusyGuard.h"
-#include "pillars/AnalysisRun.h"
-#include "pillars/ReadingText.h"
+#include "reading/AnalysisRun.h"
+#include "reading/ReadingText.h"
 #include "ui/FormPlacement_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/WindowText_win.h"

@@ -1,3 +1,6 @@
+// ui/: the main window on Win32 (the form, its frame, tray, copy and message boxes, the binding
+// of the reading and the watcher to its controls) and its portable rules (layout, keys).
+//
 // The main form TForm1 as the rest of the program and its tests see it: its windows, the texts
 // of its controls (code page 936, as the reading and the watcher use them), the auto-close
 // option, and its handlers. Everything here runs on the user-interface thread.
@@ -9,7 +12,7 @@
 #include <string_view>
 
 #include "base/Gbk.h"
-#include "pillars/AnalysisRun.h"
+#include "reading/AnalysisRun.h"
 #include "ui/FormLayout.h"
 #include "ui/FormState_win.h"
 

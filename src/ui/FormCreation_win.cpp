@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/CopyReading_win.h"
-#include "ui/Dpi_win.h"
+#include "base/Dpi_win.h"
 #include "ui/FormPlacement_win.h"
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"

@@ -8,7 +8,7 @@
 #include <commctrl.h>
 
 #include "ui/CopyReading_win.h"
-#include "ui/Dpi_win.h"
+#include "base/Dpi_win.h"
 #include "ui/Form1_win.h"
 #include "ui/FormCreation_win.h"
 #include "ui/FormPlacement_win.h"

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "ui/Dpi_win.h"
+#include "base/Dpi_win.h"
 #include "ui/Frame_win.h"
 #include "ui/FormState_win.h"
 #include "ui/MemoScrollBar_win.h"

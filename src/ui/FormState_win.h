@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "pillars/AnalysisRun.h"
+#include "reading/AnalysisRun.h"
 #include "ui/Fonts_win.h"
 #include "ui/FormLayout.h"
 

@@ -6,7 +6,7 @@
 
 #include "base/Gdi_win.h"
 #include "ui/CaptionTips_win.h"
-#include "ui/Dpi_win.h"
+#include "base/Dpi_win.h"
 #include "ui/Tray_win.h"
 #include "ui/WindowText_win.h"
 #include "ui/resource.h"

@@ -1,9 +1,9 @@
 // Timer1's tick, every 500 ms while the form exists: the profile watcher over the Win32 window
 // system, the capture and the system clock, showing what it reads in the form's controls.
-#include "capture/ProfileCapture_win.h"
-#include "capture/ProfileWatcher.h"
-#include "capture/SystemClock_win.h"
-#include "capture/WindowSystem_win.h"
+#include "watcher/ProfileReader_win.h"
+#include "watcher/ProfileWatcher.h"
+#include "watcher/SystemClock_win.h"
+#include "watcher/WindowSystem_win.h"
 #include "ui/Form1_win.h"
 
 namespace tesserin::ui {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "capture/GlyphMatcher.h"
-#include "capture/ProfileBlock.h"
+#include "ProfileBlock.h"
 
 namespace tesserin {
 namespace {

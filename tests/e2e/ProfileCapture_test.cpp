@@ -5,7 +5,7 @@
 
 #include "base/Gdi_win.h"
 #include "capture/GlyphMatcher.h"
-#include "capture/ProfileBlock.h"
+#include "ProfileBlock.h"
 #include "e2e/Desktop_win.h"
 
 namespace tesserin {

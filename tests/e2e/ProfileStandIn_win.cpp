@@ -35,7 +35,7 @@
 #include <vector>
 
 #include "base/Gbk.h"
-#include "capture/ProfileBlock.h"
+#include "ProfileBlock.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <thread>
 
 #include "e2e/Desktop_win.h"
-#include "pillars/AnalysisRun.h"
-#include "pillars/ReadingText.h"
+#include "reading/AnalysisRun.h"
+#include "reading/ReadingText.h"
 #include "ui/FormLayout.h"
 #include "ui/Form1_win.h"
 

@@ -1,5 +1,5 @@
 // The Win32 window-system operations of the watcher, on stand-in windows of another process.
-#include "capture/WindowSystem_win.h"
+#include "watcher/WindowSystem_win.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/User32_win.h"
-#include "capture/ProfileTitle.h"
+#include "watcher/ProfileTitle.h"
 #include "e2e/Desktop_win.h"
 
 namespace tesserin {

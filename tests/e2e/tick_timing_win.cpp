@@ -13,12 +13,13 @@
 #include <vector>
 
 #include "capture/ProfileCapture_win.h"
-#include "capture/ProfileWatcher.h"
-#include "capture/SystemClock_win.h"
-#include "capture/WindowSystem_win.h"
+#include "watcher/ProfileReader_win.h"
+#include "watcher/ProfileWatcher.h"
+#include "watcher/SystemClock_win.h"
+#include "watcher/WindowSystem_win.h"
 #include "e2e/Desktop_win.h"
-#include "pillars/AnalysisRun.h"
-#include "pillars/ReadingText.h"
+#include "reading/AnalysisRun.h"
+#include "reading/ReadingText.h"
 
 namespace {
 

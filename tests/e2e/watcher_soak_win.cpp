@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "e2e/Desktop_win.h"
-#include "pillars/AnalysisRun.h"
-#include "pillars/ReadingText.h"
+#include "reading/AnalysisRun.h"
+#include "reading/ReadingText.h"
 #include "ui/FormLayout.h"
 #include "ui/Form1_win.h"
 

@@ -3,7 +3,7 @@
 #include <cwctype>
 
 #include "base/Gbk.h"
-#include "pillars/AnalysisRun.h"
+#include "reading/AnalysisRun.h"
 #include "ui/Form1_win.h"
 #include "ui/FormDispatch_win.h"
 #include "ui/MessageLoop_win.h"

@@ -6,7 +6,7 @@
 
 #include "FormFixture_win.h"
 #include "base/Gbk.h"
-#include "ui/Dpi_win.h"
+#include "base/Dpi_win.h"
 #include "ui/Fonts_win.h"
 #include "ui/Frame_win.h"
 #include "ui/Form1_win.h"

@@ -6,7 +6,7 @@
 #include "FormFixture_win.h"
 #include "WorkedReadings.h"
 #include "base/Gbk.h"
-#include "pillars/AnalysisRun.h"
+#include "reading/AnalysisRun.h"
 #include "ui/Form1_win.h"
 
 namespace tesserin::ui::test {

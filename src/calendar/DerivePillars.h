@@ -1,0 +1,29 @@
+// calendar/: the solar and lunar month tables of 1950 to 2025 and the derivation of a date's
+// pillars from them (this file), with the solar date that a reading reads.
+//
+// The year, month and day pillars of a birth date, read as a lunar or as a solar date.
+#pragma once
+
+#include <string_view>
+
+#include "cycle/Pillars.h"
+#include "calendar/CalendarDate.h"
+
+namespace tesserin {
+
+// How a date was read: the solar date whose pillars it gets, and whether it was read as a lunar
+// date (false for a solar reading and for a lunar date that fell back to the solar reading).
+struct DateRead {
+  CalendarDate solar;
+  bool asLunar = false;
+  bool operator==(const DateRead&) const = default;
+};
+
+// `calendarMode` "1" reads month and day as a lunar date (a day past the end of its lunar month
+// is read as a solar date); any other text as a solar date. Year 1950..2025, month 1..12 and
+// day 1..31 are the caller's to check; outside them std::out_of_range is thrown. With `read`,
+// also says how the date was read: a solar day past its month's end is the date it counts on
+// to (30 February is 2 March).
+Pillars DerivePillars(int year, int month, int day, std::string_view calendarMode, DateRead* read = nullptr);
+
+}  // namespace tesserin

@@ -1,0 +1,93 @@
+#include "reading/ReadingText.h"
+
+#include <array>
+#include <cstring>
+
+#include "base/GbkLiteral.h"
+#include "cycle/CycleTable.h"
+#include "reading/Ratings.h"
+
+namespace tesserin {
+
+namespace {
+
+const GbkLiteral kPillarCaption{"八字："};
+const GbkLiteral kLateMarriageNote{"，女晚婚或离婚"};
+
+// The line is always 20 bytes, the caption and three pillars between blanks: the field keeps
+// them from one reading to the next, and a reading only copies the pieces over.
+void WritePillarLine(const Pillars& pillars, GbkString& line) {
+  static const std::array<GbkString, kCycleLength> names = [] {
+    std::array<GbkString, kCycleLength> n;
+    for (int i = 0; i < kCycleLength; ++i) n[i] = GbkString(CycleEntry(i));
+    return n;
+  }();
+  const GbkString& caption = kPillarCaption;
+  line.resize(caption.size() + 3 * 4 + 2);
+  char* at = line.data();
+  std::memcpy(at, caption.data(), caption.size());
+  at += caption.size();
+  for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) {
+    if (place != kYearPillar) *at++ = ' ';
+    std::memcpy(at, names[pillars.Entry(place)].data(), 4);
+    at += 4;
+  }
+}
+
+}  // namespace
+
+AnalysisDisplay AnalysisDisplay::Initial() {
+  AnalysisDisplay d;
+  d.PillarLine = kPillarCaption;
+  d.LibidoStars = d.DateStars = d.KindnessStars = d.MoneyStars = " ";
+  return d;
+}
+
+const GbkString& LateMarriageNote() { return kLateMarriageNote; }
+
+void WritePersonalityText(const Reading& reading, GbkString& text) {
+  text.assign(PersonalityOf(reading.DayPillar()));
+  if (reading.lateMarriageNote) text += LateMarriageNote();
+}
+
+void WriteFields(const Reading& reading, AnalysisDisplay& fields) {
+  WritePillarLine(reading.pillars, fields.PillarLine);
+  WritePersonalityText(reading, fields.PersonalityText);
+  WriteStars(reading.libido, fields.LibidoStars);
+  WriteStars(reading.date, fields.DateStars);
+  WriteStars(reading.kindness, fields.KindnessStars);
+  WriteStars(reading.money, fields.MoneyStars);
+}
+
+AnalysisDisplay FieldsOf(const Reading& reading) {
+  AnalysisDisplay fields;
+  WriteFields(reading, fields);
+  return fields;
+}
+
+GbkString ReadingText(const AnalysisDisplay& fields, std::string_view lineEnd) {
+  // The window's captions of the five fields after the 八字 line (UTF-8 here).
+  struct Row {
+    const char* caption;
+    const GbkString& value;
+  };
+  const Row rows[] = {{"性格总论：", fields.PersonalityText},
+                      {"性欲指数：", fields.LibidoStars},
+                      {"可约指数：", fields.DateStars},
+                      {"善良指数：", fields.KindnessStars},
+                      {"要钱指数：", fields.MoneyStars}};
+  GbkString text = fields.PillarLine;
+  text += lineEnd;
+  for (const Row& row : rows) {
+    text += Gbk(row.caption);
+    text += row.value;
+    text += lineEnd;
+  }
+  return text;
+}
+
+GbkString ReadingText(const Reading& reading, std::string_view lineEnd) {
+  return ReadingText(FieldsOf(reading), lineEnd);
+}
+
+}  // namespace tesserin

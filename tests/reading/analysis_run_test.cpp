@@ -1,0 +1,193 @@
+// The analysis run: validation and its messages, the conversion error, and complete readings
+// in all six fields.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "TestText.h"
+#include "WorkedReadings.h"
+#include "reading/AnalysisRun.h"
+#include "reading/Ratings.h"
+#include "reading/ReadingText.h"
+
+namespace tesserin {
+namespace {
+
+const char* const kYearMessage = "本程序只计算1950～2025年间的数据";
+const char* const kMonthDayMessage = "月或日数据超出正常范围";
+
+AnalysisOutcome Read(const char* mode, GbkString year, GbkString month, GbkString day) {
+  return AnalysisRun(mode, {std::move(year), std::move(month), std::move(day)});
+}
+
+// The refusal's text in UTF-8, or "" for a reading.
+std::string RefusalText(const AnalysisOutcome& outcome) {
+  const Refusal* refusal = std::get_if<Refusal>(&outcome);
+  return refusal ? U(refusal->text) : "";
+}
+
+TEST(AnalysisRun, ValidationRefusesWithItsMessage) {
+  using Kind = Refusal::Kind;
+  struct Case {
+    const char* what;
+    const char* year;
+    const char* month;
+    const char* day;
+    std::optional<Kind> refusal;  // none: a reading
+    const char* message;
+  };
+  const Case kCases[] = {
+      {"year 1949", "1949", "5", "12", Kind::YearOutOfRange, kYearMessage},
+      {"year 2026", "2026", "5", "12", Kind::YearOutOfRange, kYearMessage},
+      {"a negative year", "-1990", "5", "12", Kind::YearOutOfRange, kYearMessage},
+      {"a bad year hides an empty month", "2030", "", "12", Kind::YearOutOfRange, kYearMessage},
+      {"month 0", "1990", "0", "12", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"month 13", "1990", "13", "12", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"a bad month hides a bad day", "1990", "13", "x", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"day 0", "1990", "5", "0", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"day 32", "1990", "5", "32", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"year 1950", "1950", "1", "1", std::nullopt, ""},
+      {"year 2025", "2025", "12", "31", std::nullopt, ""},
+      {"day 31 of a short month", "1990", "2", "31", std::nullopt, ""},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const AnalysisOutcome outcome = Read("1", c.year, c.month, c.day);
+    const Refusal* refusal = std::get_if<Refusal>(&outcome);
+    ASSERT_EQ(c.refusal.has_value(), refusal != nullptr);
+    if (refusal) {
+      EXPECT_EQ(*c.refusal, refusal->kind);
+    }
+    EXPECT_EQ(c.message, RefusalText(outcome));
+  }
+}
+
+TEST(AnalysisRun, TextThatIsNoWholeNumberIsRefusedWithTheConversionError) {
+  const std::string kLong(10000, '7');
+  struct Case {
+    const char* what;
+    std::string year, month, day;
+    std::string error;  // the text between the apostrophes, UTF-8
+  };
+  const Case kCases[] = {
+      {"empty day", "1990", "5", "", ""},
+      {"letters", "abc", "5", "12", "abc"},
+      {"a blank after the digits", "1990 ", "5", "12", "1990 "},
+      {"a sign alone", "1990", "+", "12", "+"},
+      {"two signs", "1990", "--5", "12", "--5"},
+      {"beyond 32 bits", "1990", "5", "2147483648", "2147483648"},
+      {"10,000 digits", kLong, "5", "12", kLong},
+      {"Chinese digits", "一九九〇", "5", "12", "一九九〇"},
+      {"a full-width digit", "1990", "５", "12", "５"},
+      {"blanks only", "1990", "5", "   ", "   "},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const AnalysisOutcome outcome = Read("1", G(c.year), G(c.month), G(c.day));
+    ASSERT_TRUE(std::holds_alternative<Refusal>(outcome));
+    EXPECT_EQ(Refusal::Kind::NotAWholeNumber, std::get<Refusal>(outcome).kind);
+    EXPECT_EQ("'" + c.error + "' is not a valid integer value", RefusalText(outcome));
+  }
+  // Bytes that are no text at all are refused the same way, never read; a NUL byte stays in
+  // the message.
+  EXPECT_EQ(Refusal::Kind::NotAWholeNumber, std::get<Refusal>(Read("0", "19\xff\xfe", "5", "12")).kind);
+  EXPECT_EQ(std::string("'19\0' is not a valid integer value", 34),
+            RefusalText(Read("0", GbkString("19\0", 3), "5", "12")));
+}
+
+TEST(AnalysisRun, BlanksSignsAndLeadingZerosReadAsTheNumberTheyWrite) {
+  const char* const kMonths[] = {"5", " 5", "+5", "005", "05", "  +0005"};
+  const AnalysisOutcome plain = Read("1", "1990", "5", "12");
+  for (const char* month : kMonths) {
+    SCOPED_TRACE(std::string("month '") + month + "'");
+    EXPECT_EQ(plain, Read("1", " 1990", month, "+12"));
+  }
+}
+
+TEST(AnalysisRun, CompleteReadingsGiveAllSixFields) {
+  for (const testing::WorkedReading& c : {testing::kSolar1950_1_7, testing::kLunar1990_5_12}) {
+    SCOPED_TRACE(c.what);
+    const AnalysisOutcome outcome = Read(c.mode, c.year, c.month, c.day);
+    ASSERT_TRUE(std::holds_alternative<Reading>(outcome));
+    const AnalysisDisplay fields = FieldsOf(std::get<Reading>(outcome));
+    EXPECT_EQ(c.pillarLine, U(fields.PillarLine));
+    EXPECT_EQ(c.personality, U(fields.PersonalityText));
+    EXPECT_EQ(c.libido, U(fields.LibidoStars));
+    EXPECT_EQ(c.date, U(fields.DateStars));
+    EXPECT_EQ(c.kindness, U(fields.KindnessStars));
+    EXPECT_EQ(c.money, U(fields.MoneyStars));
+  }
+}
+
+TEST(AnalysisRun, TheNoteFollowsATrailingBlankOfTheDescription) {
+  // A 甲子 day with a marriage score of 4 (20.5 points: rows 5, 10, 12, 13 and 28).
+  const Reading reading = std::get<Reading>(Read("0", "1952", "3", "19"));
+  EXPECT_EQ(4, reading.marriage);
+  EXPECT_TRUE(reading.lateMarriageNote);
+  const AnalysisDisplay fields = FieldsOf(reading);
+  ASSERT_EQ("八字：壬辰 癸卯 甲子", U(fields.PillarLine));
+  EXPECT_EQ("聪明仁慈，爱学习，好面子，依赖性大有惰性，重视精神享受，好脾气 ，女晚婚或离婚",
+            U(fields.PersonalityText));
+}
+
+TEST(Ratings, StarsAndKindness) {
+  const std::pair<int, const char*> kStars[] = {{-2, "☆☆☆☆☆"}, {0, "☆☆☆☆☆"}, {3, "★★★☆☆"},
+                                                {5, "★★★★★"},  {7, "★★★★★"}};
+  for (const auto& [n, stars] : kStars) EXPECT_EQ(stars, U(StarText(n))) << n;
+  EXPECT_EQ(0, KindnessIndex(EntryOf(甲, 戌)));
+  EXPECT_EQ(3, KindnessIndex(EntryOf(壬, 寅)));
+  EXPECT_EQ(1, KindnessIndex(EntryOf(乙, 丑)));
+  for (int k = 0; k < kCycleLength; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(CycleEntry(k), std::string_view(PersonalityTable()[k]).substr(0, 4));
+    EXPECT_EQ(":", PersonalityTable()[k].substr(4, 1));
+    EXPECT_EQ(PersonalityTable()[k].substr(5), PersonalityOf(k));
+    EXPECT_GE(KindnessIndex(k), 0);
+    EXPECT_LE(KindnessIndex(k), 4);
+  }
+  EXPECT_EQ("聪明仁慈，爱学习，好面子，依赖性大有惰性，重视精神享受，好脾气 ", U(PersonalityOf(EntryOf(甲, 子))));
+}
+
+// Every accepted date, in both readings, gives a reading with all six fields; the line names
+// the pillars of the reading, and in the solar reading the day pillar steps on by one from each
+// real day to the next, from 丙申 on 1 January 1950 through every month boundary.
+TEST(AnalysisRun, EveryDateOfTheRangeGivesAReading) {
+  using namespace std::chrono;
+  AnalysisDisplay fields;
+  int previousSolarDay = CycleStep(EntryOf(丙, 申), -1);
+  for (const char* mode : {"1", "0"}) {
+    for (int year = 1950; year <= 2025; ++year) {
+      for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= 31; ++day) {
+          const AnalysisOutcome outcome = Read(mode, std::to_string(year), std::to_string(month), std::to_string(day));
+          ASSERT_TRUE(std::holds_alternative<Reading>(outcome)) << year << "-" << month << "-" << day;
+          const Reading& reading = std::get<Reading>(outcome);
+          WriteFields(reading, fields);
+          const Pillars& p = reading.pillars;
+          ASSERT_EQ("八字：" + U(CycleEntry(p.Entry(kYearPillar))) + " " + U(CycleEntry(p.Entry(kMonthPillar))) + " " +
+                        U(CycleEntry(p.Entry(kDayPillar))),
+                    U(fields.PillarLine));
+          bool realDay = year_month_day{std::chrono::year{year}, std::chrono::month(month), std::chrono::day(day)}.ok();
+          if (mode == std::string_view("0") && realDay) {
+            ASSERT_EQ(CycleStep(previousSolarDay, 1), p.Entry(kDayPillar)) << year << "-" << month << "-" << day;
+            previousSolarDay = p.Entry(kDayPillar);
+            ASSERT_TRUE((CalendarDate{year, month, day} == reading.read.solar)) << year << "-" << month << "-" << day;
+            ASSERT_FALSE(reading.read.asLunar);
+          }
+          ASSERT_EQ(reading.marriage > 3, reading.lateMarriageNote);
+          ASSERT_GE(fields.PersonalityText.size(), 63u);
+          for (const GbkString* stars : {&fields.LibidoStars, &fields.DateStars, &fields.KindnessStars,
+                                         &fields.MoneyStars})
+            ASSERT_EQ(10u, stars->size());
+        }
+      }
+    }
+  }
+  EXPECT_EQ(EntryOf(甲, 戌), previousSolarDay);  // 31 December 2025
+}
+
+}  // namespace
+}  // namespace tesserin
