@@ -22,6 +22,8 @@ AnalysisOutcome Run(std::string_view calendarMode, const AnalysisInput& input) {
   if (day > 31 || day < 1) return Refusal{Refusal::Kind::MonthOrDayOutOfRange, kMonthDayMessage.Text()};
 
   Reading reading;
+  reading.entered = {year, month, day};
+  reading.lunarAsked = calendarMode == "1";
   reading.pillars = DerivePillars(year, month, day, calendarMode, &reading.read);
   RunIndexStages(reading);
   reading.kindness = KindnessIndex(reading.DayPillar());

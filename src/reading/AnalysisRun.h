@@ -31,7 +31,9 @@ struct Reading {
   int libido = 0, date = 0, kindness = 0, money = 0;  // the four ratings, 0..5 stars
   int marriage = 0;                                   // the late-marriage grade
   bool lateMarriageNote = false;                      // the grade is above 3
-  DateRead read;  // the solar date the pillars belong to, and whether read as lunar
+  CalendarDate entered;      // the date as entered, read as numbers
+  bool lunarAsked = false;   // asked for as a lunar date (calendar mode "1")
+  DateRead read;             // the solar date the pillars belong to, and whether read as lunar
 
   int DayPillar() const { return pillars.Entry(kDayPillar); }
   bool operator==(const Reading&) const = default;
