@@ -1,0 +1,24 @@
+// Dates as one text: the forms people write them in, and the form the reader writes.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "pillars/CalendarDate.h"
+
+namespace tesserin {
+
+// The forms a date may be written in, as the messages name them.
+constexpr const char* kDateForms = "YYYY-MM-DD or YYYY/M/D";
+
+// YYYY-MM-DD or YYYY/M/D: a year of four digits, a month and a day of one or two, the same
+// separator twice. The three texts as a reading takes them, or none for any other text.
+std::optional<std::array<std::string_view, 3>> SplitDateText(std::string_view text);
+
+// YYYY-MM-DD, as text and as 10 bytes written in place.
+std::string IsoDateText(const CalendarDate& date);
+void WriteIsoDate(const CalendarDate& date, char* into);
+
+}  // namespace tesserin
