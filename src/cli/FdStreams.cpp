@@ -1,6 +1,7 @@
 #include "cli/FdStreams.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include <unistd.h>  // read and write; mingw-w64 has them too, over the C runtime's descriptors
@@ -14,6 +15,16 @@ namespace {
 constexpr std::streamsize kMaxTransfer = 1 << 30;
 
 std::string Reason(const std::string& failure, int error) { return failure + ": " + std::strerror(error); }
+
+// A reader gone from the pipe. The C runtime of Windows reports a pipe whose reader has closed it
+// (ERROR_NO_DATA) as EINVAL; its own code tells.
+bool BrokenPipe(int error) {
+#ifdef _WIN32
+  constexpr unsigned long kBrokenPipe = 109, kNoData = 232;  // ERROR_BROKEN_PIPE, ERROR_NO_DATA
+  if (_doserrno == kBrokenPipe || _doserrno == kNoData) return true;
+#endif
+  return error == EPIPE;
+}
 
 }  // namespace
 
@@ -56,7 +67,7 @@ void FdOutput::WriteAll(const char* s, std::size_t n) {
       if (errno == EINTR) continue;
       const int error = errno;
       setp(buffer_.get(), buffer_.get() + kBufferSize);  // what could not be written is dropped
-      throw StreamFailure(Reason(failure_, error), error == EPIPE);
+      throw StreamFailure(Reason(failure_, error), BrokenPipe(error));
     }
     s += wrote;
     n -= static_cast<std::size_t>(wrote);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -115,28 +116,38 @@ struct Piped {
 };
 
 // The reader with its output streams on two pipes, each read to its end meanwhile.
-Piped OnPipes(const std::wstring& arguments) {
+Piped OnPipes(const std::wstring& arguments, const std::string& input = "", std::size_t readOnly = SIZE_MAX) {
   SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
   HANDLE outRead, outWrite, errRead, errWrite;
   EXPECT_TRUE(CreatePipe(&outRead, &outWrite, &inherited, 0));
   EXPECT_TRUE(CreatePipe(&errRead, &errWrite, &inherited, 0));
   SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
   SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
-  auto drain = [](HANDLE pipe, std::string& bytes) {
+  // Reads to the end, or closes the pipe after `most` bytes as a reader that stops early does.
+  auto drain = [](HANDLE& pipe, std::string& bytes, std::size_t most) {
     char buffer[4096];
     DWORD got = 0;
-    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    while (bytes.size() < most && ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(pipe);
   };
   Piped piped{};
-  std::thread errReader([&] { drain(errRead, piped.err); });
-  std::thread outReader([&] { drain(outRead, piped.out); });
-  HANDLE nul = CreateFileW(L"NUL", GENERIC_READ, 0, &inherited, OPEN_EXISTING, 0, nullptr);
-  piped.exitCode = RunReader(arguments, nul, outWrite, errWrite);
+  std::thread errReader([&] { drain(errRead, piped.err, SIZE_MAX); });
+  std::thread outReader([&] { drain(outRead, piped.out, readOnly); });
+  // Standard input: a file of `input`, deleted when closed.
+  wchar_t folder[MAX_PATH], path[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  GetTempFileNameW(folder, L"tcl", 0, path);
+  HANDLE in = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
+                          FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  DWORD written = 0;
+  WriteFile(in, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
+  SetFilePointer(in, 0, nullptr, FILE_BEGIN);
+  piped.exitCode = RunReader(arguments, in, outWrite, errWrite);
   CloseHandle(outWrite);
   CloseHandle(errWrite);
   outReader.join();
   errReader.join();
-  for (HANDLE h : {outRead, errRead, nul}) CloseHandle(h);
+  CloseHandle(in);
   return piped;
 }
 
@@ -157,6 +168,17 @@ TEST(ConsoleOutput, PipesGetUtf8WithTheSameLineEnds) {
   EXPECT_EQ(0u, usage.err.find("tesserin-cli: expected YEAR MONTH DAY"));
   EXPECT_EQ(std::string::npos, usage.err.find('\r'));
   EXPECT_GT(usage.err.size(), 1000u);
+}
+
+// A reader that closes the pipe early, as head does, gets no message: the failed write ends the
+// batch with status 74.
+TEST(ConsoleOutput, AReaderThatStopsEarlyGetsNoMessage) {
+  std::string lines;
+  for (int i = 0; i < 20000; ++i) lines += "1990\t5\t12\tlunar\n";
+  Piped piped = OnPipes(L"--batch", lines, 1);
+  EXPECT_EQ(74u, piped.exitCode);
+  EXPECT_EQ("", piped.err);
+  EXPECT_EQ(0u, piped.out.find("{\"year\":\"1990\""));
 }
 
 }  // namespace
