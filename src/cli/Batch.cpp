@@ -41,7 +41,7 @@ struct ReadingTexts {
   std::array<std::array<ShortPiece, 9>, 5> scores;
   std::array<std::array<ShortPiece, 6>, 4> stars;
   // The end of a reading, by whether the date was read as lunar: the stars closed, the solar
-  // date (its digits written in place, at kDateAt), how the date was read, the line end.
+  // date (its digits written in place in the output, at kDateAt), how it was read, the line end.
   std::array<ShortPiece, 2> dateRead;
   static constexpr std::size_t kDateAt = 16;
 
@@ -227,9 +227,7 @@ class BatchReader {
     const int scores[] = {r.libido, r.date, r.kindness, r.money, r.marriage};
     for (int k = 0; k < 5; ++k) out.Put(t.scores[k][Clamped(scores[k], 9)]);
     for (int k = 0; k < 4; ++k) out.Put(t.stars[k][Clamped(scores[k], 6)]);
-    ShortPiece end = t.dateRead[r.readAsLunar];
-    WriteIsoDate(r.solarDate, end.bytes + ReadingTexts::kDateAt);
-    out.Put(end);
+    WriteIsoDate(r.solarDate, out.Put(t.dateRead[r.readAsLunar]) + ReadingTexts::kDateAt);
   }
   // A score as an index into its pieces: the stars stop at five, the numbers at eight.
   static int Clamped(int score, int pieces) { return score < 0 ? 0 : score >= pieces ? pieces - 1 : score; }

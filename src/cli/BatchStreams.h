@@ -159,10 +159,13 @@ class BlockWriter {
   BlockWriter& operator=(const BlockWriter&) = delete;
 
   // A short piece: its whole block is copied, the bytes past its end overwritten by the next.
-  void Put(const ShortPiece& piece) {
+  // Returns where it went, for a piece whose blanks are filled in place.
+  char* Put(const ShortPiece& piece) {
     if (used_ > kSize - ShortPiece::kCapacity) Flush();
-    std::memcpy(block_.get() + used_, piece.bytes, ShortPiece::kCapacity);
+    char* at = block_.get() + used_;
+    std::memcpy(at, piece.bytes, ShortPiece::kCapacity);
     used_ += piece.size;
+    return at;
   }
   void Put(std::string_view piece) {
     if (piece.size() > kSize - used_) return PutPastTheBlock(piece);
