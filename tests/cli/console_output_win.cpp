@@ -10,16 +10,16 @@
 #include <string>
 #include <thread>
 
+#include "WorkedReadings.h"
+
 namespace tesserin {
 namespace {
 
-const char* const kSixLines =
-    "八字：庚午 辛巳 庚子\n"
-    "性格总论：聪明刚强正直，追求完美，对别人要求过高，女人爱追求年长的异性，婚姻不佳\n"
-    "性欲指数：★★★★★\n"
-    "可约指数：★★★★★\n"
-    "善良指数：★★★☆☆\n"
-    "要钱指数：☆☆☆☆☆\n";
+// The six lines of the worked reading of lunar 1990-05-12.
+const std::string kSixLines = [](const testing::WorkedReading& r) {
+  return std::string(r.pillarLine) + "\n性格总论：" + r.personality + "\n性欲指数：" + r.libido + "\n可约指数：" + r.date +
+         "\n善良指数：" + r.kindness + "\n要钱指数：" + r.money + "\n";
+}(testing::kLunar1990_5_12);
 const char* const kYearMessage = "本程序只计算1950～2025年间的数据\n";
 
 std::string Utf8(const std::wstring& wide) {
@@ -99,7 +99,7 @@ TEST(ConsoleOutput, ChineseShowsOnAConsoleOfCodePage936) {
   const Case kCases[] = {
       {L"1949 1 1", 2, kYearMessage},  // standard error
       {L"1990 5 12", 0, kSixLines},
-      {L"--verbose 1990-05-12", 0, std::string(kSixLines) + "solar_date: 1990-06-04 read_as: lunar\n"},
+      {L"--verbose 1990-05-12", 0, kSixLines + "solar_date: 1990-06-04 read_as: lunar\n"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(Utf8(c.arguments));
