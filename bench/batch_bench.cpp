@@ -1,6 +1,7 @@
 // tesserin-cli --batch as a whole process over every date of the range in both readings
 // (56,544 lines, lunar then solar), output to /dev/null: start-up, reading, conversion and
-// writing together, as a script that calls it would see them. Wall-clock time.
+// writing together, as a script that calls it would see them. Wall-clock time. And the peak
+// memory of the process over one line of 200 MB.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -40,5 +42,26 @@ void BM_BatchWholeProcess(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 56544);
 }
 BENCHMARK(BM_BatchWholeProcess)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// One line of 200 MB (a year of 200 million digits and three short fields) and one reading
+// after it, through a pipe: the counter peak_MiB is the largest resident set of the child
+// processes so far (getrusage), the reader's own unless an earlier child of this program was
+// larger (the whole-process batch above stays near 3 MiB). An over-long line is passed over as
+// it is read, so the figure does not grow with the line.
+void BM_BatchHugeLinePeakMemory(benchmark::State& state) {
+  const std::string command = std::string(TESSERIN_CLI_PATH) + " --batch > /dev/null";
+  const std::string digits(1000000, '7');
+  for (auto _ : state) {
+    FILE* pipe = popen(command.c_str(), "w");
+    for (int i = 0; i < 200; ++i) std::fwrite(digits.data(), 1, digits.size(), pipe);
+    std::fputs("\t5\t12\tsolar\n1990\t5\t12\tsolar\n", pipe);
+    if (pclose(pipe) != 0) state.SkipWithError("tesserin-cli failed");
+  }
+  rusage children{};
+  getrusage(RUSAGE_CHILDREN, &children);
+  state.counters["peak_MiB"] = static_cast<double>(children.ru_maxrss) / 1024;  // ru_maxrss is in KiB
+  state.SetBytesProcessed(state.iterations() * 200000000);
+}
+BENCHMARK(BM_BatchHugeLinePeakMemory)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

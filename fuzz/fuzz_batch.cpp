@@ -1,6 +1,6 @@
-// The batch reader over any standard input. Besides sanitizer findings it checks that every
-// line read gives one line out, a JSON object of UTF-8 text, that a conversion error keeps the
-// form of its message, and that nothing goes to standard error.
+// The batch reader over any standard input, UTF-8 or UTF-16. Besides sanitizer findings it
+// checks that every line read gives one line out, a JSON object of UTF-8 text, that a
+// conversion error keeps the form of its message, and that nothing goes to standard error.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -9,6 +9,33 @@
 
 #include "FuzzInput.h"
 #include "cli/Cli.h"
+
+namespace {
+
+// The lines the batch reads, as std::getline counts them (a last line without its line feed
+// counts too): in UTF-16 behind its byte order mark, line feeds are code units; a UTF-8 mark
+// is no text.
+std::size_t LinesIn(std::string_view input) {
+  const bool littleEndian = input.starts_with("\xFF\xFE"), bigEndian = input.starts_with("\xFE\xFF");
+  if (!littleEndian && !bigEndian) {
+    if (input.starts_with("\xEF\xBB\xBF")) input.remove_prefix(3);
+    std::size_t lines = 0;
+    for (char c : input) lines += c == '\n';
+    return lines + (!input.empty() && input.back() != '\n');
+  }
+  input.remove_prefix(2);
+  std::size_t lines = 0;
+  bool endsInLineFeed = false;
+  for (std::size_t i = 0; i + 1 < input.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(input[i]), second = static_cast<unsigned char>(input[i + 1]);
+    endsInLineFeed = (littleEndian ? first | second << 8 : first << 8 | second) == '\n';
+    lines += endsInLineFeed;
+  }
+  const bool oddByte = input.size() % 2 != 0;  // becomes a character of its own
+  return lines + (!input.empty() && (oddByte || !endsInLineFeed));
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tesserin;
@@ -20,10 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(status == kExitOk, "a batch ends with status 0");
   Check(err.str().empty(), "a batch writes nothing to standard error", err.str());
 
-  // std::getline's lines: a last line without its line feed counts too.
-  std::size_t linesIn = 0;
-  for (char c : input) linesIn += c == '\n';
-  if (!input.empty() && input.back() != '\n') ++linesIn;
+  const std::size_t linesIn = LinesIn(input);
 
   std::string written = out.str();
   std::string_view text = written;

@@ -51,9 +51,10 @@ constexpr MonthTable BuildSolarTable() {
       // month pillar advances once a month.
       int yearPillar = CycleStep(0, (month <= 2 ? year - 5 : year - 4));
       int monthPillar = CycleStep(0, 12 * year + month + 11);
-      long start = JulianDay(year, month, 1);
-      rows[k++] = {year, month, {{yearPillar, monthPillar}, {}}, DayPillarOf(start), SolarTermDay(year, month),
-                   DaysInMonth(year, month), start};
+      int firstDay = DayPillarOf(JulianDay(year, month, 1));
+      rows[k] = {year, month, {{yearPillar, monthPillar}, {}}, firstDay, SolarTermDay(year, month), DaysInMonth(year, month),
+                 k, 1};
+      ++k;
     }
   }
   // Past the month's jie term the next month's pillars hold. (The last row, January 2026, is
@@ -79,6 +80,19 @@ constexpr void CarryOneJie(MonthRow& row) {
   if (BranchOf(after.month) == 寅) after.year = CycleStep(own.year, 1);
 }
 
+// A day as a row of the solar table and a day of that row's month. Past the table's last month,
+// January 2026, the day is counted on from that month's first: 17 February 2026 is its 48th.
+struct SolarPlace {
+  int row, day;
+};
+constexpr SolarPlace SolarPlaceOf(const MonthTable& solar, long julianDay) {
+  CalendarDate d = DateOfJulianDay(julianDay);
+  int row = RowOf(d.year, d.month);
+  if (row >= 0) return {row, d.day};
+  const MonthRow& last = solar[kMonthRows - 1];
+  return {kMonthRows - 1, static_cast<int>(julianDay - JulianDay(last.year, last.month, 1)) + 1};
+}
+
 constexpr MonthTable BuildLunarTable(const MonthTable& solar) {
   MonthTable rows;
   long start = JulianDay(kFirstLunarYear, kFirstLunarMonth, kFirstLunarDay);
@@ -99,14 +113,15 @@ constexpr MonthTable BuildLunarTable(const MonthTable& solar) {
       }
     }
     rows[k] = {kFirstYear + k / 12, k % 12 + 1, {solarMonth.inForce[0], {}}, DayPillarOf(start),
-               termDay, span, start};
+               termDay, span, solarRow, d.day};
     start += span;
   }
   int k = kComputedRows;
   for (const GivenRow& given : kLastLunarRows) {
     int span = k < kYears * 12 ? kLunarSpans[k / 12][k % 12] : 0;
+    const SolarPlace first = SolarPlaceOf(solar, start);
     rows[k++] = {given.year, given.month, {{given.yearPillar, given.monthPillar}, {}}, given.firstDay, given.termDay,
-                 span, start};
+                 span, first.row, first.day};
     start += span;
   }
   for (MonthRow& row : rows) CarryOneJie(row);

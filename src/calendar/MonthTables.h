@@ -23,7 +23,8 @@ struct MonthRow {
   int firstDay = 0;  // the day pillar of the first day
   int termDay = 0;   // the day (1 = the first) of the first jie term within the row, 0 for none
   int span = 0;      // days to the next row's first day; 0 for a lunar table's last row
-  long start = 0;    // the Julian day of the first day
+  // The first day as a solar date: the row of its month in the solar table, and its day there.
+  int solarRow = 0, solarDay = 0;
 };
 
 constexpr int kFirstYear = 1950;

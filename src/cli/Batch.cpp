@@ -8,6 +8,8 @@
 
 #include "base/Gbk.h"
 #include "cli/BatchStreams.h"
+#include "cli/Cli.h"
+#include "cli/DateText.h"
 #include "cli/Json.h"
 #include <variant>
 
@@ -18,9 +20,12 @@
 namespace tesserin {
 namespace {
 
+using namespace std::string_literals;
 using namespace std::string_view_literals;
 
-constexpr int kFields = 4;  // year, month, day, mode
+constexpr int kFields = 4;      // year, month, day, mode
+constexpr int kDateFields = 2;  // a date as one text, mode
+constexpr const char* kFieldsExpected = "4 TAB-separated fields (year, month, day, mode)";
 
 // The texts of a completed reading in UTF-8 as they go into a JSON string, converted once from
 // the tables the run shows: a line of output is assembled from these pieces, and only the echo
@@ -38,6 +43,10 @@ struct ReadingTexts {
   // The first of each also closes the string before it or opens the stars object.
   std::array<std::array<ShortPiece, 9>, 5> scores;
   std::array<std::array<ShortPiece, 6>, 4> stars;
+  // The end of a reading, by whether the date was read as lunar: the stars closed, the solar
+  // date (its digits written in place in the output, at kDateAt), how it was read, the line end.
+  std::array<ShortPiece, 2> dateRead;
+  static constexpr std::size_t kDateAt = 16;
 
   ReadingTexts() {
     lineOpen = ShortPiece(",\"line\":\"" + Piece(AnalysisDisplay::Initial().PillarLine));
@@ -60,6 +69,8 @@ struct ReadingTexts {
     for (int k = 0; k < 4; ++k)
       for (int n = 0; n < 6; ++n)
         stars[k][n] = ShortPiece(std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"");
+    for (bool lunar : {false, true})
+      dateRead[lunar] = ShortPiece("},\"solar_date\":\"YYYY-MM-DD\",\"read_as\":\""s + (lunar ? "lunar" : "solar") + "\"}\n");
   }
   // A code page 936 text as UTF-8, escaped for the inside of a JSON string.
   static std::string Piece(std::string_view gbk) {
@@ -121,22 +132,17 @@ Fields SplitTabs(std::string_view line) {
 
 class BatchReader {
  public:
-  // Writes the JSON object of one line and its line end.
-  void Line(std::string_view line, BlockWriter& out) {
+  // Writes the JSON object of one line and its line end. Everything but a completed reading is
+  // kept out of this function (cold or out of line), so that the compiler gives its inlining to
+  // the common path (batch_bench).
+  void Line(const InputLine& input, BlockWriter& out) {
+    if (input.tooLong) return PutTooLong(out);
+    std::string_view line = input.text;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // files written on Windows
     Fields f = SplitTabs(line);
-    if (f.count != kFields) {
-      out.Put("{\"input\":"sv);
-      out.PutQuoted(line);
-      out.PutMember("error", "expected 4 TAB-separated fields (year, month, day, mode), found " + std::to_string(f.count));
-      out.Put("}\n"sv);
-      return;
-    }
+    if (f.count != kFields && !AsFourFields(line, f, out)) return;
     PutEcho(f, out);
-    if (f.text[3] != "lunar" && f.text[3] != "solar") {
-      out.PutMember("error", "unknown mode (expected lunar or solar)");
-      out.Put("}\n"sv);
-      return;
-    }
+    if (f.text[3] != "lunar" && f.text[3] != "solar") return PutLast("error", "unknown mode (expected lunar or solar)", out);
     for (int i = 0; i < 3; ++i) {
       GbkString& field = i == 0 ? input_.YearText : i == 1 ? input_.MonthText : input_.DayText;
       if (f.plain) {
@@ -147,15 +153,47 @@ class BatchReader {
     }
     const AnalysisOutcome outcome = AnalysisRun(f.text[3] == "lunar" ? "1" : "0", input_);
     if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
-      // A notice is the refusal's message; a field that is no whole number, its error.
-      out.PutMember(refusal->kind == Refusal::Kind::NotAWholeNumber ? "error" : "message", ToUtf8(refusal->text));
-      out.Put("}\n"sv);
-      return;
+      // A notice is the refusal's message; a field that is no whole number, its error (all of
+      // it: the field may hold a NUL byte).
+      return PutLast(refusal->kind == Refusal::Kind::NotAWholeNumber ? "error" : "message", ToUtf8(refusal->text), out);
     }
     PutReading(std::get<Reading>(outcome), out);
   }
 
  private:
+  [[gnu::cold]] static void PutTooLong(BlockWriter& out) {
+    static_assert(LineReader::kMaxLine == 1048576, "the message names the limit");
+    out.Put(R"j({"error":"line longer than 1048576 bytes (1 MiB)"})j" "\n"sv);
+  }
+
+  // A line of two fields, a date and a mode, as the four it stands for. Any other count, or a
+  // date that is none, gets its error: false.
+  [[gnu::noinline]] static bool AsFourFields(std::string_view line, Fields& f, BlockWriter& out) {
+    if (f.count == kDateFields) {
+      if (const auto date = SplitDateText(f.text[0])) {
+        f = {{(*date)[0], (*date)[1], (*date)[2], f.text[1]}, kFields, f.plain};
+        return true;
+      }
+      PutInputError(line, "expected the date as "s + kDateForms + ", or " + kFieldsExpected, out);
+      return false;
+    }
+    PutInputError(line, "expected "s + kFieldsExpected + ", found " + std::to_string(f.count), out);
+    return false;
+  }
+
+  // A line that is not a reading: the line as it came and what is wrong with it.
+  [[gnu::cold]] static void PutInputError(std::string_view line, const std::string& error, BlockWriter& out) {
+    out.Put("{\"input\":"sv);
+    out.PutQuoted(line);
+    PutLast("error", error, out);
+  }
+
+  // The last member of an object that holds no reading, the object's end and the line end.
+  [[gnu::cold]] static void PutLast(std::string_view key, std::string_view text, BlockWriter& out) {
+    out.PutMember(key, text);
+    out.Put("}\n"sv);
+  }
+
   // The object's start: the four fields as they came, escaped where they must be.
   static void PutEcho(const Fields& f, BlockWriter& out) {
     if (f.plain) {
@@ -186,7 +224,7 @@ class BatchReader {
     const int scores[] = {r.libido, r.date, r.kindness, r.money, r.marriage};
     for (int k = 0; k < 5; ++k) out.Put(t.scores[k][Clamped(scores[k], 9)]);
     for (int k = 0; k < 4; ++k) out.Put(t.stars[k][Clamped(scores[k], 6)]);
-    out.Put("}}\n"sv);
+    WriteIsoDate(r.read.solar, out.Put(t.dateRead[r.read.asLunar]) + ReadingTexts::kDateAt);
   }
   // A score as an index into its pieces: the stars stop at five, the numbers at eight.
   static int Clamped(int score, int pieces) { return score < 0 ? 0 : score >= pieces ? pieces - 1 : score; }
@@ -197,22 +235,15 @@ class BatchReader {
 }  // namespace
 
 int RunBatch(std::istream& in, std::ostream& out) {
-  // A stream tied to the output flushes it before every read: one write per line. Untied, the
-  // output goes in blocks.
-  std::ostream* tied = in.tie(nullptr);
-  {
-    BatchReader reader;
-    BlockWriter writer(out);
-    LineReader lines(in);
-    std::string_view text;
-    while (lines.Next(text)) {
-      if (!text.empty() && text.back() == '\r') text.remove_suffix(1);  // files written on Windows
-      reader.Line(text, writer);
-    }
-  }
-  out.flush();
-  in.tie(tied);
-  return 0;
+  BatchReader reader;
+  BlockWriter writer(out);
+  // What is answered goes out before the reader waits for more input: a program that writes a
+  // line into the pipe gets its answer before it writes the next.
+  LineReader lines(in, [&writer] { writer.Flush(); });
+  for (InputLine line; lines.Next(line);) reader.Line(line, writer);
+  writer.Flush();
+  if (lines.Failure()) throw *lines.Failure();  // reported after every complete answer
+  return kExitOk;
 }
 
 }  // namespace tesserin

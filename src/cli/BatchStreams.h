@@ -2,15 +2,20 @@
 // buffer that goes to the stream in blocks.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "cli/InputEncoding.h"
 #include "cli/Json.h"
+#include "cli/StreamFailure.h"
 
 namespace tesserin {
 
@@ -28,95 +33,186 @@ struct ShortPiece {
   }
 };
 
-// The lines of a stream, read in large blocks: a line is a view into the block, valid until the
-// next one is asked for. Lines end as std::getline ends them: at each '\n', and at the end of
-// the input when something stands after the last '\n'.
+// A line of input, a view into the reader's block valid until the next is asked for. A line
+// longer than LineReader::kMaxLine is not kept: only that it was there.
+struct InputLine {
+  std::string_view text;
+  bool tooLong = false;
+};
+
+// The lines of a stream, read in large blocks. Lines end as std::getline ends them: at each '\n',
+// and at the end of the input when something stands after the last '\n'. The input is UTF-8 or
+// UTF-16 behind a byte order mark (InputEncoding.h); the lines are UTF-8. Memory stays bounded:
+// a line longer than kMaxLine is passed over as it is read.
 class LineReader {
  public:
-  explicit LineReader(std::istream& in) : in_(in), buffer_(1 << 16, '\0') {}
+  static constexpr std::size_t kMaxLine = 1 << 20;
 
-  bool Next(std::string_view& line) {
+  // `beforeRead` is called before every read of the stream, which may wait for more input.
+  LineReader(std::istream& in, std::function<void()> beforeRead)
+      : in_(in), beforeRead_(std::move(beforeRead)), buffer_(kBlock, '\0') {}
+
+  // False at the end of the input, and when it could not be read: then Failure() says why, and
+  // the line that was being read, cut short, is not given.
+  bool Next(InputLine& line) {
     for (;;) {
       const char* at = buffer_.data() + begin_;
       if (const void* end = std::memchr(at, '\n', end_ - begin_)) {
         const std::size_t size = static_cast<std::size_t>(static_cast<const char*>(end) - at);
-        line = std::string_view(at, size);
+        line = {std::string_view(at, size), skipping_ || size > kMaxLine};
         begin_ += size + 1;
+        skipping_ = false;
         return true;
       }
-      if (atEnd_) {
-        if (begin_ == end_) return false;
-        line = std::string_view(at, end_ - begin_);
+      if (end_ - begin_ > kMaxLine) {  // too long to keep: only its end is looked for
+        skipping_ = true;
         begin_ = end_;
-        return true;
+      }
+      if (atEnd_) {
+        if (begin_ == end_ && !skipping_) return false;
+        line = {std::string_view(at, end_ - begin_), skipping_};
+        begin_ = end_;
+        skipping_ = false;
+        return !failure_;
       }
       Refill();
     }
   }
 
+  const std::optional<StreamFailure>& Failure() const { return failure_; }
+
  private:
+  static constexpr std::size_t kBlock = 1 << 16;
+
   // Moves the unfinished line to the front, makes room for more if it fills the buffer, and
   // reads on.
   void Refill() {
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
-    if (end_ == buffer_.size()) buffer_.resize(2 * buffer_.size());
-    const std::streamsize got =
-        in_.rdbuf()->sgetn(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
-    if (got <= 0) atEnd_ = true;
-    end_ += got > 0 ? static_cast<std::size_t>(got) : 0;
+    if (buffer_.size() - end_ < kBlock) buffer_.resize(std::min(2 * buffer_.size(), kMaxLine + 2 * kBlock));
+    char* into = buffer_.data() + end_;
+    const std::size_t room = buffer_.size() - end_;
+    beforeRead_();
+    try {
+      if (decoder_) {
+        const std::size_t fits = (room - Utf16Decoder::kSlack) / Utf16Decoder::kGrowth;
+        const std::size_t got = Read(raw_.get(), std::min(kBlock, fits));
+        end_ += got > 0 ? decoder_->Decode({raw_.get(), got}, into) : decoder_->Finish(into);
+        atEnd_ = got == 0;
+        return;
+      }
+      const std::size_t got = Read(into, room);
+      end_ += got;
+      atEnd_ = got == 0;
+    } catch (const StreamFailure& failure) {
+      failure_ = failure;
+      atEnd_ = true;
+      end_ = begin_;  // the line cut short by the failure
+      return;
+    }
+    if (encoding_ == InputEncoding::kUndecided) TellEncoding();
+  }
+
+  std::size_t Read(char* into, std::size_t size) {
+    const std::streamsize got = in_.rdbuf()->sgetn(into, static_cast<std::streamsize>(size));
+    return got > 0 ? static_cast<std::size_t>(got) : 0;
+  }
+
+  // From the first bytes: a UTF-8 mark is dropped; behind a UTF-16 mark the bytes read so far are
+  // the first to be decoded.
+  void TellEncoding() {
+    const ByteOrderMark mark = ReadByteOrderMark({buffer_.data(), end_}, !atEnd_);
+    encoding_ = mark.encoding;
+    if (encoding_ == InputEncoding::kUndecided) return;
+    if (encoding_ == InputEncoding::kUtf8) {
+      begin_ = mark.size;
+      return;
+    }
+    decoder_.emplace(encoding_ == InputEncoding::kUtf16BigEndian);
+    raw_.reset(new char[kBlock]);
+    const std::string bytes(buffer_.data() + mark.size, end_ - mark.size);
+    buffer_.resize(std::max(buffer_.size(), Utf16Decoder::kGrowth * bytes.size() + 2 * Utf16Decoder::kSlack));
+    end_ = decoder_->Decode(bytes, buffer_.data());
+    if (atEnd_) end_ += decoder_->Finish(buffer_.data() + end_);
   }
 
   std::istream& in_;
+  std::function<void()> beforeRead_;
   std::string buffer_;
   std::size_t begin_ = 0, end_ = 0;
   bool atEnd_ = false;
+  bool skipping_ = false;  // within a line longer than kMaxLine
+  std::optional<StreamFailure> failure_;
+  InputEncoding encoding_ = InputEncoding::kUndecided;
+  std::optional<Utf16Decoder> decoder_;
+  std::unique_ptr<char[]> raw_;  // UTF-16 as read, before decoding
 };
 
 // The output in blocks: pieces are copied into one buffer, which goes to the stream when the
-// next piece would not fit, and at the end.
+// next piece would not fit, and when flushed. A stream that fails throws StreamFailure here, so
+// that a batch stops at the first output it cannot write.
 class BlockWriter {
  public:
   explicit BlockWriter(std::ostream& out) : out_(out), block_(new char[kSize]) {}
-  ~BlockWriter() { Flush(); }
   BlockWriter(const BlockWriter&) = delete;
   BlockWriter& operator=(const BlockWriter&) = delete;
 
   // A short piece: its whole block is copied, the bytes past its end overwritten by the next.
-  void Put(const ShortPiece& piece) {
+  // Returns where it went, for a piece whose blanks are filled in place.
+  char* Put(const ShortPiece& piece) {
     if (used_ > kSize - ShortPiece::kCapacity) Flush();
-    std::memcpy(block_.get() + used_, piece.bytes, ShortPiece::kCapacity);
+    char* at = block_.get() + used_;
+    std::memcpy(at, piece.bytes, ShortPiece::kCapacity);
     used_ += piece.size;
+    return at;
   }
   void Put(std::string_view piece) {
-    if (piece.size() > kSize - used_) {
-      Flush();
-      if (piece.size() > kSize) {  // a line that echoes a very long field
-        out_.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-        return;
-      }
-    }
+    if (piece.size() > kSize - used_) return PutPastTheBlock(piece);
     std::memcpy(block_.get() + used_, piece.data(), piece.size());
     used_ += piece.size();
   }
   // A string member: ,"key": and the value quoted and escaped.
   void PutMember(std::string_view key, std::string_view utf8) {
     scratch_.assign(",\"").append(key).append("\":");
-    AppendJsonString(scratch_, utf8);
     Put(scratch_);
+    PutQuoted(utf8);
   }
+  // A text quoted and escaped, a long one in pieces: never more than a block of it at once.
   void PutQuoted(std::string_view utf8) {
-    scratch_.clear();
-    AppendJsonString(scratch_, utf8);
+    scratch_.assign("\"");
+    for (std::size_t at = 0; at < utf8.size();) {
+      at = AppendJsonStringPart(scratch_, utf8, at, kSize / 2);
+      if (at < utf8.size()) {
+        Put(scratch_);
+        scratch_.clear();
+      }
+    }
+    scratch_ += '"';
     Put(scratch_);
   }
-  void Flush() {
+  // Everything put so far to the stream, and the stream's own buffer to its destination. Kept
+  // out of line, as the rare way out of Put: the batch's speed is Put's few moves (batch_bench).
+  [[gnu::noinline]] void Flush() {
     out_.write(block_.get(), static_cast<std::streamsize>(used_));
     used_ = 0;
+    out_.flush();
+    Check();
   }
 
  private:
+  // A piece that does not fit the block: the block goes first, and a piece longer than a block
+  // (a line that echoes a very long field) straight after it.
+  [[gnu::noinline]] void PutPastTheBlock(std::string_view piece) {
+    Flush();
+    if (piece.size() <= kSize) return Put(piece);
+    out_.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    Check();
+  }
+  void Check() const {
+    if (!out_) throw StreamFailure("error writing standard output");
+  }
+
   static constexpr std::size_t kSize = 1 << 16;
   std::ostream& out_;
   std::unique_ptr<char[]> block_;

@@ -8,6 +8,8 @@
 #include "base/Gbk.h"
 #include "Version.h"
 #include "cli/Batch.h"
+#include "cli/DateText.h"
+#include "cli/StreamFailure.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
 
@@ -15,38 +17,55 @@ namespace tesserin {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tesserin-cli [--lunar|--solar] YEAR MONTH DAY\n"
+    "Usage: tesserin-cli [--lunar|--solar] [--verbose] YEAR MONTH DAY\n"
+    "       tesserin-cli [--lunar|--solar] [--verbose] DATE\n"
     "       tesserin-cli --batch < readings.tsv\n"
     "       tesserin-cli --help | --version\n"
     "\n"
     "Gives the four-pillar reading of a birth date (years 1950 to 2025; every reading assumes\n"
-    "a female subject). MONTH and DAY are read as a lunar date unless --solar is given; a lunar\n"
-    "day past the end of its month is read as a solar date.\n"
+    "a female subject). DATE is written YYYY-MM-DD or YYYY/M/D. The date is read as a lunar\n"
+    "date unless --solar is given; a lunar day past the end of its month is read as a solar\n"
+    "date, and a solar day past the end of its month counts on into the next (30 February is\n"
+    "2 March).\n"
     "\n"
-    "One reading prints the six result fields, one per line. A date the reading refuses is\n"
-    "explained on standard error, with exit status 2; a command line that is not understood\n"
-    "gives exit status 64.\n"
+    "One reading prints the six result fields, one per line. --verbose adds a seventh line,\n"
+    "solar_date: YYYY-MM-DD read_as: lunar (or solar): the solar date whose pillars were\n"
+    "read, and how the date was read. A date the reading refuses is explained on standard\n"
+    "error, with exit status 2; a command line that is not understood gives exit status 64.\n"
     "\n"
     "--batch reads one reading per line from standard input: year, month, day and mode (lunar\n"
-    "or solar), separated by TABs, each text taken as it stands. It writes one JSON object per\n"
-    "line: the input, and either the reading (line, pillars, chart, personality, libido, date,\n"
-    "kindness, money, marriage, stars), or the refusal (message), or the error (error).\n";
+    "or solar), or DATE and mode, separated by TABs, each text taken as it stands. The input\n"
+    "is UTF-8 (a byte order mark at its start is skipped) or UTF-16 with a byte order mark.\n"
+    "It writes one JSON object per line: the input (year, month, day, mode), and either the\n"
+    "reading (line, pillars, chart, personality, libido, date, kindness, money, marriage,\n"
+    "stars, solar_date, read_as), or the refusal (message), or the error (error); a line\n"
+    "longer than 1 MiB gets only its error. Each answer is written before the reader waits\n"
+    "for more input.\n"
+    "\n"
+    "Output that cannot be written or input that cannot be read is reported on standard error,\n"
+    "with exit status 74, once the answers to the lines read before are written. A reader\n"
+    "that closes the pipe early (as head does) gets no message.\n";
 
-int ReadOne(std::string_view mode, const std::vector<std::string>& fields, std::ostream& out, std::ostream& err) {
-  const AnalysisOutcome outcome = AnalysisRun(mode, {Gbk(fields[0]), Gbk(fields[1]), Gbk(fields[2])});
+int ReadOne(std::string_view mode, std::string_view year, std::string_view month, std::string_view day, bool verbose,
+            std::ostream& out, std::ostream& err) {
+  const AnalysisOutcome outcome = AnalysisRun(mode, {Gbk(year), Gbk(month), Gbk(day)});
   if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
     err << Utf8(refusal->text) << '\n';
     return kExitReadingRefused;
   }
-  out << Utf8(ReadingText(std::get<Reading>(outcome)));
+  const Reading& reading = std::get<Reading>(outcome);
+  out << Utf8(ReadingText(reading));
+  if (verbose) {
+    out << "solar_date: " << IsoDateText(reading.read.solar) << " read_as: " << (reading.read.asLunar ? "lunar" : "solar")
+        << '\n';
+  }
   return kExitOk;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   std::string_view mode = "1";
-  std::vector<std::string> positional;
+  bool verbose = false;
+  std::vector<std::string_view> positional;
   bool optionsEnded = false;
   for (const std::string& arg : args) {
     if (!optionsEnded && (arg == "--help" || arg == "-h")) {
@@ -65,6 +84,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       mode = "1";
     } else if (!optionsEnded && arg == "--solar") {
       mode = "0";
+    } else if (!optionsEnded && arg == "--verbose") {
+      verbose = true;
     } else if (!optionsEnded && arg == "--") {
       optionsEnded = true;
     } else if (!optionsEnded && arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
@@ -74,11 +95,31 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       positional.push_back(arg);
     }
   }
-  if (positional.size() != 3) {
-    err << "tesserin-cli: expected YEAR MONTH DAY\n" << kUsage;
-    return kExitUsage;
+  if (positional.size() == 3) return ReadOne(mode, positional[0], positional[1], positional[2], verbose, out, err);
+  if (positional.size() == 1) {
+    if (const auto date = SplitDateText(positional[0]))
+      return ReadOne(mode, (*date)[0], (*date)[1], (*date)[2], verbose, out, err);
   }
-  return ReadOne(mode, positional, out, err);
+  err << "tesserin-cli: expected YEAR MONTH DAY, or DATE as " << kDateForms << "\n" << kUsage;
+  return kExitUsage;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  int status = kExitOk;
+  try {
+    status = Run(args, in, out, err);
+    out.flush();
+  } catch (const StreamFailure& failure) {
+    if (!failure.BrokenPipe()) err << "tesserin-cli: " << failure.what() << '\n';
+    return kExitIoError;
+  }
+  if (!out) {  // a stream that failed without saying why
+    err << "tesserin-cli: error writing standard output\n";
+    return kExitIoError;
+  }
+  return status;
 }
 
 }  // namespace tesserin

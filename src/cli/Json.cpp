@@ -1,5 +1,7 @@
 #include "cli/Json.h"
 
+#include <algorithm>
+
 namespace tesserin {
 namespace {
 
@@ -28,13 +30,15 @@ std::size_t ValidSequence(std::string_view s) {
 
 }  // namespace
 
-void AppendJsonString(std::string& out, std::string_view utf8) {
+std::size_t AppendJsonStringPart(std::string& out, std::string_view utf8, std::size_t from, std::size_t enough) {
   static const char kHex[] = "0123456789abcdef";
-  out += '"';
-  for (std::size_t i = 0; i < utf8.size();) {
-    // A run of printable ASCII that needs no escape goes in at once.
+  std::size_t i = from;
+  while (i < utf8.size() && (i == from || out.size() < enough)) {
+    // A run of printable ASCII that needs no escape goes in at once, as far as there is room.
+    const std::size_t room = out.size() < enough ? enough - out.size() : 1;
+    const std::size_t runEnd = i + std::min(room, utf8.size() - i);
     std::size_t plain = i;
-    while (plain < utf8.size() && IsPlainJsonByte(static_cast<unsigned char>(utf8[plain]))) ++plain;
+    while (plain < runEnd && IsPlainJsonByte(static_cast<unsigned char>(utf8[plain]))) ++plain;
     if (plain > i) {
       out.append(utf8.substr(i, plain - i));
       i = plain;
@@ -61,6 +65,12 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
       ++i;
     }
   }
+  return i;
+}
+
+void AppendJsonString(std::string& out, std::string_view utf8) {
+  out += '"';
+  AppendJsonStringPart(out, utf8, 0, std::string::npos);
   out += '"';
 }
 

@@ -1,17 +1,30 @@
-// Windows entry: arguments arrive as UTF-16 and are handed on as UTF-8; output is UTF-8 bytes,
-// and a console is told so.
+// Windows entry: arguments arrive as UTF-16 and are handed on as UTF-8. Standard output and
+// error each go to a console as UTF-16 through the console API, or elsewhere (a file, a pipe) as
+// UTF-8 bytes, lines ending in LF on both.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
-#include <iostream>
+#include <istream>
+#include <memory>
+#include <ostream>
 
 #include "cli/Cli.h"
+#include "cli/ConsoleOutput_win.h"
+#include "cli/FdStreams.h"
+
+namespace {
+
+std::unique_ptr<std::streambuf> OutputBuffer(DWORD stream, int fd, const char* name) {
+  _setmode(fd, _O_BINARY);
+  HANDLE handle = GetStdHandle(stream);
+  if (tesserin::IsConsole(handle)) return std::make_unique<tesserin::ConsoleOutput>(handle, name);
+  return std::make_unique<tesserin::FdOutput>(fd, name);
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  SetConsoleOutputCP(CP_UTF8);
-  _setmode(_fileno(stdin), _O_BINARY);
-  _setmode(_fileno(stdout), _O_BINARY);
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
     int n = WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
@@ -19,6 +32,13 @@ int wmain(int argc, wchar_t** argv) {
     if (n > 1) WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, arg.data(), n, nullptr, nullptr);
     args.push_back(std::move(arg));
   }
-  std::ios::sync_with_stdio(false);
-  return tesserin::RunCli(args, std::cin, std::cout, std::cerr);
+  _setmode(0, _O_BINARY);
+  tesserin::FdInput inBuffer(0, "standard input");
+  const auto outBuffer = OutputBuffer(STD_OUTPUT_HANDLE, 1, "standard output");
+  const auto errBuffer = OutputBuffer(STD_ERROR_HANDLE, 2, "standard error");
+  std::istream in(&inBuffer);
+  std::ostream out(outBuffer.get()), err(errBuffer.get());
+  out.exceptions(std::ios::badbit);  // a failed write reaches RunCli with its reason
+  err.setf(std::ios::unitbuf);
+  return tesserin::RunCli(args, in, out, err);
 }

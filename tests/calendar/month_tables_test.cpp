@@ -124,8 +124,8 @@ TEST(SolarMonthTable, EveryRowKeepsTheInvariants) {
       EXPECT_GE(pillar, 0);
       EXPECT_LT(pillar, kCycleLength);
     }
-    EXPECT_EQ(JulianDay(r.year, r.month, 1), r.start);
-    EXPECT_EQ(DayPillarOf(r.start), r.firstDay);
+    EXPECT_EQ(static_cast<int>(k), r.solarRow);
+    EXPECT_EQ(1, r.solarDay);
     EXPECT_GE(r.termDay, kEarliest[r.month - 1]);
     EXPECT_LE(r.termDay, kLatest[r.month - 1]);
     if (k + 1 == t.size()) break;
@@ -157,9 +157,14 @@ TEST(LunarMonthTable, EveryRowKeepsTheInvariants) {
     EXPECT_TRUE(r.span == 29 || r.span == 30 || (r.span >= 58 && r.span <= 60)) << r.span;
     leapRows += r.span >= 58;
     EXPECT_EQ(CycleStep(r.firstDay, r.span), next.firstDay);
-    // The first days as day numbers agree with the day pillars, the last (given) rows' too.
-    EXPECT_EQ(r.start + r.span, next.start);
-    EXPECT_EQ(DayPillarOf(next.start), next.firstDay);
+    // The first days as solar dates lie a span apart and agree with the day pillars, the last
+    // (given) rows' too.
+    auto firstDay = [](const MonthRow& row) {
+      const MonthRow& month = SolarMonthTable()[row.solarRow];
+      return JulianDay(month.year, month.month, row.solarDay);
+    };
+    EXPECT_EQ(firstDay(r) + r.span, firstDay(next));
+    EXPECT_EQ(DayPillarOf(firstDay(next)), next.firstDay);
     // The month pillar moves once per jie term in the span; none when no term falls in it.
     int moves = (next.inForce[0].month - r.inForce[0].month + kCycleLength) % kCycleLength;
     EXPECT_LE(moves, 2);

@@ -1,29 +1,18 @@
 // tesserin-cli: one reading from the arguments, and batches of readings as JSON Lines.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 
-#include "cli/Cli.h"
+#include "CliRun.h"
 
 namespace tesserin {
 namespace {
 
 using namespace std::string_literals;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-Result Cli(std::vector<std::string> args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  int status = RunCli(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
 
 TEST(Cli, PrintsTheSixFieldsUnderTheirCaptions) {
-  Result r = Cli({"1990", "5", "12"});
+  CliResult r = RunCliOn({"1990", "5", "12"});
   EXPECT_EQ(kExitOk, r.status);
   EXPECT_EQ(
       "八字：庚午 辛巳 庚子\n"
@@ -34,8 +23,8 @@ TEST(Cli, PrintsTheSixFieldsUnderTheirCaptions) {
       "要钱指数：☆☆☆☆☆\n",
       r.out);
   EXPECT_EQ("", r.err);
-  EXPECT_EQ(r.out, Cli({"--lunar", "1990", "5", "12"}).out);
-  EXPECT_EQ(0u, Cli({"--solar", "1990", "5", "12"}).out.find("八字：庚午 辛巳 丁丑\n"));
+  EXPECT_EQ(r.out, RunCliOn({"--lunar", "1990", "5", "12"}).out);
+  EXPECT_EQ(0u, RunCliOn({"--solar", "1990", "5", "12"}).out.find("八字：庚午 辛巳 丁丑\n"));
 }
 
 TEST(Cli, RefusalsGoToStandardErrorWithStatus2) {
@@ -51,7 +40,7 @@ TEST(Cli, RefusalsGoToStandardErrorWithStatus2) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.err);
-    Result r = Cli(c.args);
+    CliResult r = RunCliOn(c.args);
     EXPECT_EQ(kExitReadingRefused, r.status);
     EXPECT_EQ(c.err, r.err);
     EXPECT_EQ("", r.out);
@@ -61,13 +50,69 @@ TEST(Cli, RefusalsGoToStandardErrorWithStatus2) {
 TEST(Cli, UsageErrorsAndHelp) {
   for (const auto& args : std::vector<std::vector<std::string>>{{}, {"1990", "5"}, {"--moon", "1990", "5", "12"},
                                                                 {"--batch", "x"}}) {
-    Result r = Cli(args);
+    CliResult r = RunCliOn(args);
     EXPECT_EQ(kExitUsage, r.status);
     EXPECT_NE(std::string::npos, r.err.find("Usage:"));
   }
-  Result help = Cli({"--help"});
+  CliResult help = RunCliOn({"--help"});
   EXPECT_EQ(kExitOk, help.status);
   EXPECT_NE(std::string::npos, help.out.find("--batch"));
+}
+
+TEST(Cli, TakesTheDateAsOneText) {
+  struct Case {
+    std::vector<std::string> args, sameAs;
+  };
+  const Case kCases[] = {
+      {{"1990-05-12"}, {"1990", "5", "12"}},
+      {{"1990/5/12"}, {"1990", "5", "12"}},
+      {{"--solar", "1990/5/12"}, {"--solar", "1990", "5", "12"}},
+      {{"--", "1990-5-2"}, {"1990", "5", "2"}},
+      {{"2030-01-01"}, {"2030", "1", "1"}},  // refused as the three fields are
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.args.back());
+    CliResult r = RunCliOn(c.args), expected = RunCliOn(c.sameAs);
+    EXPECT_EQ(expected.status, r.status);
+    EXPECT_EQ(expected.out, r.out);
+    EXPECT_EQ(expected.err, r.err);
+  }
+}
+
+TEST(Cli, ADateItCannotTellNamesTheFormsItTakes) {
+  const std::vector<std::string> kArgs[] = {{"1990.05.12"}, {"90-5-12"},    {"1990-5/12"}, {"1990-005-12"},
+                                            {"1990-05-"},   {"1990-05-12x"}, {"1990-05-12", "lunar"}};
+  for (const auto& args : kArgs) {
+    SCOPED_TRACE(args.front());
+    CliResult r = RunCliOn(args);
+    EXPECT_EQ(kExitUsage, r.status);
+    EXPECT_EQ(0u, r.err.find("tesserin-cli: expected YEAR MONTH DAY, or DATE as YYYY-MM-DD or YYYY/M/D\nUsage:"));
+    EXPECT_EQ("", r.out);
+  }
+}
+
+// --verbose: a seventh line with the solar date whose pillars were read, and how the date was
+// read; the six lines stay as they are.
+TEST(Cli, VerboseSaysWhichSolarDateWasRead) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* seventh;
+  };
+  const Case kCases[] = {
+      {{"1990", "5", "12"}, "solar_date: 1990-06-04 read_as: lunar\n"},
+      {{"--solar", "1990-02-30"}, "solar_date: 1990-03-02 read_as: solar\n"},
+      {{"1951", "2", "30"}, "solar_date: 1951-03-02 read_as: solar\n"},  // day 30 of a 29-day month
+      {{"2025/12/29"}, "solar_date: 2026-02-16 read_as: lunar\n"},       // the eve of lunar new year 2026
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.seventh);
+    std::vector<std::string> verbose = c.args;
+    verbose.insert(verbose.begin(), "--verbose");
+    CliResult plain = RunCliOn(c.args), r = RunCliOn(verbose);
+    EXPECT_EQ(kExitOk, r.status);
+    EXPECT_EQ(plain.out + c.seventh, r.out);
+    EXPECT_EQ(6u, LinesOf(plain.out).size());
+  }
 }
 
 TEST(CliBatch, WritesOneJsonObjectPerLine) {
@@ -82,7 +127,8 @@ TEST(CliBatch, WritesOneJsonObjectPerLine) {
        R"j("pillars":"己丑丁丑壬寅","chart":"正官正财日元丑正官丑正官寅食神",)j"
        R"j("personality":"性格温和善良，人缘佳，思多行少，喜研究爱学习。女命夫运差，中年易丧夫，女晚婚或离婚",)j"
        R"j("libido":1,"date":4,"kindness":3,"money":0,"marriage":5,)j"
-       R"j("stars":{"libido":"★☆☆☆☆","date":"★★★★☆","kindness":"★★★☆☆","money":"☆☆☆☆☆"}})j"},
+       R"j("stars":{"libido":"★☆☆☆☆","date":"★★★★☆","kindness":"★★★☆☆","money":"☆☆☆☆☆"},)j"
+       R"j("solar_date":"1950-01-07","read_as":"solar"})j"},
       {"a validation message", "2030\t\t12\tlunar",
        R"j({"year":"2030","month":"","day":"12","mode":"lunar","message":"本程序只计算1950～2025年间的数据"})j"},
       {"the conversion error", "1990\t5\t\tlunar",
@@ -102,24 +148,81 @@ TEST(CliBatch, WritesOneJsonObjectPerLine) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    Result r = Cli({"--batch"}, c.line + "\n");
+    CliResult r = RunCliOn({"--batch"}, c.line + "\n");
     EXPECT_EQ(kExitOk, r.status);
     if (!c.json.empty()) {
       EXPECT_EQ(c.json + "\n", r.out);
     }
   }
   // Blanks, a sign and a leading zero read as the numbers they write.
-  Result padded = Cli({"--batch"}, " 1990\t+5\t012\tlunar\n");
-  Result plain = Cli({"--batch"}, "1990\t5\t12\tlunar\n");
+  CliResult padded = RunCliOn({"--batch"}, " 1990\t+5\t012\tlunar\n");
+  CliResult plain = RunCliOn({"--batch"}, "1990\t5\t12\tlunar\n");
   EXPECT_EQ(plain.out.substr(plain.out.find("\"line\"")), padded.out.substr(padded.out.find("\"line\"")));
+}
+
+// Each reading names the solar date its pillars belong to and how its date was read; its
+// pillars are those of the solar reading of that date.
+TEST(CliBatch, SaysWhichSolarDateWasRead) {
+  struct Case {
+    const char* what;
+    const char* line;
+    const char* solarDate;
+    const char* readAs;
+  };
+  const Case kCases[] = {
+      {"lunar 1990-05-12", "1990\t5\t12\tlunar", "1990-06-04", "lunar"},
+      {"lunar new year 2000", "2000\t1\t1\tlunar", "2000-02-05", "lunar"},
+      {"solar 30 February counts on to 2 March", "1990\t2\t30\tsolar", "1990-03-02", "solar"},
+      {"lunar day 30 of a 29-day month falls back to solar", "1951\t2\t30\tlunar", "1951-03-02", "solar"},
+      {"lunar day 31", "1990\t1\t31\tlunar", "1990-01-31", "solar"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const std::string out = RunCliOn({"--batch"}, c.line + "\n"s).out;
+    const std::string tail = ",\"solar_date\":\""s + c.solarDate + "\",\"read_as\":\"" + c.readAs + "\"}\n";
+    ASSERT_TRUE(out.ends_with(tail)) << out;
+    std::string date = c.solarDate;
+    std::replace(date.begin(), date.end(), '-', '\t');
+    const std::string solar = RunCliOn({"--batch"}, date + "\tsolar\n").out;
+    auto pillars = [](const std::string& json) { return json.substr(json.find("\"pillars\""), 30); };
+    EXPECT_EQ(pillars(solar), pillars(out));
+  }
+}
+
+// A line of a date and a mode reads as the date's three fields would.
+TEST(CliBatch, TakesTheDateAsOneField) {
+  struct Case {
+    const char* line;
+    const char* json;  // empty: the same as the line of three fields
+    const char* sameAs;
+  };
+  const Case kCases[] = {
+      {"1990-05-12\tlunar", "", "1990\t05\t12\tlunar"},
+      {"1990/5/12\tsolar", "", "1990\t5\t12\tsolar"},
+      {"1990/2/30\tsolar\r", "", "1990\t2\t30\tsolar"},
+      {"2030-01-01\tlunar", "", "2030\t01\t01\tlunar"},
+      {"1990-05-12\tmoon", "", "1990\t05\t12\tmoon"},
+      {"1990.05.12\tlunar",
+       R"j({"input":"1990.05.12\tlunar","error":"expected the date as YYYY-MM-DD or YYYY/M/D, or 4 TAB-separated fields (year, month, day, mode)"})j",
+       ""},
+      {"1990\tlunar",
+       R"j({"input":"1990\tlunar","error":"expected the date as YYYY-MM-DD or YYYY/M/D, or 4 TAB-separated fields (year, month, day, mode)"})j",
+       ""},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.line);
+    const std::string out = RunCliOn({"--batch"}, c.line + "\n"s).out;
+    if (*c.json) {
+      EXPECT_EQ(c.json + "\n"s, out);
+    } else {
+      EXPECT_EQ(RunCliOn({"--batch"}, c.sameAs + "\n"s).out, out);
+    }
+  }
 }
 
 TEST(CliBatch, GoesOnAfterBadLinesAndAcceptsWindowsLineEnds) {
   std::string input = "1990\t5\t12\tlunar\r\nnonsense\n" + std::string(10000, '9') + "\t5\t12\tsolar\n1990\t5\t12\tsolar";
-  Result r = Cli({"--batch"}, input);
-  std::istringstream lines(r.out);
-  std::vector<std::string> out;
-  for (std::string line; std::getline(lines, line);) out.push_back(line);
+  std::vector<std::string> out = LinesOf(RunCliOn({"--batch"}, input).out);
   ASSERT_EQ(4u, out.size());
   EXPECT_NE(std::string::npos, out[0].find("\"mode\":\"lunar\",\"line\""));
   EXPECT_NE(std::string::npos, out[1].find("\"error\""));
@@ -135,10 +238,7 @@ TEST(CliBatch, LinesOfAnyLengthAcrossTheReadBlocks) {
   while (input.size() < 70000) input += good;  // the last of these crosses the first block's end
   const std::size_t goodLines = input.size() / good.size();
   input += std::string(200000, '7') + "\t5\t12\tsolar\n\n" + good.substr(0, good.size() - 1);
-  Result r = Cli({"--batch"}, input);
-  std::istringstream lines(r.out);
-  std::vector<std::string> out;
-  for (std::string line; std::getline(lines, line);) out.push_back(line);
+  std::vector<std::string> out = LinesOf(RunCliOn({"--batch"}, input).out);
   ASSERT_EQ(goodLines + 3, out.size());
   for (std::size_t i = 0; i < goodLines; ++i) ASSERT_EQ(out[0], out[i]) << "line " << i;
   EXPECT_NE(std::string::npos, out[0].find("\"pillars\":\"庚午辛巳丁丑\""));

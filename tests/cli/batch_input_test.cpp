@@ -1,0 +1,193 @@
+// The batch's input as editors and spreadsheets write it, and lines of any length.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <streambuf>
+
+#include "CliRun.h"
+
+namespace tesserin {
+namespace {
+
+using namespace std::string_literals;
+
+// UTF-8 to UTF-16 code units, as a spreadsheet saves "Unicode text".
+std::u16string Utf16(const std::string& utf8) {
+  std::u16string units;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    const int length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+    char32_t code = length == 1 ? b : length == 2 ? b & 0x1F : length == 3 ? b & 0x0F : b & 0x07;
+    for (int k = 1; k < length; ++k) code = code << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    i += length;
+    if (code < 0x10000) {
+      units += static_cast<char16_t>(code);
+    } else {
+      units += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+      units += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    }
+  }
+  return units;
+}
+
+std::string Bytes(const std::u16string& units, bool bigEndian) {
+  std::string bytes;
+  for (char16_t unit : units) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
+  }
+  return bytes;
+}
+
+// An input that gives at most `piece` bytes a read, as a pipe may.
+class PieceByPiece : public std::streambuf {
+ public:
+  PieceByPiece(std::string bytes, std::size_t piece) : bytes_(std::move(bytes)), piece_(piece) {}
+
+ protected:
+  std::streamsize xsgetn(char* s, std::streamsize n) override {
+    const std::size_t size = std::min({static_cast<std::size_t>(n), piece_, bytes_.size() - at_});
+    std::memcpy(s, bytes_.data() + at_, size);
+    at_ += size;
+    return static_cast<std::streamsize>(size);
+  }
+
+ private:
+  std::string bytes_;
+  std::size_t piece_, at_ = 0;
+};
+
+CliResult BatchInPieces(const std::string& bytes, std::size_t piece) {
+  PieceByPiece source(bytes, piece);
+  std::istream in(&source);
+  std::ostringstream out, err;
+  int status = RunCli({"--batch"}, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// The same lines saved by different editors read the same; a byte order mark further on is
+// text like any other.
+TEST(CliBatch, ReadsInputAsEditorsSaveIt) {
+  const std::string lines =
+      "1990\t5\t12\tlunar\r\n"
+      "1990-05-12\tsolar\r\n"
+      "二〇〇〇\t1\t1\tlunar\r\n"              // Chinese, in the echo and the message
+      "1990\t5\t12\t\U0001D54D\r\n"          // beyond the 16-bit plane: a surrogate pair
+      "\xEF\xBB\xBF" "1990\t5\t12\tlunar\n"  // a mark inside the text is kept as it is
+      "1990\t5\t12\tsolar";
+  const std::string expected = RunCliOn({"--batch"}, lines).out;
+  ASSERT_EQ(6u, LinesOf(expected).size());
+  ASSERT_NE(std::string::npos, expected.find(R"("year":"二〇〇〇")"));
+  ASSERT_NE(std::string::npos, expected.find("\"mode\":\"\U0001D54D\""));
+  ASSERT_NE(std::string::npos, expected.find("{\"year\":\"\xEF\xBB\xBF" "1990\""));
+
+  struct Case {
+    const char* what;
+    std::string bytes;
+  };
+  const Case kCases[] = {
+      {"UTF-8 behind its byte order mark", "\xEF\xBB\xBF" + lines},
+      {"UTF-16, little-endian", "\xFF\xFE" + Bytes(Utf16(lines), false)},
+      {"UTF-16, big-endian", "\xFE\xFF" + Bytes(Utf16(lines), true)},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(expected, RunCliOn({"--batch"}, c.bytes).out);
+    for (std::size_t piece : {1, 2, 3, 7}) {  // marks, code units and surrogate pairs cut by the reads
+      SCOPED_TRACE(piece);
+      EXPECT_EQ(expected, BatchInPieces(c.bytes, piece).out);
+    }
+  }
+}
+
+TEST(CliBatch, Utf16ThatIsNotTextBecomesReplacementCharacters) {
+  struct Case {
+    const char* what;
+    std::string bytes;  // behind a little-endian mark
+    const char* line;   // as echoed
+  };
+  const Case kCases[] = {
+      {"a high surrogate without its low one", "1\0\x3D\xD8" "9\0"s, "1\xEF\xBF\xBD" "9"},
+      {"a low surrogate alone", "1\0\x00\xDC"s, "1\xEF\xBF\xBD"},
+      {"a high surrogate at the end", "1\0\x3D\xD8"s, "1\xEF\xBF\xBD"},
+      {"an odd byte at the end", "1\0" "5"s, "1\xEF\xBF\xBD"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ("{\"input\":\""s + c.line + R"j(","error":"expected 4 TAB-separated fields (year, month, day, mode), found 1"})j" "\n",
+              RunCliOn({"--batch"}, "\xFF\xFE" + c.bytes).out);
+  }
+}
+
+// An input of endless bytes, made as it is read.
+class Endless : public std::streambuf {
+ public:
+  Endless(std::string head, char fill, std::size_t size, std::string tail)
+      : head_(std::move(head)), tail_(std::move(tail)), fill_(fill), size_(size) {}
+
+ protected:
+  std::streamsize xsgetn(char* s, std::streamsize n) override {
+    std::streamsize given = 0;
+    for (; given < n && at_ < head_.size() + size_ + tail_.size(); ++given, ++at_)
+      s[given] = at_ < head_.size() ? head_[at_] : at_ < head_.size() + size_ ? fill_ : tail_[at_ - head_.size() - size_];
+    return given;
+  }
+
+ private:
+  std::string head_, tail_;
+  char fill_;
+  std::size_t size_, at_ = 0;
+};
+
+// A line longer than 1 MiB gets its error and is not kept; one of exactly 1 MiB is read as
+// usual, and so is the line after either.
+TEST(CliBatch, LinesLongerThanTheLimitGetTheirErrorAndTheRunGoesOn) {
+  constexpr std::size_t kLimit = 1 << 20;
+  const std::string good = "1990\t5\t12\tsolar\n";
+  const std::string goodAnswer = RunCliOn({"--batch"}, good).out;
+  const std::string tooLong = R"j({"error":"line longer than 1048576 bytes (1 MiB)"})j" "\n";
+  const std::string fieldsAfter = "\t5\t12\tsolar";
+
+  const std::string longest = std::string(kLimit - fieldsAfter.size(), '7') + fieldsAfter;
+  ASSERT_EQ(kLimit, longest.size());
+  CliResult r = RunCliOn({"--batch"}, good + longest + "\n" + good);
+  std::vector<std::string> lines = LinesOf(r.out);
+  ASSERT_EQ(3u, lines.size());
+  EXPECT_NE(std::string::npos, lines[1].find("is not a valid integer value"));
+  EXPECT_EQ(goodAnswer, lines[2] + "\n");
+
+  struct Case {
+    const char* what;
+    std::string input;
+    std::string out;
+  };
+  const Case kCases[] = {
+      {"one byte over", good + "7" + longest + "\n" + good, goodAnswer + tooLong + goodAnswer},
+      {"over, in CR LF", good + longest + "\r\n" + good, goodAnswer + tooLong + goodAnswer},
+      {"over, with no line end", good + "7" + longest, goodAnswer + tooLong},
+      {"two in a row", longest + "7\n7" + longest + "\n", tooLong + tooLong},
+      {"an echo that escaping makes six times longer", std::string(kLimit / 2, '\x01') + fieldsAfter + "\n" + good, ""},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    CliResult run = RunCliOn({"--batch"}, c.input);
+    EXPECT_EQ(kExitOk, run.status);
+    if (!c.out.empty()) {
+      EXPECT_EQ(c.out, run.out);
+    } else {
+      EXPECT_EQ(2u, LinesOf(run.out).size());
+    }
+  }
+
+  // 64 MiB of one line, made as it is read: the error, and the next line's answer.
+  Endless source("1990\t5\t", '1', std::size_t{64} << 20, "\tsolar\n" + good);
+  std::istream in(&source);
+  std::ostringstream out, err;
+  EXPECT_EQ(kExitOk, RunCli({"--batch"}, in, out, err));
+  EXPECT_EQ(tooLong + goodAnswer, out.str());
+}
+
+}  // namespace
+}  // namespace tesserin
