@@ -2,33 +2,9 @@
 
 #include <algorithm>
 
+#include "base/Utf8.h"
+
 namespace tesserin {
-namespace {
-
-// Length of the valid UTF-8 sequence at the start of `s`, or 0 when it is not one.
-std::size_t ValidSequence(std::string_view s) {
-  auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  auto continuation = [&](std::size_t i) { return i < s.size() && (byte(i) & 0xC0) == 0x80; };
-  unsigned char b = byte(0);
-  if (b < 0x80) return 1;
-  if (b >= 0xC2 && b <= 0xDF) return continuation(1) ? 2 : 0;
-  if (b >= 0xE0 && b <= 0xEF) {
-    if (!continuation(1) || !continuation(2)) return 0;
-    if (b == 0xE0 && byte(1) < 0xA0) return 0;  // overlong
-    if (b == 0xED && byte(1) > 0x9F) return 0;  // surrogates
-    return 3;
-  }
-  if (b >= 0xF0 && b <= 0xF4) {
-    if (!continuation(1) || !continuation(2) || !continuation(3)) return 0;
-    if (b == 0xF0 && byte(1) < 0x90) return 0;
-    if (b == 0xF4 && byte(1) > 0x8F) return 0;
-    return 4;
-  }
-  return 0;
-}
-
-
-}  // namespace
 
 std::size_t AppendJsonStringPart(std::string& out, std::string_view utf8, std::size_t from, std::size_t enough) {
   static const char kHex[] = "0123456789abcdef";
@@ -57,11 +33,11 @@ std::size_t AppendJsonStringPart(std::string& out, std::string_view utf8, std::s
       out += kHex[c >> 4];
       out += kHex[c & 15];
       ++i;
-    } else if (std::size_t n = ValidSequence(utf8.substr(i)); n > 0) {
-      out.append(utf8.substr(i, n));
-      i += n;
+    } else if (const Utf8Piece piece = Utf8PieceAt(utf8, i); piece.character) {
+      out.append(utf8.substr(i, piece.length));
+      i += piece.length;
     } else {
-      out += "\xEF\xBF\xBD";
+      out += "\xEF\xBF\xBD";  // one for each byte of a piece that is no character
       ++i;
     }
   }
