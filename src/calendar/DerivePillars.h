@@ -26,4 +26,8 @@ struct DateRead {
 // to (30 February is 2 March).
 Pillars DerivePillars(int year, int month, int day, std::string_view calendarMode, DateRead* read = nullptr);
 
+// Whether a calendar mode asks for the lunar reading: "1" does, any other text asks for the
+// solar one.
+constexpr bool IsLunarMode(std::string_view calendarMode) { return calendarMode == "1"; }
+
 }  // namespace tesserin

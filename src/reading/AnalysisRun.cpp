@@ -23,7 +23,7 @@ AnalysisOutcome Run(std::string_view calendarMode, const AnalysisInput& input) {
 
   Reading reading;
   reading.entered = {year, month, day};
-  reading.lunarAsked = calendarMode == "1";
+  reading.lunarAsked = IsLunarMode(calendarMode);
   reading.pillars = DerivePillars(year, month, day, calendarMode, &reading.read);
   RunIndexStages(reading);
   reading.kindness = KindnessIndex(reading.DayPillar());

@@ -1,6 +1,5 @@
 #include "reading/ReadingText.h"
 
-#include <array>
 #include <cstring>
 
 #include "base/GbkLiteral.h"
@@ -13,15 +12,13 @@ namespace {
 
 const GbkLiteral kPillarCaption{"八字："};
 const GbkLiteral kLateMarriageNote{"，女晚婚或离婚"};
+// The window's captions of the five fields after the 八字 line.
+const GbkLiteral kFieldCaptions[5] = {GbkLiteral{"性格总论："}, GbkLiteral{"性欲指数："}, GbkLiteral{"可约指数："},
+                                      GbkLiteral{"善良指数："}, GbkLiteral{"要钱指数："}};
 
 // The line is always 20 bytes, the caption and three pillars between blanks: the field keeps
 // them from one reading to the next, and a reading only copies the pieces over.
 void WritePillarLine(const Pillars& pillars, GbkString& line) {
-  static const std::array<GbkString, kCycleLength> names = [] {
-    std::array<GbkString, kCycleLength> n;
-    for (int i = 0; i < kCycleLength; ++i) n[i] = GbkString(CycleEntry(i));
-    return n;
-  }();
   const GbkString& caption = kPillarCaption;
   line.resize(caption.size() + 3 * 4 + 2);
   char* at = line.data();
@@ -29,7 +26,7 @@ void WritePillarLine(const Pillars& pillars, GbkString& line) {
   at += caption.size();
   for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) {
     if (place != kYearPillar) *at++ = ' ';
-    std::memcpy(at, names[pillars.Entry(place)].data(), 4);
+    std::memcpy(at, CycleEntry(pillars.Entry(place)).data(), 4);
     at += 4;
   }
 }
@@ -66,21 +63,13 @@ AnalysisDisplay FieldsOf(const Reading& reading) {
 }
 
 GbkString ReadingText(const AnalysisDisplay& fields, std::string_view lineEnd) {
-  // The window's captions of the five fields after the 八字 line (UTF-8 here).
-  struct Row {
-    const char* caption;
-    const GbkString& value;
-  };
-  const Row rows[] = {{"性格总论：", fields.PersonalityText},
-                      {"性欲指数：", fields.LibidoStars},
-                      {"可约指数：", fields.DateStars},
-                      {"善良指数：", fields.KindnessStars},
-                      {"要钱指数：", fields.MoneyStars}};
+  const GbkString* values[5] = {&fields.PersonalityText, &fields.LibidoStars, &fields.DateStars,
+                                &fields.KindnessStars, &fields.MoneyStars};
   GbkString text = fields.PillarLine;
   text += lineEnd;
-  for (const Row& row : rows) {
-    text += Gbk(row.caption);
-    text += row.value;
+  for (int k = 0; k < 5; ++k) {
+    text += kFieldCaptions[k].Text();
+    text += *values[k];
     text += lineEnd;
   }
   return text;
