@@ -1,0 +1,80 @@
+// The record of the readings since the program started, shown on the page "记录": one row per
+// reading and per profile that could not be read, newest first, kept in memory only and at most
+// kMaxRows long. The rows' texts and the copied text are made here; the list on the page and
+// the clipboard are the window's (RecordPage_win.h). No <windows.h> here.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "base/Gbk.h"
+#include "reading/AnalysisRun.h"
+
+namespace tesserin::ui {
+
+struct ClockTime {
+  int hour = 0, minute = 0, second = 0;
+};
+
+struct RecordRow {
+  ClockTime time;
+  GbkString source;                // the contact's nickname, or "手动" for a typed date
+  std::optional<Reading> reading;  // none: the profile could not be read
+  GbkString age;                   // Edit1 as it stood, shown again with the reading
+};
+
+// The source of a reading the user typed: "手动".
+const GbkString& TypedSource();
+
+// The row a run adds to the record: one for a reading, none for a refused date.
+std::optional<RecordRow> RowOfRun(const AnalysisOutcome& outcome, ClockTime time, GbkString source, GbkString age);
+// The row of a profile that could not be read.
+RecordRow UnreadableRow(ClockTime time, GbkString nickname, GbkString age);
+
+// The list's columns, in order, with their widths at 96 DPI.
+enum class RecordColumn { Time, Source, Date, Pillars, Libido, Dating, Kindness, Money, Note, Count };
+inline constexpr int kRecordColumnCount = static_cast<int>(RecordColumn::Count);
+struct RecordColumnSpec {
+  std::string_view caption;  // UTF-8
+  int width;
+};
+inline constexpr std::array<RecordColumnSpec, kRecordColumnCount> kRecordColumns = {{
+    {"时间", 62},
+    {"来源", 78},
+    {"日期", 118},
+    {"八字", 102},
+    {"性欲", 38},
+    {"可约", 38},
+    {"善良", 38},
+    {"要钱", 38},
+    {"备注", 88},
+}};
+
+class ReadingRecord {
+ public:
+  static constexpr std::size_t kMaxRows = 1000;
+
+  // Puts the row on top; beyond kMaxRows the oldest goes. Returns whether one went.
+  bool Add(RecordRow row);
+
+  std::size_t Size() const { return rows_.size(); }
+  // Row 0 is the newest.
+  const RecordRow& Row(std::size_t index) const { return rows_[index]; }
+
+ private:
+  std::deque<RecordRow> rows_;
+};
+
+// A cell as the list shows it and the copy writes it (code page 936).
+GbkString CellText(const RecordRow& row, RecordColumn column);
+
+// The rows with the given indices (in the record's order, newest first, whatever order the
+// indices come in) as text for a spreadsheet: the captions, then one line per row, the cells
+// separated by tabs, each line ended by "\r\n". Indices past the end are passed over.
+GbkString CopiedRows(const ReadingRecord& record, std::span<const std::size_t> indices);
+
+}  // namespace tesserin::ui
