@@ -1,5 +1,5 @@
 // The texts of the form's controls for other code, and the binding of the reading to the
-// form's controls.
+// form's controls and to the record.
 #include "ui/Form1_win.h"
 
 #include <optional>
@@ -8,8 +8,10 @@
 #include "base/BusyGuard.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
+#include "ui/FormCreation_win.h"
 #include "ui/FormPlacement_win.h"
 #include "ui/MessageBoxes_win.h"
+#include "ui/RecordPage_win.h"
 #include "ui/WindowText_win.h"
 
 namespace tesserin::ui {
@@ -25,6 +27,12 @@ void WriteDisplay(const AnalysisDisplay& display) {
   SetControlText(Ctl::Label12, display.DateStars);
   SetControlText(Ctl::Label14, display.KindnessStars);
   SetControlText(Ctl::Label16, display.MoneyStars);
+}
+
+ClockTime Now() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wHour, now.wMinute, now.wSecond};
 }
 
 void ShowReading(const Reading& reading) {
@@ -71,7 +79,7 @@ bool CheckBox1Checked() {
   return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void RunAnalysis(std::string_view calendarMode) {
+void RunAnalysis(std::string_view calendarMode, const std::optional<GbkString>& nickname) {
   if (!FormHandle() || AnalysisBusy) return;
   // A notice box keeps the message loop running: a tick or a key press may ask for another
   // reading while the box is open, and must find this one still in progress.
@@ -79,10 +87,12 @@ void RunAnalysis(std::string_view calendarMode) {
   try {
     const AnalysisInput input{ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3)};
     const AnalysisOutcome outcome = AnalysisRun(calendarMode, input);
-    if (const Reading* reading = std::get_if<Reading>(&outcome))
+    if (const Reading* reading = std::get_if<Reading>(&outcome)) {
       ShowReading(*reading);
-    else
+      AddRecordRow(*RowOfRun(outcome, Now(), nickname, ControlText(Ctl::Edit1)));
+    } else {
       ShowRefusal(std::get<Refusal>(outcome));
+    }
   } catch (...) {
     ReportCurrentException(FormHandle());
   }
@@ -90,7 +100,26 @@ void RunAnalysis(std::string_view calendarMode) {
 
 void RunTypedAnalysis(std::string_view calendarMode) {
   EndProfileReRead();
-  RunAnalysis(calendarMode);
+  RunAnalysis(calendarMode, std::nullopt);
+}
+
+void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname) {
+  ShowInMemo1(message);
+  AddRecordRow(UnreadableRow(Now(), nickname, ControlText(Ctl::Edit1)));
+}
+
+void ShowRecordedRow(const RecordRow& row) {
+  if (!row.reading) return;
+  // Like a reading the user asks for, it ends a pending re-read, which would overwrite it.
+  EndProfileReRead();
+  const CalendarDate& date = row.reading->entered;
+  SetControlText(Ctl::Edit1, row.age);
+  SetControlText(Ctl::Edit4, std::to_string(date.year));
+  SetControlText(Ctl::Edit2, std::to_string(date.month));
+  SetControlText(Ctl::Edit3, std::to_string(date.day));
+  SetControlText(Ctl::Label7, row.nickname ? *row.nickname : GbkFromWide(SpecOf(Ctl::Label7).text));
+  ShowReading(*row.reading);
+  ShowPage(Page::Main);
 }
 
 void Button1Click() { RunTypedAnalysis("0"); }

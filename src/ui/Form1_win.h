@@ -15,6 +15,7 @@
 #include "reading/AnalysisRun.h"
 #include "ui/FormLayout.h"
 #include "ui/FormState_win.h"
+#include "ui/ReadingRecord.h"
 
 namespace tesserin::ui {
 
@@ -40,13 +41,22 @@ extern bool AnalysisBusy;
 
 // Runs the reading of the date in Edit4, Edit2 and Edit3 exactly as a key press or click does:
 // "1" reads month and day as a lunar date (as Enter in Edit3), "0" as a solar date (Button1).
-// Writes the six result fields; notices appear in a modal box, errors in the standard error
+// Writes the six result fields and adds the reading to the record under the profile's nickname
+// (none for a date the user typed); notices appear in a modal box, errors in the standard error
 // box, and nothing is thrown. Does nothing while another reading is in progress.
-void RunAnalysis(std::string_view calendarMode);
+void RunAnalysis(std::string_view calendarMode, const std::optional<GbkString>& nickname);
 
 // A reading the user asked for (Enter in Edit3, Button1): it ends the watcher's re-read of an
 // unreadable profile window first, which would otherwise overwrite it.
 void RunTypedAnalysis(std::string_view calendarMode);
+
+// A profile that could not be read: the message in Memo1, and a row in the record.
+void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname);
+
+// A row of the record on the main page again, as it was shown: the six fields, the age and
+// date fields, and the nickname in Label7 (its text at start for a typed date). A row of an
+// unreadable profile has no reading to show.
+void ShowRecordedRow(const RecordRow& row);
 // Defined beside the watcher (Timer1Timer_win.cpp).
 void EndProfileReRead();
 

@@ -8,7 +8,7 @@ namespace tesserin::ui {
 enum class Ctl {
   Label1, Edit1, Button1, Label6, Label5, Edit4, Label2, Edit2, Label3, Edit3, CheckBox1,
   Label8, Memo1, Label7, Label4, Label9, Label11, Label10, Label12, Label13, Label14,
-  Label15, Label16, Label52, Label18,
+  Label15, Label16, Label52, Label18, ListView1,
   Count
 };
 inline constexpr int kCtlCount = static_cast<int>(Ctl::Count);

@@ -1,4 +1,4 @@
-// The form's contents: the tab control with its two pages, child windows placed over the tab
+// The form's contents: the tab control with its three pages, child windows placed over the tab
 // control's display area, and every control made in place for the monitor's DPI.
 #include "ui/FormCreation_win.h"
 
@@ -14,6 +14,7 @@
 #include "ui/Frame_win.h"
 #include "ui/KeyHandlers_win.h"
 #include "ui/MemoScrollBar_win.h"
+#include "ui/RecordPage_win.h"
 #include "ui/WindowText_win.h"
 
 namespace tesserin::ui {
@@ -46,6 +47,11 @@ HWND CreateControl(const ControlSpec& layout, HWND page, HINSTANCE instance) {
       windowClass = L"BUTTON";
       style |= WS_TABSTOP | BS_PUSHBUTTON;
       break;
+    case Kind::List:
+      windowClass = WC_LISTVIEWW;
+      style |= WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS;
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
   }
   const std::wstring text(layout.text);
   HWND control = CreateWindowExW(exStyle, windowClass, text.c_str(), style, r.left, r.top, r.right - r.left,
@@ -69,19 +75,20 @@ void CreateControls(HWND form) {
                                       Scale(kClientWidth, state.dpi), Scale(kClientHeight, state.dpi), form,
                                       nullptr, instance, nullptr);
   SendMessageW(state.pageControl, WM_SETFONT, reinterpret_cast<WPARAM>(state.fonts->Get(FontRole::Form)), FALSE);
-  const std::wstring captions[] = {std::wstring(kMainPageCaption), std::wstring(kHelpPageCaption)};
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < kPageCount; ++i) {
+    const std::wstring caption(kPageCaptions[i]);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(captions[i].c_str());
+    item.pszText = const_cast<wchar_t*>(caption.c_str());
     TabCtrl_InsertItem(state.pageControl, i, &item);
   }
   const RECT display = PageArea();
-  for (int i = 0; i < 2; ++i)
-    state.pages[i] = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClassName, i == 0 ? L"TabSheet1" : L"TabSheet4",
-                                     WS_CHILD | WS_CLIPSIBLINGS, display.left, display.top,
-                                     display.right - display.left, display.bottom - display.top, form, nullptr,
-                                     instance, nullptr);
+  for (int i = 0; i < kPageCount; ++i) {
+    const std::wstring name(kPageNames[i]);
+    state.pages[i] = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClassName, name.c_str(), WS_CHILD | WS_CLIPSIBLINGS,
+                                     display.left, display.top, display.right - display.left,
+                                     display.bottom - display.top, form, nullptr, instance, nullptr);
+  }
   // The pages lie above the tab control, which would otherwise paint over them; the tab
   // control thereby comes last in Tab order.
   SetWindowPos(state.pageControl, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -94,6 +101,7 @@ void CreateControls(HWND form) {
       AttachMemoKeys(control);
       FitMemoScrollBar(control);
     }
+    if (layout.kind == Kind::List) SetUpRecordList(control);
   }
 }
 
@@ -102,13 +110,19 @@ void CreateControls(HWND form) {
 void ShowPage(Page page) {
   const FormState& state = Form1State();
   if (!state.form) return;
-  TabCtrl_SetCurSel(state.pageControl, page == Page::Main ? 0 : 1);
-  HWND shown = TabSheet(page);
-  HWND hidden = TabSheet(page == Page::Main ? Page::Help : Page::Main);
-  ShowWindow(shown, SW_SHOW);
+  TabCtrl_SetCurSel(state.pageControl, static_cast<int>(page));
+  ShowWindow(TabSheet(page), SW_SHOW);
   HWND focus = GetFocus();
-  if (focus && IsChild(hidden, focus)) SetFocus(state.pageControl);
-  ShowWindow(hidden, SW_HIDE);
+  for (HWND sheet : state.pages) {
+    if (sheet == TabSheet(page)) continue;
+    if (focus && IsChild(sheet, focus)) SetFocus(state.pageControl);
+    ShowWindow(sheet, SW_HIDE);
+  }
+}
+
+Page ShownPage() {
+  const int tab = TabCtrl_GetCurSel(Form1State().pageControl);
+  return tab >= 0 && tab < kPageCount ? static_cast<Page>(tab) : Page::Main;
 }
 
 void FormCreate(HWND form) {

@@ -1,11 +1,14 @@
 // Message dispatch of the form: the frame, the tray icon and the copy command take theirs
-// first; then creation, DPI change, the button, the page tabs, colours, Timer1 and closing.
+// first; then creation, DPI change, the button, the page tabs, the record's list, colours,
+// Timer1 and closing.
 // Every window procedure ends in a catch: no exception crosses into the system's code.
 // Controls are laid out in pixels scaled for the monitor's DPI, not in dialog units, which
 // depend on the installed fonts.
 #include "ui/FormDispatch_win.h"
 
 #include <commctrl.h>
+
+#include <optional>
 
 #include "ui/CopyReading_win.h"
 #include "base/Dpi_win.h"
@@ -15,6 +18,7 @@
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/MessageBoxes_win.h"
+#include "ui/RecordPage_win.h"
 #include "ui/Tray_win.h"
 #include "ui/resource.h"
 
@@ -80,8 +84,9 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;  // IDOK and IDCANCEL from Enter and Escape: the form has no default buttons
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->hwndFrom == state.pageControl && header->code == TCN_SELCHANGE)
-        ShowPage(TabCtrl_GetCurSel(state.pageControl) == 0 ? Page::Main : Page::Help);
+      if (header->hwndFrom == state.pageControl && header->code == TCN_SELCHANGE) ShowPage(ShownPage());
+      if (HandleRecordListNotify(*header)) return 0;
+      if (std::optional<std::size_t> row = ActivatedRecordRow(*header)) ShowRecordedRow(state.record.Row(*row));
       return 0;
     }
     case WM_CTLCOLORSTATIC:
@@ -175,7 +180,7 @@ bool RegisterClasses(HINSTANCE instance) {
 }  // namespace
 
 HWND CreateForm1(HINSTANCE instance) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   if (!RegisterClasses(instance)) return nullptr;
   const std::wstring title(kAppTitle);

@@ -16,8 +16,10 @@ inline constexpr int kClientWidth = 527;
 inline constexpr int kClientHeight = 362;
 inline constexpr int kBaseDpi = 96;
 
-enum class Kind { Label, WrappedLabel, Edit, Memo, CheckBox, Button };
-enum class Page { Main, Help };
+enum class Kind { Label, WrappedLabel, Edit, Memo, CheckBox, Button, List };
+// In the order of their tabs.
+enum class Page { Main, Help, Record, Count };
+inline constexpr int kPageCount = static_cast<int>(Page::Count);
 
 // Font roles: a family (with fallbacks), a pixel height and a weight.
 enum class Family { SongTi, YaHei };
@@ -71,8 +73,9 @@ inline constexpr std::wstring_view kNoteText =
     L"3、手动输入后，如果按照公历计算，可以点击下面的\"按照阳历再计算一次\"\r\n"
     L" ";
 
-inline constexpr std::wstring_view kMainPageCaption = L"主界面";
-inline constexpr std::wstring_view kHelpPageCaption = L"说明";
+// The pages' tab captions and window names, by Page.
+inline constexpr std::array<std::wstring_view, kPageCount> kPageCaptions = {L"主界面", L"说明", L"记录"};
+inline constexpr std::array<std::wstring_view, kPageCount> kPageNames = {L"TabSheet1", L"TabSheet4", L"TabSheet2"};
 
 // Rows in creation order. The focusable controls come in tab order (Edit1, Button1, Edit4,
 // Edit2, Edit3, CheckBox1, Memo1); each field is preceded by the label that names it, which is
@@ -103,6 +106,8 @@ inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
     {Ctl::Label16, L"Label16", Kind::Label, Page::Main, 378, 166, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
     {Ctl::Label52, L"Label52", Kind::WrappedLabel, Page::Help, 19, 13, 478, 160, kHelpText, FontRole::Help, Ink::Blue},
     {Ctl::Label18, L"Label18", Kind::WrappedLabel, Page::Help, 19, 189, 468, 100, kNoteText, FontRole::Help, Ink::Green},
+    // The record of the readings (ReadingRecord.h): a report list over the whole page.
+    {Ctl::ListView1, L"ListView1", Kind::List, Page::Record, 6, 6, 507, 322, L"", FontRole::Form, Ink::Default},
 }};
 
 constexpr const ControlSpec& SpecOf(Ctl id) { return kControls[static_cast<int>(id)]; }

@@ -11,6 +11,7 @@
 #include "ui/Frame_win.h"
 #include "ui/FormState_win.h"
 #include "ui/MemoScrollBar_win.h"
+#include "ui/RecordPage_win.h"
 #include "ui/TextExtent_win.h"
 #include "ui/WindowText_win.h"
 
@@ -64,6 +65,7 @@ void PlaceControl(Ctl id) {
   const RECT r = ControlRect(SpecOf(id), WindowText(control));
   SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
   if (SpecOf(id).kind == Kind::Memo) FitMemoScrollBar(control);
+  if (SpecOf(id).kind == Kind::List) FitRecordColumns(control);
 }
 
 }  // namespace tesserin::ui

@@ -1,4 +1,5 @@
-// The main form's windows, the DPI and fonts its layout was made for, and the reading it shows.
+// The main form's windows, the DPI and fonts its layout was made for, the reading it shows and
+// the record of the readings.
 // Written by the creation and layout code, the window procedure and the reading's binding; read
 // by everything else through the accessors below.
 #pragma once
@@ -12,19 +13,22 @@
 #include "reading/AnalysisRun.h"
 #include "ui/Fonts_win.h"
 #include "ui/FormLayout.h"
+#include "ui/ReadingRecord.h"
 
 namespace tesserin::ui {
 
 struct FormState {
   HWND form = nullptr;
   HWND pageControl = nullptr;
-  std::array<HWND, 2> pages{};  // 主界面, 说明
+  std::array<HWND, kPageCount> pages{};  // by Page
   std::array<HWND, kCtlCount> controls{};
   UINT dpi = kBaseDpi;
   std::unique_ptr<FontSet> fonts;
   // The reading whose six fields the form shows; none before the first, or once its
   // personality text has given way to a refusal or the watcher's message.
   std::optional<Reading> shownReading;
+  // The readings since the program started, which the page 记录 lists.
+  ReadingRecord record;
 };
 
 // The one form of the program; empty while it does not exist.

@@ -5,16 +5,20 @@
 #include "ui/CopyReading_win.h"
 #include "ui/Form1_win.h"
 #include "ui/FormCreation_win.h"
+#include "ui/RecordPage_win.h"
 
 namespace tesserin::ui {
 
 bool PreTranslateFormMessage(MSG& msg) {
   HWND form = FormHandle();
   if (!form || (msg.hwnd != form && !IsChild(form, msg.hwnd))) return false;
-  if (HandleCopyKey(msg)) return true;
+  if (HandleRecordKey(msg) || HandleCopyKey(msg)) return true;
+  // Ctrl+Tab and Ctrl+PgDn go to the next page, Ctrl+Shift+Tab and Ctrl+PgUp to the one before.
   if (msg.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 &&
       (msg.wParam == VK_TAB || msg.wParam == VK_PRIOR || msg.wParam == VK_NEXT)) {
-    ShowPage(TabCtrl_GetCurSel(PageControl1()) == 0 ? Page::Help : Page::Main);
+    const bool back = msg.wParam == VK_PRIOR || (msg.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
+    const int shown = static_cast<int>(ShownPage());
+    ShowPage(static_cast<Page>((shown + (back ? kPageCount - 1 : 1)) % kPageCount));
     return true;
   }
   return IsDialogMessageW(form, &msg) != FALSE;

@@ -16,7 +16,7 @@ const GbkLiteral kTyped{"手动"};
 const GbkLiteral kUnreadable{"没有识别出来"};
 const GbkLiteral kLunar{" 农历"};
 const GbkLiteral kSolar{" 公历"};
-const GbkLiteral kLunarReadAsSolar{" 农历 按公历"};
+const GbkLiteral kLunarReadAsSolar{" 按公历"};  // asked for as lunar, past its month's end
 const GbkLiteral kNoteComma{"，"};
 
 GbkString Digits(const char* format, int a, int b, int c) {
@@ -56,12 +56,11 @@ GbkString OneLine(GbkString text) {
 
 }  // namespace
 
-const GbkString& TypedSource() { return kTyped; }
-
-std::optional<RecordRow> RowOfRun(const AnalysisOutcome& outcome, ClockTime time, GbkString source, GbkString age) {
+std::optional<RecordRow> RowOfRun(const AnalysisOutcome& outcome, ClockTime time,
+                                  std::optional<GbkString> nickname, GbkString age) {
   const Reading* reading = std::get_if<Reading>(&outcome);
   if (!reading) return std::nullopt;
-  return RecordRow{time, std::move(source), *reading, std::move(age)};
+  return RecordRow{time, std::move(nickname), *reading, std::move(age)};
 }
 
 RecordRow UnreadableRow(ClockTime time, GbkString nickname, GbkString age) {
@@ -78,7 +77,7 @@ bool ReadingRecord::Add(RecordRow row) {
 GbkString CellText(const RecordRow& row, RecordColumn column) {
   if (column == RecordColumn::Time)
     return Digits("%02d:%02d:%02d", row.time.hour, row.time.minute, row.time.second);
-  if (column == RecordColumn::Source) return OneLine(row.source);
+  if (column == RecordColumn::Source) return row.nickname ? OneLine(*row.nickname) : kTyped.Text();
   if (!row.reading) return column == RecordColumn::Date ? kUnreadable.Text() : GbkString{};
   const Reading& r = *row.reading;
   switch (column) {

@@ -22,20 +22,20 @@ struct ClockTime {
 
 struct RecordRow {
   ClockTime time;
-  GbkString source;                // the contact's nickname, or "手动" for a typed date
-  std::optional<Reading> reading;  // none: the profile could not be read
-  GbkString age;                   // Edit1 as it stood, shown again with the reading
+  std::optional<GbkString> nickname;  // the contact's; none for a date the user typed
+  std::optional<Reading> reading;     // none: the profile could not be read
+  GbkString age;                      // Edit1 as it stood, shown again with the reading
 };
 
-// The source of a reading the user typed: "手动".
-const GbkString& TypedSource();
-
 // The row a run adds to the record: one for a reading, none for a refused date.
-std::optional<RecordRow> RowOfRun(const AnalysisOutcome& outcome, ClockTime time, GbkString source, GbkString age);
+std::optional<RecordRow> RowOfRun(const AnalysisOutcome& outcome, ClockTime time,
+                                  std::optional<GbkString> nickname, GbkString age);
 // The row of a profile that could not be read.
 RecordRow UnreadableRow(ClockTime time, GbkString nickname, GbkString age);
 
-// The list's columns, in order, with their widths at 96 DPI.
+// The list's columns, in order, with their widths at 96 DPI: each wide enough for its caption
+// and its longest text in the form's font. Together they are wider than the page, which
+// scrolls across to the last ones.
 enum class RecordColumn { Time, Source, Date, Pillars, Libido, Dating, Kindness, Money, Note, Count };
 inline constexpr int kRecordColumnCount = static_cast<int>(RecordColumn::Count);
 struct RecordColumnSpec {
@@ -43,15 +43,15 @@ struct RecordColumnSpec {
   int width;
 };
 inline constexpr std::array<RecordColumnSpec, kRecordColumnCount> kRecordColumns = {{
-    {"时间", 62},
-    {"来源", 78},
-    {"日期", 118},
-    {"八字", 102},
-    {"性欲", 38},
-    {"可约", 38},
-    {"善良", 38},
-    {"要钱", 38},
-    {"备注", 88},
+    {"时间", 70},
+    {"来源", 84},
+    {"日期", 124},
+    {"八字", 104},
+    {"性欲", 40},
+    {"可约", 40},
+    {"善良", 40},
+    {"要钱", 40},
+    {"备注", 92},
 }};
 
 class ReadingRecord {

@@ -10,19 +10,26 @@ namespace tesserin::ui {
 namespace {
 
 // The watcher's findings in the form's controls: the nickname in Label7, age, month and day in
-// Edit1 to Edit3, the year in Edit4, the message in Memo1.
+// Edit1 to Edit3, the year in Edit4, the message in Memo1; what it read goes into the record
+// under the nickname.
 class Form1Binding : public ProfileForm {
  public:
-  void ShowNickname(const GbkString& nickname) override { SetControlText(Ctl::Label7, nickname); }
+  void ShowNickname(const GbkString& nickname) override {
+    nickname_ = nickname;
+    SetControlText(Ctl::Label7, nickname);
+  }
   void ShowScan(const ScanTexts& texts) override {
     SetControlText(Ctl::Edit1, texts.age);
     SetControlText(Ctl::Edit2, texts.month);
     SetControlText(Ctl::Edit3, texts.day);
   }
   void ShowBirthYear(int year) override { SetControlText(Ctl::Edit4, std::to_string(year)); }
-  void ShowUnreadable(const GbkString& message) override { ShowInMemo1(message); }
+  void ShowUnreadable(const GbkString& message) override { ShowUnreadableProfile(message, nickname_); }
   bool CloseAfterReading() override { return CheckBox1Checked(); }
-  void ReadAsLunarDate() override { RunAnalysis("1"); }
+  void ReadAsLunarDate() override { RunAnalysis("1", nickname_); }
+
+ private:
+  GbkString nickname_;  // of the profile window being read, under which its reading is recorded
 };
 
 ProfileWatcher& Watcher() {

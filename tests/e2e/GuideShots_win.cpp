@@ -98,6 +98,7 @@ class Scenes {
     TrayMenu();
     ProfileRead();
     ProfileUnreadable();
+    RecordPage();
   }
 
  private:
@@ -186,22 +187,54 @@ class Scenes {
     standIn_.reset();
   }
 
-  HWND HelpSheet() { return FindWindowExW(form_, nullptr, L"TTabSheet", L"TabSheet4"); }
+  HWND Sheet(const wchar_t* name) { return FindWindowExW(form_, nullptr, L"TTabSheet", name); }
 
-  // The second tab: its exact place depends on the font, so a few points along the tab row.
-  void HelpPage() {
+  // Opens a page by a click on its tab, whose exact place depends on the font: a few points
+  // along the tab row from `fromX`. Returns the tab control's rectangle.
+  RECT OpenPage(HWND sheet, int fromX) {
     Activate();
     HWND tabs = FindWindowExW(form_, nullptr, WC_TABCONTROLW, nullptr);
-    Require(tabs && HelpSheet(), "no tab control");
+    Require(tabs && sheet, "no tab control");
     const RECT r = RectOf(tabs);
-    for (int x = 60; x <= 110 && !IsWindowVisible(HelpSheet()); x += 10) {
+    for (int x = fromX; x <= fromX + 60 && !IsWindowVisible(sheet); x += 10) {
       Click({r.left + x, r.top + 10});
-      WaitFor([&] { return IsWindowVisible(HelpSheet()) != FALSE; }, 1500);
+      WaitFor([&] { return IsWindowVisible(sheet) != FALSE; }, 1500);
     }
-    Require(IsWindowVisible(HelpSheet()), "the help page did not open");
+    Require(IsWindowVisible(sheet), "the page did not open");
+    return r;
+  }
+
+  void BackToMainPage(HWND sheet, const RECT& tabs) {
+    Click({tabs.left + 20, tabs.top + 10});
+    Require(WaitFor([&] { return !IsWindowVisible(sheet); }), "the main page did not come back");
+  }
+
+  void HelpPage() {
+    HWND help = Sheet(L"TabSheet4");
+    const RECT tabs = OpenPage(help, 60);
     Shot("help", RectOf(form_));
-    Click({r.left + 20, r.top + 10});
-    Require(WaitFor([&] { return !IsWindowVisible(HelpSheet()); }), "the main page did not come back");
+    BackToMainPage(help, tabs);
+  }
+
+  // The record after the scenes before and a solar reading, its second row selected. (The
+  // list is another process's: it is worked by clicks and keys, not by its messages.)
+  void RecordPage() {
+    Activate();
+    SetField(Ctl::Edit4, L"1950");
+    SetField(Ctl::Edit2, L"1");
+    SetField(Ctl::Edit3, L"7");
+    PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+    Require(WaitFor([&] { return FieldIs(Ctl::Label4, L"八字：己丑 丁丑 壬寅"); }), "no solar reading");
+    HWND record = Sheet(L"TabSheet2");
+    const RECT tabs = OpenPage(record, 100);
+    HWND list = Control(Ctl::ListView1);
+    Require(WaitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 4; }), "not four rows");
+    // A click on the first row, below the column captions, and one row down.
+    const RECT r = RectOf(list);
+    Click({r.left + 20, r.top + 32});
+    PressKeys({VK_DOWN});
+    Shot("record", RectOf(form_));
+    BackToMainPage(record, tabs);
   }
 
   // The window menu, opened by Alt+Space. (Wine opens no window menu on a right click at a

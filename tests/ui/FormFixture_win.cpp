@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "base/Gbk.h"
+#include "e2e/Desktop_win.h"
 #include "reading/AnalysisRun.h"
 #include "ui/Form1_win.h"
 #include "ui/FormDispatch_win.h"
@@ -167,6 +168,52 @@ std::vector<HWND> FormTest::OpenBoxes() {
       boxes.push_back(w);
   }
   return boxes;
+}
+
+void FormTest::PressWithCtrl(UINT vk) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PressKey(vk);
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = 0;
+  SetKeyboardState(keys);
+}
+
+std::optional<std::wstring> FormTest::ClipboardSeenElsewhere() {
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring file = std::wstring(folder) + L"clipboard_text.out";
+  DeleteFileW(file.c_str());
+  std::wstring command = L"\"" + e2e::WinePath(TESSERIN_CLIPBOARD_TEXT_EXE) + L"\" \"" + file + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    ADD_FAILURE() << "cannot start the clipboard reader";
+    return std::nullopt;
+  }
+  CloseHandle(process.hThread);
+  const DWORD limit = GetTickCount() + 20000;  // only bounds a failing test
+  while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+         GetTickCount() < limit)
+    FormTest::Pump();
+  DWORD exitCode = 99;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hProcess);
+  if (exitCode != 0) {
+    EXPECT_EQ(1u, exitCode) << "the clipboard reader failed";
+    return std::nullopt;
+  }
+  std::wstring text;
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  text.resize(GetFileSize(handle, nullptr) / sizeof(wchar_t));
+  DWORD read = 0;
+  ReadFile(handle, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read, nullptr);
+  CloseHandle(handle);
+  DeleteFileW(file.c_str());
+  return text;
 }
 
 }  // namespace tesserin::ui::test

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,11 @@ class FormTest : public ::testing::Test {
   // Each character as a key press: digits, letters, '\r' Enter, '\b' Backspace, '\t' Tab,
   // '\x1b' Escape.
   static void Type(std::wstring_view keys);
+  // A key with Ctrl held, as the keyboard gives it to the focused control.
+  static void PressWithCtrl(UINT vk);
+  // The clipboard's text as another process reads it; nothing when it holds no text. The form
+  // keeps handling its messages meanwhile.
+  static std::optional<std::wstring> ClipboardSeenElsewhere();
 
   // Dispatches messages until the condition holds or the input has long been handled; real
   // input reaches the queue asynchronously.

@@ -113,7 +113,7 @@ TEST_F(FormLayoutTest, WindowCaptionSizePlaceAndFrame) {
   EXPECT_NE(GetMenuState(menu, kSysCommandTray, MF_BYCOMMAND), static_cast<UINT>(-1)) << "tray entry";
 }
 
-TEST_F(FormLayoutTest, PageControlFillsTheClientAreaWithTwoPages) {
+TEST_F(FormLayoutTest, PageControlFillsTheClientAreaWithThreePages) {
   if (FormDpi() != 96u) GTEST_SKIP() << kFiguresAt96;
   HWND tab = PageControl1();
   EXPECT_EQ(ClassOf(tab), WC_TABCONTROLW);
@@ -122,9 +122,9 @@ TEST_F(FormLayoutTest, PageControlFillsTheClientAreaWithTwoPages) {
   EXPECT_EQ(r.top, 0);
   EXPECT_EQ(r.right, 527);
   EXPECT_EQ(r.bottom, 362);
-  ASSERT_EQ(TabCtrl_GetItemCount(tab), 2);
-  const wchar_t* captions[] = {L"主界面", L"说明"};
-  for (int i = 0; i < 2; ++i) {
+  ASSERT_EQ(TabCtrl_GetItemCount(tab), 3);
+  const wchar_t* captions[] = {L"主界面", L"说明", L"记录"};
+  for (int i = 0; i < 3; ++i) {
     wchar_t text[32] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -136,6 +136,7 @@ TEST_F(FormLayoutTest, PageControlFillsTheClientAreaWithTwoPages) {
   EXPECT_EQ(TabCtrl_GetCurSel(tab), 0);
   EXPECT_TRUE(IsWindowVisible(TabSheet(Page::Main)));
   EXPECT_FALSE(IsWindowVisible(TabSheet(Page::Help)));
+  EXPECT_FALSE(IsWindowVisible(TabSheet(Page::Record)));
 }
 
 TEST_F(FormLayoutTest, EveryControlHasItsClassPlaceSizeTextFontAndColour) {

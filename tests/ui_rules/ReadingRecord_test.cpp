@@ -18,9 +18,12 @@ AnalysisOutcome Outcome(const char* mode, const char* year, const char* month, c
   return AnalysisRun(mode, {year, month, day});
 }
 
+// A row of a reading; a null nickname for a typed date.
 RecordRow RowOf(const char* mode, const char* year, const char* month, const char* day,
-                const char* source = "手动", ClockTime time = {9, 5, 7}) {
-  std::optional<RecordRow> row = RowOfRun(Outcome(mode, year, month, day), time, G(source), G("33"));
+                const char* nickname = nullptr, ClockTime time = {9, 5, 7}) {
+  std::optional<GbkString> name;
+  if (nickname) name = G(nickname);
+  std::optional<RecordRow> row = RowOfRun(Outcome(mode, year, month, day), time, name, G("33"));
   if (!row) throw std::logic_error("the run was refused");
   return *row;
 }
@@ -52,7 +55,7 @@ TEST(ReadingRecord, AReadingAddsARowARefusalNone) {
     EXPECT_EQ(row.has_value(), c.adds);
     if (row) {
       EXPECT_EQ(row->reading, std::get<Reading>(Outcome(c.mode, c.year, c.month, c.day)));
-      EXPECT_EQ(U(row->source), "Ann");
+      EXPECT_EQ(row->nickname, G("Ann"));
     }
   }
 }
@@ -65,8 +68,8 @@ TEST(ReadingRecord, NewestFirstAndTheOldestGoBeyondTheCap) {
     EXPECT_EQ(oneWent, i >= ReadingRecord::kMaxRows) << "row " << i;
   }
   ASSERT_EQ(record.Size(), ReadingRecord::kMaxRows);
-  EXPECT_EQ(record.Row(0).source, std::to_string(total - 1)) << "the newest on top";
-  EXPECT_EQ(record.Row(ReadingRecord::kMaxRows - 1).source, "2") << "rows 0 and 1 went";
+  EXPECT_EQ(record.Row(0).nickname, std::to_string(total - 1)) << "the newest on top";
+  EXPECT_EQ(record.Row(ReadingRecord::kMaxRows - 1).nickname, "2") << "rows 0 and 1 went";
 }
 
 TEST(ReadingRecord, CellsOfEachKindOfRow) {
@@ -81,11 +84,11 @@ TEST(ReadingRecord, CellsOfEachKindOfRow) {
   // how the date was read.
   std::vector<std::string> readAsSolar = Cells(RowOf("0", "1990", "5", "31"));
   ASSERT_EQ(readAsSolar[2], "1990-05-31 公历");
-  readAsSolar[2] = "1990-05-31 农历 按公历";
+  readAsSolar[2] = "1990-05-31 按公历";
   const CellCase cases[] = {
-      {"lunar, no note", RowOf("1", "1990", "5", "12", "小雨"),
-       {"09:05:07", "小雨", "1990-05-12 农历", "庚午 辛巳 庚子", "5", "5", "3", "0", ""}},
-      {"solar, with the note", RowOf("0", "1950", "1", "7", "手动", {23, 59, 0}),
+      {"lunar, no note, from a contact named 手动", RowOf("1", "1990", "5", "12", "手动"),
+       {"09:05:07", "手动", "1990-05-12 农历", "庚午 辛巳 庚子", "5", "5", "3", "0", ""}},
+      {"solar, with the note", RowOf("0", "1950", "1", "7", nullptr, {23, 59, 0}),
        {"23:59:00", "手动", "1950-01-07 公历", "己丑 丁丑 壬寅", "1", "4", "3", "0", "女晚婚或离婚"}},
       {"lunar date read as solar", RowOf("1", "1990", "05", "31"),
        readAsSolar},
@@ -105,7 +108,7 @@ TEST(ReadingRecord, CopyIsTabSeparatedWithCaptionsInTheRecordsOrder) {
   ReadingRecord record;
   record.Add(RowOf("1", "1990", "5", "12", "Ann", {8, 0, 0}));
   record.Add(UnreadableRow({8, 0, 30}, G("Bo"), {}));
-  record.Add(RowOf("0", "1950", "1", "7", "手动", {8, 1, 0}));
+  record.Add(RowOf("0", "1950", "1", "7", nullptr, {8, 1, 0}));
   const std::string header = "时间\t来源\t日期\t八字\t性欲\t可约\t善良\t要钱\t备注\r\n";
   const std::string newest = "08:01:00\t手动\t1950-01-07 公历\t己丑 丁丑 壬寅\t1\t4\t3\t0\t女晚婚或离婚\r\n";
   const std::string unreadable = "08:00:30\tBo\t没有识别出来\t\t\t\t\t\t\r\n";

@@ -1,0 +1,116 @@
+#include "ui/RecordPage_win.h"
+
+#include <string>
+#include <vector>
+
+#include "base/Dpi_win.h"
+#include "base/Gbk.h"
+#include "ui/Clipboard_win.h"
+#include "ui/FormState_win.h"
+
+namespace tesserin::ui {
+namespace {
+
+HWND RecordList() { return Control(Ctl::ListView1); }
+
+bool KeyDown(int vk) { return GetKeyState(vk) < 0; }
+
+// Rows take their texts from the record when drawn: the list holds none of its own.
+void InsertCallbackRow(HWND list) {
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = 0;
+  item.pszText = LPSTR_TEXTCALLBACKW;
+  ListView_InsertItem(list, &item);
+  for (int column = 1; column < kRecordColumnCount; ++column)
+    ListView_SetItemText(list, 0, column, LPSTR_TEXTCALLBACKW);
+}
+
+int RowHeight(HWND list) {
+  RECT r{};
+  return ListView_GetItemRect(list, 0, &r, LVIR_BOUNDS) ? r.bottom - r.top : 0;
+}
+
+}  // namespace
+
+void SetUpRecordList(HWND list) {
+  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
+  for (int c = 0; c < kRecordColumnCount; ++c) {
+    const std::wstring caption = WideFromGbk(Gbk(kRecordColumns[c].caption));
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = const_cast<wchar_t*>(caption.c_str());
+    column.cx = Scale(kRecordColumns[c].width, FormDpi());
+    column.iSubItem = c;
+    ListView_InsertColumn(list, c, &column);
+  }
+}
+
+void FitRecordColumns(HWND list) {
+  for (int c = 0; c < kRecordColumnCount; ++c)
+    ListView_SetColumnWidth(list, c, Scale(kRecordColumns[c].width, FormDpi()));
+}
+
+void AddRecordRow(RecordRow row) {
+  const bool oldestWent = Form1State().record.Add(std::move(row));
+  HWND list = RecordList();
+  if (!list) return;
+  const int top = ListView_GetTopIndex(list);
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  if (oldestWent) ListView_DeleteItem(list, ListView_GetItemCount(list) - 1);
+  InsertCallbackRow(list);
+  // The rows below the new one moved down a line; so does the view, unless it shows the top.
+  if (top > 0) ListView_Scroll(list, 0, RowHeight(list));
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, FALSE);
+}
+
+std::optional<std::size_t> ActivatedRecordRow(const NMHDR& header) {
+  if (header.hwndFrom != RecordList() || header.code != NM_DBLCLK) return std::nullopt;
+  const int index = reinterpret_cast<const NMITEMACTIVATE&>(header).iItem;
+  if (index < 0 || static_cast<std::size_t>(index) >= Form1State().record.Size()) return std::nullopt;
+  return static_cast<std::size_t>(index);
+}
+
+bool HandleRecordListNotify(const NMHDR& header) {
+  if (header.hwndFrom != RecordList() || header.code != LVN_GETDISPINFOW) return false;
+  LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+  const ReadingRecord& record = Form1State().record;
+  if (!(item.mask & LVIF_TEXT) || item.cchTextMax <= 0) return true;
+  item.pszText[0] = L'\0';
+  if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= record.Size() || item.iSubItem < 0 ||
+      item.iSubItem >= kRecordColumnCount)
+    return true;
+  const std::wstring text =
+      WideFromGbk(CellText(record.Row(static_cast<std::size_t>(item.iItem)), static_cast<RecordColumn>(item.iSubItem)));
+  lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+  return true;
+}
+
+bool HandleRecordKey(const MSG& msg) {
+  HWND list = RecordList();
+  if (!list || msg.hwnd != list || msg.message != WM_KEYDOWN || !KeyDown(VK_CONTROL) || KeyDown(VK_MENU) ||
+      KeyDown(VK_SHIFT))
+    return false;
+  if (msg.wParam == 'C') {
+    CopySelectedRecordRows();
+    return true;
+  }
+  if (msg.wParam == 'A') {
+    ListView_SetItemState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
+    return true;
+  }
+  return false;
+}
+
+bool CopySelectedRecordRows() {
+  HWND list = RecordList();
+  if (!list) return false;
+  std::vector<std::size_t> selected;
+  for (int i = ListView_GetNextItem(list, -1, LVNI_SELECTED); i >= 0; i = ListView_GetNextItem(list, i, LVNI_SELECTED))
+    selected.push_back(static_cast<std::size_t>(i));
+  if (selected.empty()) return false;
+  return PutClipboardText(FormHandle(), WideFromGbk(CopiedRows(Form1State().record, selected)));
+}
+
+}  // namespace tesserin::ui

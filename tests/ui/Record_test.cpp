@@ -1,0 +1,274 @@
+// The page 记录: rows added by typed readings and by the watcher's, none for a refused date; the
+// page, the focus, the selection and the rows in view left as the user had them; Ctrl+A and
+// Ctrl+C; a double click shows a row's reading on the main page again; at most 1,000 rows.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "FormFixture_win.h"
+#include "base/Dpi_win.h"
+#include "base/Gbk.h"
+#include "ui/Clipboard_win.h"
+#include "ui/Form1_win.h"
+#include "ui/FormCreation_win.h"
+#include "ui/ReadingRecord.h"
+
+namespace tesserin::ui::test {
+namespace {
+
+const std::wstring kCaptions = L"时间\t来源\t日期\t八字\t性欲\t可约\t善良\t要钱\t备注\r\n";
+
+class RecordTest : public FormTest {
+ protected:
+  static HWND List() { return Control(Ctl::ListView1); }
+  static int Rows() { return ListView_GetItemCount(List()); }
+  static std::wstring Cell(int row, RecordColumn column) {
+    wchar_t text[128] = {};
+    ListView_GetItemText(List(), row, static_cast<int>(column), text, 128);
+    return text;
+  }
+  // A row's cells from the source on, as the list shows them (the time varies).
+  static std::wstring RowText(int row) {
+    std::wstring text;
+    for (int c = static_cast<int>(RecordColumn::Source); c < kRecordColumnCount; ++c)
+      text += (text.empty() ? L"" : L"|") + Cell(row, static_cast<RecordColumn>(c));
+    return text;
+  }
+  static std::vector<int> Selected() {
+    std::vector<int> rows;
+    for (int i = ListView_GetNextItem(List(), -1, LVNI_SELECTED); i >= 0;
+         i = ListView_GetNextItem(List(), i, LVNI_SELECTED))
+      rows.push_back(i);
+    return rows;
+  }
+  // A typed date read with Enter in the day field (lunar) or with Button1 (solar).
+  static void Typed(const wchar_t* year, const wchar_t* month, const wchar_t* day, bool lunar) {
+    SetTextOf(Ctl::Edit4, year);
+    SetTextOf(Ctl::Edit2, month);
+    SetTextOf(Ctl::Edit3, day);
+    if (lunar) {
+      FocusOn(Ctl::Edit3);
+      Type(L"\r");
+    } else {
+      FocusOn(Ctl::Button1);
+      Type(L" ");
+    }
+  }
+  // What the watcher does with a profile it read: the year and the lunar reading.
+  static void FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day) {
+    SetTextOf(Ctl::Edit4, year);
+    SetTextOf(Ctl::Edit2, month);
+    SetTextOf(Ctl::Edit3, day);
+    RunAnalysis("1", Gbk(nickname));
+    Pump();
+  }
+  static void OpenRecordPage() {
+    ShowPage(Page::Record);
+    Pump();
+  }
+};
+
+TEST_F(RecordTest, ThePageIsAReportListWithItsColumnsAndNoRows) {
+  ASSERT_EQ(TabCtrl_GetItemCount(PageControl1()), 3);
+  wchar_t caption[32] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = caption;
+  item.cchTextMax = 32;
+  TabCtrl_GetItem(PageControl1(), 2, &item);
+  EXPECT_STREQ(caption, L"记录");
+  EXPECT_EQ(GetParent(List()), TabSheet(Page::Record));
+  EXPECT_EQ(GetWindowLongW(List(), GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+  EXPECT_EQ(Rows(), 0);
+  HWND header = ListView_GetHeader(List());
+  ASSERT_EQ(Header_GetItemCount(header), kRecordColumnCount);
+  std::wstring captions;
+  for (int c = 0; c < kRecordColumnCount; ++c) {
+    wchar_t text[32] = {};
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = text;
+    column.cchTextMax = 32;
+    ListView_GetColumn(List(), c, &column);
+    captions += std::wstring(c ? L"\t" : L"") + text;
+    EXPECT_EQ(column.cx, Scale(kRecordColumns[c].width, FormDpi())) << "column " << c << ", for the form's DPI";
+  }
+  EXPECT_EQ(captions + L"\r\n", kCaptions);
+
+  OpenRecordPage();
+  EXPECT_TRUE(IsWindowVisible(List()));
+  EXPECT_FALSE(IsWindowVisible(Control(Ctl::Edit4)));
+  EXPECT_FALSE(IsWindowVisible(Control(Ctl::Label52)));
+}
+
+TEST_F(RecordTest, CtrlTabGoesRoundTheThreePagesCtrlShiftTabBack) {
+  FocusOn(Ctl::Edit4);
+  std::vector<int> shown;
+  for (int i = 0; i < 3; ++i) {
+    PressWithCtrl(VK_TAB);
+    shown.push_back(TabCtrl_GetCurSel(PageControl1()));
+  }
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = keys[VK_LSHIFT] = 0x80;
+  SetKeyboardState(keys);
+  PressWithCtrl(VK_TAB);
+  shown.push_back(TabCtrl_GetCurSel(PageControl1()));
+  keys[VK_SHIFT] = keys[VK_LSHIFT] = 0;
+  SetKeyboardState(keys);
+  PressWithCtrl(VK_PRIOR);
+  shown.push_back(TabCtrl_GetCurSel(PageControl1()));
+  EXPECT_EQ(shown, (std::vector<int>{1, 2, 0, 2, 1}));
+  EXPECT_TRUE(IsWindowVisible(TabSheet(Page::Help)));
+  EXPECT_FALSE(IsWindowVisible(TabSheet(Page::Record)));
+}
+
+TEST_F(RecordTest, ReadingsAddRowsNewestFirstRefusalsNone) {
+  Typed(L"1990", L"5", L"12", true);
+  FromProfile("小红", L"2001", L"3", L"14");
+  WithBox([] { Typed(L"1949", L"5", L"12", true); });  // the year out of range
+  WithBox([] { Typed(L"1990", L"", L"12", false); });  // no whole number
+  Typed(L"1950", L"1", L"7", false);
+  ShowUnreadableProfile(Gbk("抱歉"), Gbk("小兰"));
+  Typed(L"1990", L"5", L"31", true);  // past the lunar month's end: read as solar
+
+  ASSERT_EQ(Rows(), 5);
+  auto startsWith = [](const std::wstring& text, const std::wstring& start) { return text.rfind(start, 0) == 0; };
+  EXPECT_TRUE(startsWith(RowText(0), L"手动|1990-05-31 按公历|")) << Utf8Of(RowText(0));
+  EXPECT_EQ(RowText(1), L"小兰|没有识别出来||||||");
+  EXPECT_EQ(RowText(2), L"手动|1950-01-07 公历|己丑 丁丑 壬寅|1|4|3|0|女晚婚或离婚");
+  EXPECT_TRUE(startsWith(RowText(3), L"小红|2001-03-14 农历|")) << Utf8Of(RowText(3));
+  EXPECT_EQ(RowText(4), L"手动|1990-05-12 农历|庚午 辛巳 庚子|5|5|3|0|");
+  const std::wstring time = Cell(0, RecordColumn::Time);
+  ASSERT_EQ(time.size(), 8u);
+  EXPECT_TRUE(time[2] == L':' && time[5] == L':') << Utf8Of(time);
+}
+
+TEST_F(RecordTest, AddingARowKeepsThePageTheFocusTheSelectionAndTheRowsInView) {
+  for (int i = 0; i < 40; ++i) FromProfile(("contact " + std::to_string(i)).c_str(), L"1990", L"5", L"12");
+  // On the main page: the watcher's row neither switches the page nor moves the focus.
+  FocusOn(Ctl::Edit2);
+  FromProfile("new 1", L"1990", L"5", L"12");
+  EXPECT_EQ(TabCtrl_GetCurSel(PageControl1()), 0);
+  EXPECT_EQ(Focused(), Ctl::Edit2);
+
+  // On the record page, scrolled down, two rows selected.
+  OpenRecordPage();
+  SetFocus(List());
+  ListView_SetItemState(List(), 12, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(List(), 13, LVIS_SELECTED, LVIS_SELECTED);
+  RECT row{};
+  ListView_GetItemRect(List(), 0, &row, LVIR_BOUNDS);
+  ListView_Scroll(List(), 0, 10 * (row.bottom - row.top));
+  Pump();
+  const int top = ListView_GetTopIndex(List());
+  ASSERT_GT(top, 0);
+  const std::wstring topRow = RowText(top), selected12 = RowText(12), selected13 = RowText(13);
+
+  FromProfile("new 2", L"1990", L"5", L"12");
+  EXPECT_EQ(RowText(0).substr(0, 6), L"new 2|");
+  EXPECT_EQ(Selected(), (std::vector<int>{13, 14})) << "the same rows, one further down";
+  EXPECT_EQ(RowText(13), selected12);
+  EXPECT_EQ(RowText(14), selected13);
+  EXPECT_EQ(ListView_GetTopIndex(List()), top + 1);
+  EXPECT_EQ(RowText(ListView_GetTopIndex(List())), topRow) << "the same row at the top of the view";
+  EXPECT_EQ(GetFocus(), List());
+  EXPECT_EQ(TabCtrl_GetCurSel(PageControl1()), 2);
+
+  // Scrolled to the top, the new row comes into view.
+  ListView_Scroll(List(), 0, -100 * (row.bottom - row.top));
+  Pump();
+  ASSERT_EQ(ListView_GetTopIndex(List()), 0);
+  FromProfile("new 3", L"1990", L"5", L"12");
+  EXPECT_EQ(ListView_GetTopIndex(List()), 0);
+}
+
+TEST_F(RecordTest, CtrlACtrlCCopyTheRowsAsTabSeparatedText) {
+  ASSERT_TRUE(PutClipboardText(form, L"put there by the test"));
+  Typed(L"1990", L"5", L"12", true);
+  ShowUnreadableProfile(Gbk("抱歉"), Gbk("小兰"));
+  Typed(L"1950", L"1", L"7", false);
+  OpenRecordPage();
+  SetFocus(List());
+  Pump();
+  auto line = [](int row) {
+    std::wstring text;
+    for (int c = 0; c < kRecordColumnCount; ++c) text += (c ? L"\t" : L"") + Cell(row, static_cast<RecordColumn>(c));
+    return text + L"\r\n";
+  };
+
+  PressWithCtrl('C');  // nothing selected: nothing copied
+  EXPECT_EQ(ClipboardSeenElsewhere(), L"put there by the test");
+
+  PressWithCtrl('A');
+  EXPECT_EQ(Selected(), (std::vector<int>{0, 1, 2}));
+  PressWithCtrl('C');
+  const std::wstring all = kCaptions + line(0) + line(1) + line(2);
+  EXPECT_EQ(ClipboardSeenElsewhere(), all);
+  EXPECT_NE(all.find(L"\t手动\t1950-01-07 公历\t己丑 丁丑 壬寅\t1\t4\t3\t0\t女晚婚或离婚\r\n"), std::wstring::npos);
+
+  ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
+  ListView_SetItemState(List(), 2, LVIS_SELECTED, LVIS_SELECTED);
+  PressWithCtrl('C');
+  EXPECT_EQ(ClipboardSeenElsewhere(), kCaptions + line(2));
+  EXPECT_EQ(Rows(), 3) << "copying changes nothing";
+}
+
+TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
+  SetTextOf(Ctl::Edit1, L"36");
+  FromProfile("小红", L"1990", L"5", L"12");
+  SetTextOf(Ctl::Edit1, L"");
+  Typed(L"1950", L"1", L"07", false);
+  ShowUnreadableProfile(Gbk("抱歉"), Gbk("小兰"));
+  OpenRecordPage();
+  auto doubleClick = [](int row) {
+    RECT r{};
+    ListView_GetItemRect(List(), row, &r, LVIR_BOUNDS);
+    MapWindowPoints(List(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    const POINT at{r.left + 20, (r.top + r.bottom) / 2};
+    MouseAt(at);
+    MouseAt(at);
+  };
+
+  doubleClick(0);  // the unreadable profile: no reading to show
+  PumpUntil([] { return Selected() == std::vector<int>{0}; });
+  Pump();
+  EXPECT_EQ(TabCtrl_GetCurSel(PageControl1()), 2);
+
+  doubleClick(2);
+  ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(PageControl1()) == 0; }));
+  EXPECT_TRUE(IsWindowVisible(Control(Ctl::Edit4)));
+  EXPECT_EQ(TextOf(Ctl::Label7), L"小红");
+  EXPECT_EQ(TextOf(Ctl::Edit1), L"36");
+  EXPECT_EQ(TextOf(Ctl::Edit4) + L"-" + TextOf(Ctl::Edit2) + L"-" + TextOf(Ctl::Edit3), L"1990-5-12");
+  EXPECT_EQ(TextOf(Ctl::Label4), L"八字：庚午 辛巳 庚子");
+  EXPECT_EQ(TextOf(Ctl::Memo1), L"聪明刚强正直，追求完美，对别人要求过高，女人爱追求年长的异性，婚姻不佳");
+  EXPECT_EQ(TextOf(Ctl::Label11) + TextOf(Ctl::Label12) + TextOf(Ctl::Label14) + TextOf(Ctl::Label16),
+            L"★★★★★★★★★★★★★☆☆☆☆☆☆☆");
+  FocusOn(Ctl::Button1);
+  PressWithCtrl('C');
+  const std::optional<std::wstring> copied = ClipboardSeenElsewhere();
+  ASSERT_TRUE(copied);
+  EXPECT_EQ(copied->substr(0, 13), L"八字：庚午 辛巳 庚子\r\n") << "Ctrl+C copies the reading shown again";
+
+  OpenRecordPage();
+  doubleClick(1);  // a typed date: Label7 as at start
+  ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(PageControl1()) == 0; }));
+  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ");
+  EXPECT_EQ(TextOf(Ctl::Edit4) + L"-" + TextOf(Ctl::Edit2) + L"-" + TextOf(Ctl::Edit3), L"1950-1-7");
+  EXPECT_EQ(TextOf(Ctl::Label4), L"八字：己丑 丁丑 壬寅");
+  EXPECT_EQ(Rows(), 3) << "showing a row again adds none";
+}
+
+TEST_F(RecordTest, AThousandRowsAtMostTheOldestGo) {
+  for (int i = 0; i < 1002; ++i) ShowUnreadableProfile(Gbk("抱歉"), std::to_string(i));
+  EXPECT_EQ(Rows(), 1000);
+  EXPECT_EQ(Cell(0, RecordColumn::Source), L"1001");
+  EXPECT_EQ(Cell(999, RecordColumn::Source), L"2");
+}
+
+}  // namespace
+}  // namespace tesserin::ui::test
