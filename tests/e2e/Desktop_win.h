@@ -8,6 +8,8 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -195,6 +197,22 @@ inline void MouseAt(POINT p, MouseButton button = MouseButton::kLeft) {
   input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   input[2].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   SendInput(button == MouseButton::kNoClick ? 1 : 3, input, sizeof(INPUT));
+}
+
+// Real key input: the keys pressed in order and let go in reverse, so {VK_MENU, VK_SPACE} is
+// Alt+Space.
+inline void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> input;
+  auto key = [&input](WORD vk, DWORD flags) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = vk;
+    i.ki.dwFlags = flags;
+    input.push_back(i);
+  };
+  for (WORD vk : keys) key(vk, 0);
+  for (auto vk = std::rbegin(keys); vk != std::rend(keys); ++vk) key(*vk, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
 
 }  // namespace tesserin::e2e

@@ -12,8 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <initializer_list>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,6 +23,7 @@
 namespace {
 
 using namespace tesserin;
+using e2e::PressKeys;
 using e2e::Process;
 using e2e::TextOf;
 using e2e::WaitFor;
@@ -63,21 +62,6 @@ void Shot(const char* name, RECT r) {
 }
 
 void Click(POINT p) { e2e::MouseAt(p); }
-
-// Presses the keys in order and lets them go in reverse: {VK_MENU, VK_SPACE} is Alt+Space.
-void PressKeys(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> input;
-  auto key = [&input](WORD vk, DWORD flags) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = vk;
-    i.ki.dwFlags = flags;
-    input.push_back(i);
-  };
-  for (WORD vk : keys) key(vk, 0);
-  for (auto vk = std::rbegin(keys); vk != std::rend(keys); ++vk) key(*vk, KEYEVENTF_KEYUP);
-  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
-}
 
 class Scenes {
  public:

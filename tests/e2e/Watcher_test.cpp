@@ -14,7 +14,9 @@
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
 #include "ui/FormLayout.h"
+#include "ui/Clipboard_win.h"
 #include "ui/Form1_win.h"
+#include "ui/ReadingRecord.h"
 
 namespace tesserin {
 namespace {
@@ -119,6 +121,47 @@ class WatcherEndToEnd : public ::testing::Test {
     EXPECT_EQ(WideFromGbk(display.DateStars), Field(Ctl::Label12));
     EXPECT_EQ(WideFromGbk(display.KindnessStars), Field(Ctl::Label14));
     EXPECT_EQ(WideFromGbk(display.MoneyStars), Field(Ctl::Label16));
+  }
+
+  // The record as a user copies it: Ctrl+Tab twice to the page 记录, a click in the list, Ctrl+A
+  // and Ctrl+C. The clipboard's lines, each without its time.
+  std::vector<std::wstring> CopiedRecord() {
+    ui::PutClipboardText(nullptr, L"put there by the test");
+    RECT form;
+    GetWindowRect(form_, &form);
+    e2e::MouseAt({form.left + 12, form.bottom - 12});  // an empty spot brings the window to the front
+    WaitFor([&] { return GetForegroundWindow() == form_; }, 3000);
+    HWND list = Control(Ctl::ListView1);
+    for (int i = 0; i < 2; ++i) e2e::PressKeys({VK_CONTROL, VK_TAB});
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(list) != FALSE; }));
+    RECT r;
+    GetWindowRect(list, &r);
+    e2e::MouseAt({r.left + 20, r.top + 32});
+    e2e::PressKeys({VK_CONTROL, 'A'});
+    e2e::PressKeys({VK_CONTROL, 'C'});
+    std::wstring text;
+    EXPECT_TRUE(WaitFor([&] {
+      text = ui::ClipboardText().value_or(L"");
+      return text.rfind(L"时间\t", 0) == 0;
+    }));
+    std::vector<std::wstring> lines;
+    for (std::size_t at = 0, end; (end = text.find(L"\r\n", at)) != std::wstring::npos; at = end + 2) {
+      const std::wstring line = text.substr(at, end - at);
+      lines.push_back(lines.empty() ? line : line.substr(line.find(L'\t') + 1));
+    }
+    return lines;
+  }
+
+  // A recorded reading of a profile as it is copied, from the source on.
+  static std::wstring RecordedProfile(const std::wstring& nickname, int age, int month, int day) {
+    const std::wstring year = ExpectedYear(age, month, day);
+    const AnalysisOutcome outcome = AnalysisRun(
+        "1", {std::string(year.begin(), year.end()), std::to_string(month), std::to_string(day)});
+    const std::optional<ui::RecordRow> row = ui::RowOfRun(outcome, {}, GbkFromWide(nickname), {});
+    std::wstring text;
+    for (int c = static_cast<int>(ui::RecordColumn::Source); c < ui::kRecordColumnCount; ++c)
+      text += (text.empty() ? L"" : L"\t") + WideFromGbk(ui::CellText(*row, static_cast<ui::RecordColumn>(c)));
+    return text;
   }
 
   std::unique_ptr<Process> tesserin_;
@@ -383,6 +426,28 @@ TEST_F(WatcherEndToEnd, AProfileWindowClosedMeanwhileGetsNoClickAndCausesNoError
   EXPECT_EQ(60, cursor.x);
   EXPECT_EQ(910, cursor.y);
   EXPECT_TRUE(tesserin_->Running());
+}
+
+// Two profiles open at once, read and closed one after the other: the first reading shows only
+// for a moment, but both stay in the record, and so does a profile that could not be read.
+TEST_F(WatcherEndToEnd, EveryProfileReadStaysInTheRecordTheUnreadableToo) {
+  SetWindowPos(form_, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  TickCheckBox1();
+  SetCursorPos(40, 950);
+  Process& first = StandIn(L"一号", L"--age 25 --month 3 --day 14 --at 640,380");
+  Process& second = StandIn(L"二号", L"--age 33 --month 6 --day 9 --at 960,380");
+  ASSERT_TRUE(WaitFor([&] { return !first.Running() && !second.Running(); }));
+  Process& blank = StandIn(L"空白", L"--blank --at 640,380");
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  blank.Kill();
+
+  const std::vector<std::wstring> lines = CopiedRecord();
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], L"时间\t来源\t日期\t八字\t性欲\t可约\t善良\t要钱\t备注");
+  EXPECT_EQ(lines[1], L"空白\t没有识别出来\t\t\t\t\t\t");
+  // Which profile is read first depends on when the ticks fall.
+  const std::set<std::wstring> read{lines[2], lines[3]};
+  EXPECT_EQ(read, (std::set<std::wstring>{RecordedProfile(L"一号", 25, 3, 14), RecordedProfile(L"二号", 33, 6, 9)}));
 }
 
 TEST_F(WatcherEndToEnd, AnUnreadableProfileShowsTheMessage) {
