@@ -49,7 +49,7 @@ HWND CreateControl(const ControlSpec& layout, HWND page, HINSTANCE instance) {
       break;
     case Kind::List:
       windowClass = WC_LISTVIEWW;
-      style |= WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS;
+      style |= WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_OWNERDATA;
       exStyle = WS_EX_CLIENTEDGE;
       break;
   }

@@ -43,14 +43,14 @@ struct RecordColumnSpec {
   int width;
 };
 inline constexpr std::array<RecordColumnSpec, kRecordColumnCount> kRecordColumns = {{
-    {"时间", 70},
-    {"来源", 84},
-    {"日期", 124},
-    {"八字", 104},
-    {"性欲", 40},
-    {"可约", 40},
-    {"善良", 40},
-    {"要钱", 40},
+    {"时间", 66},
+    {"来源", 76},
+    {"日期", 114},
+    {"八字", 102},
+    {"性欲", 38},
+    {"可约", 38},
+    {"善良", 38},
+    {"要钱", 38},
     {"备注", 92},
 }};
 

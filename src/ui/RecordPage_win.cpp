@@ -15,15 +15,12 @@ HWND RecordList() { return Control(Ctl::ListView1); }
 
 bool KeyDown(int vk) { return GetKeyState(vk) < 0; }
 
-// Rows take their texts from the record when drawn: the list holds none of its own.
-void InsertCallbackRow(HWND list) {
-  LVITEMW item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = 0;
-  item.pszText = LPSTR_TEXTCALLBACKW;
-  ListView_InsertItem(list, &item);
-  for (int column = 1; column < kRecordColumnCount; ++column)
-    ListView_SetItemText(list, 0, column, LPSTR_TEXTCALLBACKW);
+// The rows selected in the list, top to bottom.
+std::vector<int> SelectedRows(HWND list) {
+  std::vector<int> rows;
+  for (int i = ListView_GetNextItem(list, -1, LVNI_SELECTED); i >= 0; i = ListView_GetNextItem(list, i, LVNI_SELECTED))
+    rows.push_back(i);
+  return rows;
 }
 
 int RowHeight(HWND list) {
@@ -51,15 +48,27 @@ void FitRecordColumns(HWND list) {
     ListView_SetColumnWidth(list, c, Scale(kRecordColumns[c].width, FormDpi()));
 }
 
+// The list holds no rows of its own (it asks the record for each cell as it draws it), only
+// their number and which of them are selected. A new row on top moves every row down one: the
+// selection, the focus and the view move with them.
 void AddRecordRow(RecordRow row) {
-  const bool oldestWent = Form1State().record.Add(std::move(row));
+  const ReadingRecord& record = Form1State().record;
+  Form1State().record.Add(std::move(row));
   HWND list = RecordList();
   if (!list) return;
+  const int rows = static_cast<int>(record.Size());
+  const std::vector<int> selected = SelectedRows(list);
+  const int focused = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+  const int mark = ListView_GetSelectionMark(list);
   const int top = ListView_GetTopIndex(list);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  if (oldestWent) ListView_DeleteItem(list, ListView_GetItemCount(list) - 1);
-  InsertCallbackRow(list);
-  // The rows below the new one moved down a line; so does the view, unless it shows the top.
+  ListView_SetItemCountEx(list, rows, LVSICF_NOSCROLL);
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  for (int i : selected)
+    if (i + 1 < rows) ListView_SetItemState(list, i + 1, LVIS_SELECTED, LVIS_SELECTED);
+  if (focused >= 0 && focused + 1 < rows) ListView_SetItemState(list, focused + 1, LVIS_FOCUSED, LVIS_FOCUSED);
+  if (mark >= 0) ListView_SetSelectionMark(list, mark + 1 < rows ? mark + 1 : -1);
+  // Unless the view shows the top, where the new row appears, it keeps showing the same rows.
   if (top > 0) ListView_Scroll(list, 0, RowHeight(list));
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, FALSE);
@@ -107,8 +116,7 @@ bool CopySelectedRecordRows() {
   HWND list = RecordList();
   if (!list) return false;
   std::vector<std::size_t> selected;
-  for (int i = ListView_GetNextItem(list, -1, LVNI_SELECTED); i >= 0; i = ListView_GetNextItem(list, i, LVNI_SELECTED))
-    selected.push_back(static_cast<std::size_t>(i));
+  for (int i : SelectedRows(list)) selected.push_back(static_cast<std::size_t>(i));
   if (selected.empty()) return false;
   return PutClipboardText(FormHandle(), WideFromGbk(CopiedRows(Form1State().record, selected)));
 }
