@@ -21,7 +21,8 @@ struct WordPoints {
   GbkLiteral word;
   int points;
 };
-const WordPoints kWords[] = {{GbkLiteral{"婚姻"}, 3}, {GbkLiteral{"晚婚"}, 4}, {GbkLiteral{"桃花"}, 7}, {GbkLiteral{"风尘"}, 5}};
+const WordPoints kWords[] = {
+    {GbkLiteral{"婚姻"}, 3}, {GbkLiteral{"晚婚"}, 4}, {GbkLiteral{"桃花"}, 7}, {GbkLiteral{"风尘"}, 5}};
 
 // Lower bounds of the grades 1 to 5.
 constexpr int kGrades[] = {5, 10, 15, 20, 25};
