@@ -5,32 +5,16 @@
 
 #include <algorithm>
 #include <random>
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "EveryDate.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
 #include "calendar/DerivePillars.h"
 
 namespace tesserin {
 namespace {
-
-struct Date {
-  int year, month, day;
-};
-
-// 1950-01-01 to 2025-12-31, every month with days 1 to 31: every date the run accepts.
-const std::vector<Date>& AllDates() {
-  static const std::vector<Date> dates = [] {
-    std::vector<Date> all;
-    for (int year = 1950; year <= 2025; ++year)
-      for (int month = 1; month <= 12; ++month)
-        for (int day = 1; day <= 31; ++day) all.push_back({year, month, day});
-    return all;
-  }();
-  return dates;
-}
 
 const std::vector<Date>& ShuffledDates() {
   static const std::vector<Date> dates = [] {
@@ -42,9 +26,7 @@ const std::vector<Date>& ShuffledDates() {
 }
 
 void BM_ReadingEveryDate(benchmark::State& state, const char* mode) {
-  std::vector<AnalysisInput> inputs;
-  for (const Date& d : AllDates())
-    inputs.push_back({std::to_string(d.year), std::to_string(d.month), std::to_string(d.day)});
+  const std::vector<AnalysisInput> inputs = AllInputs();
   AnalysisDisplay fields = AnalysisDisplay::Initial();
   std::size_t next = 0;
   for (auto _ : state) {

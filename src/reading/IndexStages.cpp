@@ -1,8 +1,10 @@
 #include "reading/IndexStages.h"
 
-#include "tengod/PillarScores.h"
+#include <array>
+
 #include "reading/ReadingText.h"
 #include "tengod/Indices.h"
+#include "tengod/PillarScores.h"
 
 namespace tesserin {
 
@@ -10,6 +12,25 @@ namespace {
 
 // The late-marriage note follows the personality text above this grade.
 constexpr int kLateMarriageFrom = 4;
+
+// The date index's points of the words of each personality text, without and with the note: a
+// reading's text is always one of these 120, so their words are looked for once, not every time.
+int WordPointsOfPersonality(int dayPillar, bool noted) {
+  static const auto points = [] {
+    std::array<std::array<int, 2>, kCycleLength> table;
+    Reading reading;
+    GbkString text;
+    for (int day = 0; day < kCycleLength; ++day)
+      for (bool withNote : {false, true}) {
+        reading.pillars = Pillars(0, 0, day);
+        reading.lateMarriageNote = withNote;
+        WritePersonalityText(reading, text);
+        table[day][withNote] = DatePointsOfWords(text);
+      }
+    return table;
+  }();
+  return points[dayPillar][noted];
+}
 
 }  // namespace
 
@@ -19,10 +40,7 @@ void RunIndexStages(Reading& reading) {
   reading.libido = p.libido;
   reading.marriage = p.marriage;
   reading.lateMarriageNote = reading.marriage >= kLateMarriageFrom;
-  // Kept from one reading to the next, so that writing the text allocates nothing.
-  static GbkString personality;
-  WritePersonalityText(reading, personality);
-  reading.date = DateGrade(p.datePoints + DatePointsOfWords(personality));
+  reading.date = DateGrade(p.datePoints + WordPointsOfPersonality(reading.DayPillar(), reading.lateMarriageNote));
   reading.money = p.money;
 }
 

@@ -1,7 +1,5 @@
 #include "tengod/ChartView.h"
 
-#include <array>
-
 namespace tesserin {
 namespace {
 
@@ -24,31 +22,18 @@ const Frames* FramesOf(const Element* byPair, StemName dayStem) {
 
 }  // namespace
 
-// The stem and branch of each entry, looked up rather than divided out: a view is made four
-// times a reading.
-struct EntryParts {
-  StemName stem;
-  BranchName branch;
-};
-constexpr auto kEntryParts = [] {
-  std::array<EntryParts, kCycleLength> parts{};
-  for (int i = 0; i < kCycleLength; ++i) parts[i] = {StemOf(i), BranchOf(i)};
-  return parts;
-}();
-
 PillarView::PillarView(const Pillars& p) : pillars_(p) {
   for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) {
-    const EntryParts& parts = kEntryParts[p.Entry(place)];
-    stems_[place] = parts.stem;
-    branches_[place] = parts.branch;
-    stemCounts_ += 1u << (2 * parts.stem);
-    branchCounts_ += 1u << (2 * parts.branch);
+    stems_[place] = p.Stem(place);
+    branches_[place] = p.Branch(place);
+    ++stemCounts_[stems_[place]];
+    ++branchCounts_[branches_[place]];
   }
 }
 
 ChartView::ChartView(const Pillars& p, const GodChart& chart)
     : PillarView(p), chart_(chart), officerScore_(tesserin::OfficerScore(p.DayStem(), p)) {
-  for (GodName god : chart.slots) godCounts_ += std::uint64_t{1} << (4 * god);
+  for (GodName god : chart.slots) ++godCounts_[god];
 }
 
 const Frames* OfficerFrames(StemName dayStem) { return FramesOf(kOfficerElement, dayStem); }

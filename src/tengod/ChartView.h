@@ -4,8 +4,6 @@
 // the same as looking at the characters and names themselves, which is what these views do.
 #pragma once
 
-#include <cstdint>
-
 #include "cycle/Pillars.h"
 #include "tengod/TenGod.h"
 
@@ -30,8 +28,8 @@ class PillarView {
   // Present: one of the six characters is it. Count: how many of them are it.
   bool Present(StemName s) const { return Count(s) != 0; }
   bool Present(BranchName b) const { return Count(b) != 0; }
-  int Count(StemName s) const { return static_cast<int>((stemCounts_ >> (2 * s)) & 3); }
-  int Count(BranchName b) const { return static_cast<int>((branchCounts_ >> (2 * b)) & 3); }
+  int Count(StemName s) const { return stemCounts_[s]; }
+  int Count(BranchName b) const { return branchCounts_[b]; }
   template <typename... Characters>
   int PresentOf(Characters... cs) const { return (int{Present(cs)} + ...); }
   template <typename... Characters>
@@ -43,25 +41,25 @@ class PillarView {
   Pillars pillars_;
   StemName stems_[3];
   BranchName branches_[3];
-  // Two bits a character: how many of the three stems (branches) are it.
-  std::uint32_t stemCounts_ = 0, branchCounts_ = 0;
+  // How many of the three stems (branches) are each character.
+  int stemCounts_[10] = {}, branchCounts_[12] = {};
 };
 
-// The pillars with the names in the five god slots. A reading makes one and hands it to the
-// three scores that read the chart.
+// The pillars with the names in the five god slots, made once for the three scores that read the
+// chart (by the pillar scores, when a pillar triple is first worked out).
 class ChartView : public PillarView {
  public:
   ChartView(const Pillars& p, const GodChart& chart);
 
   const GodChart& Chart() const { return chart_; }
   bool Holds(Slot slot, GodName god) const { return chart_[slot] == god; }
-  int SlotsHolding(GodName god) const { return static_cast<int>((godCounts_ >> (4 * god)) & 15); }
+  int SlotsHolding(GodName god) const { return godCounts_[god]; }
   // OfficerScore of the day stem and the pillars, worked out once for the scores that read it.
   int OfficerScore() const { return officerScore_; }
 
  private:
   GodChart chart_;
-  std::uint64_t godCounts_ = 0;  // four bits a name
+  int godCounts_[10] = {};  // by name
   int officerScore_ = 0;
 };
 

@@ -1,0 +1,35 @@
+// Every date the reading accepts, in date order: 1950-01-01 to 2025-12-31, every month with
+// days 1 to 31 (28,272 dates; a day past a month's end is read as the run reads it).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "reading/AnalysisRun.h"
+
+namespace tesserin {
+
+struct Date {
+  int year, month, day;
+};
+
+inline const std::vector<Date>& AllDates() {
+  static const std::vector<Date> dates = [] {
+    std::vector<Date> all;
+    for (int year = 1950; year <= 2025; ++year)
+      for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= 31; ++day) all.push_back({year, month, day});
+    return all;
+  }();
+  return dates;
+}
+
+// The same dates as the texts a run reads.
+inline std::vector<AnalysisInput> AllInputs() {
+  std::vector<AnalysisInput> inputs;
+  for (const Date& d : AllDates())
+    inputs.push_back({std::to_string(d.year), std::to_string(d.month), std::to_string(d.day)});
+  return inputs;
+}
+
+}  // namespace tesserin
