@@ -8,7 +8,6 @@
 #include "base/BusyGuard.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
-#include "ui/FormCreation_win.h"
 #include "ui/FormPlacement_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/RecordPage_win.h"
@@ -108,8 +107,8 @@ void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname) 
   AddRecordRow(UnreadableRow(Now(), nickname, ControlText(Ctl::Edit1)));
 }
 
-void ShowRecordedRow(const RecordRow& row) {
-  if (!row.reading) return;
+bool ShowRecordedRow(const RecordRow& row) {
+  if (!row.reading) return false;
   // Like a reading the user asks for, it ends a pending re-read, which would overwrite it.
   EndProfileReRead();
   const CalendarDate& date = row.reading->entered;
@@ -119,7 +118,7 @@ void ShowRecordedRow(const RecordRow& row) {
   SetControlText(Ctl::Edit3, std::to_string(date.day));
   SetControlText(Ctl::Label7, row.nickname ? *row.nickname : GbkFromWide(SpecOf(Ctl::Label7).text));
   ShowReading(*row.reading);
-  ShowPage(Page::Main);
+  return true;
 }
 
 void Button1Click() { RunTypedAnalysis("0"); }

@@ -53,10 +53,10 @@ void RunTypedAnalysis(std::string_view calendarMode);
 // A profile that could not be read: the message in Memo1, and a row in the record.
 void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname);
 
-// A row of the record on the main page again, as it was shown: the six fields, the age and
-// date fields, and the nickname in Label7 (its text at start for a typed date). A row of an
-// unreadable profile has no reading to show.
-void ShowRecordedRow(const RecordRow& row);
+// A row of the record in the main page's controls again, as it was shown: the six fields, the
+// age and date fields, and the nickname in Label7 (its text at start for a typed date). False
+// for a row of an unreadable profile, which has no reading to show.
+bool ShowRecordedRow(const RecordRow& row);
 // Defined beside the watcher (Timer1Timer_win.cpp).
 void EndProfileReRead();
 

@@ -86,7 +86,8 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header->hwndFrom == state.pageControl && header->code == TCN_SELCHANGE) ShowPage(ShownPage());
       if (HandleRecordListNotify(*header)) return 0;
-      if (std::optional<std::size_t> row = ActivatedRecordRow(*header)) ShowRecordedRow(state.record.Row(*row));
+      if (std::optional<std::size_t> row = ActivatedRecordRow(*header))
+        if (ShowRecordedRow(state.record.Row(*row))) ShowPage(Page::Main);
       return 0;
     }
     case WM_CTLCOLORSTATIC:
