@@ -6,13 +6,12 @@
 #include "reading/ReadingText.h"
 #include "ui/Clipboard_win.h"
 #include "ui/Form1_win.h"
+#include "ui/ShortcutKey_win.h"
 
 namespace tesserin::ui {
 namespace {
 
 constexpr wchar_t kMenuText[] = L"复制结果(&Y)\tCtrl+C";
-
-bool KeyDown(int vk) { return GetKeyState(vk) < 0; }
 
 // An edit field with a selection copies it itself.
 bool EditHasSelection(HWND window) {
@@ -33,9 +32,7 @@ void AddCopyReadingCommand(HWND form) {
 }
 
 bool HandleCopyKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || msg.wParam != 'C' || !KeyDown(VK_CONTROL) || KeyDown(VK_MENU) ||
-      KeyDown(VK_SHIFT))
-    return false;
+  if (!IsCtrlShortcut(msg, 'C')) return false;
   if (EditHasSelection(GetFocus())) return false;
   CopyReading();
   return true;

@@ -7,13 +7,12 @@
 #include "base/Gbk.h"
 #include "ui/Clipboard_win.h"
 #include "ui/FormState_win.h"
+#include "ui/ShortcutKey_win.h"
 
 namespace tesserin::ui {
 namespace {
 
 HWND RecordList() { return Control(Ctl::ListView1); }
-
-bool KeyDown(int vk) { return GetKeyState(vk) < 0; }
 
 // The rows selected in the list, top to bottom.
 std::vector<int> SelectedRows(HWND list) {
@@ -98,14 +97,12 @@ bool HandleRecordListNotify(const NMHDR& header) {
 
 bool HandleRecordKey(const MSG& msg) {
   HWND list = RecordList();
-  if (!list || msg.hwnd != list || msg.message != WM_KEYDOWN || !KeyDown(VK_CONTROL) || KeyDown(VK_MENU) ||
-      KeyDown(VK_SHIFT))
-    return false;
-  if (msg.wParam == 'C') {
+  if (!list || msg.hwnd != list) return false;
+  if (IsCtrlShortcut(msg, 'C')) {
     CopySelectedRecordRows();
     return true;
   }
-  if (msg.wParam == 'A') {
+  if (IsCtrlShortcut(msg, 'A')) {
     ListView_SetItemState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
     return true;
   }

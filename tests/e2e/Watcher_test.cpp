@@ -123,6 +123,19 @@ class WatcherEndToEnd : public ::testing::Test {
     EXPECT_EQ(WideFromGbk(display.MoneyStars), Field(Ctl::Label16));
   }
 
+  // With CheckBox1 ticked, 一号 (25, 3-14) and 二号 (33, 6-9) open side by side; whether both
+  // were read and closed. When the first closes, the main window may be activated and come to
+  // the top: it is moved to the top left, clear of both profile blocks and close buttons, so that
+  // it covers neither.
+  bool ReadAndCloseTwoProfilesAtOnce() {
+    SetWindowPos(form_, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    TickCheckBox1();
+    SetCursorPos(40, 950);
+    Process& first = StandIn(L"一号", L"--age 25 --month 3 --day 14 --at 640,380");
+    Process& second = StandIn(L"二号", L"--age 33 --month 6 --day 9 --at 960,380");
+    return WaitFor([&] { return !first.Running() && !second.Running(); });
+  }
+
   // The record as a user copies it: Ctrl+Tab twice to the page 记录, a click in the list, Ctrl+A
   // and Ctrl+C. The clipboard's lines, each without its time.
   std::vector<std::wstring> CopiedRecord() {
@@ -279,14 +292,7 @@ TEST_F(WatcherEndToEnd, FiftyClosesInARowPutThePointerBackEveryTimeBusyCoresOrNo
 }
 
 TEST_F(WatcherEndToEnd, TwoProfileWindowsAtOnceAreReadAndClosedOneAfterTheOther) {
-  // When the first closes, the main window may be activated and come to the top: it is moved to
-  // the top left, clear of both profile blocks and close buttons, so that it covers neither.
-  SetWindowPos(form_, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-  TickCheckBox1();
-  SetCursorPos(40, 950);
-  Process& first = StandIn(L"一号", L"--age 25 --month 3 --day 14 --at 640,380");
-  Process& second = StandIn(L"二号", L"--age 33 --month 6 --day 9 --at 960,380");
-  EXPECT_TRUE(WaitFor([&] { return !first.Running() && !second.Running(); }));
+  EXPECT_TRUE(ReadAndCloseTwoProfilesAtOnce());
   // Which one comes first depends on when the ticks fall; the last one read shows.
   EXPECT_EQ(Field(Ctl::Label7) == L"二号" ? L"33" : L"25", Field(Ctl::Edit1));
   EXPECT_NE(kUnreadable, Field(Ctl::Memo1));
@@ -431,12 +437,7 @@ TEST_F(WatcherEndToEnd, AProfileWindowClosedMeanwhileGetsNoClickAndCausesNoError
 // Two profiles open at once, read and closed one after the other: the first reading shows only
 // for a moment, but both stay in the record, and so does a profile that could not be read.
 TEST_F(WatcherEndToEnd, EveryProfileReadStaysInTheRecordTheUnreadableToo) {
-  SetWindowPos(form_, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-  TickCheckBox1();
-  SetCursorPos(40, 950);
-  Process& first = StandIn(L"一号", L"--age 25 --month 3 --day 14 --at 640,380");
-  Process& second = StandIn(L"二号", L"--age 33 --month 6 --day 9 --at 960,380");
-  ASSERT_TRUE(WaitFor([&] { return !first.Running() && !second.Running(); }));
+  ASSERT_TRUE(ReadAndCloseTwoProfilesAtOnce());
   Process& blank = StandIn(L"空白", L"--blank --at 640,380");
   ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
   blank.Kill();
