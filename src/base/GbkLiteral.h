@@ -21,7 +21,6 @@ class GbkLiteral {
     return text_;
   }
   operator const GbkString&() const { return Text(); }
-  std::string_view Utf8Text() const { return utf8_; }
 
  private:
   std::string_view utf8_;
