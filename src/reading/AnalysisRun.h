@@ -1,5 +1,5 @@
-// reading/: the analysis run (this file), the reading value it returns, the index stages, the
-// personality and kindness tables, and the reading's texts (ReadingText.h).
+// reading/: the analysis run (this file), the reading value it returns (Reading.h), the index
+// stages, the personality and kindness tables, and the reading's texts (ReadingText.h).
 //
 // The one entry to the reading logic: validate a date, derive its pillars and work out the
 // reading. It returns what it found, a reading or a refusal, and shows nothing: the window, the
@@ -10,9 +10,7 @@
 #include <variant>
 
 #include "base/Gbk.h"
-#include "cycle/Pillars.h"
-#include "calendar/DerivePillars.h"
-#include "tengod/TenGod.h"
+#include "reading/Reading.h"
 
 namespace tesserin {
 
@@ -21,22 +19,6 @@ struct AnalysisInput {
   GbkString YearText;
   GbkString MonthText;
   GbkString DayText;
-};
-
-// What a reading found. The personality text is the day pillar's row of the personality
-// table, followed by the late-marriage note when lateMarriageNote is set.
-struct Reading {
-  Pillars pillars;
-  GodChart chart;
-  int libido = 0, date = 0, kindness = 0, money = 0;  // the four ratings, 0..5 stars
-  int marriage = 0;                                   // the late-marriage grade
-  bool lateMarriageNote = false;                      // the grade is above 3
-  CalendarDate entered;      // the date as entered, read as numbers
-  bool lunarAsked = false;   // asked for as a lunar date (calendar mode "1")
-  DateRead read;             // the solar date the pillars belong to, and whether read as lunar
-
-  int DayPillar() const { return pillars.Entry(kDayPillar); }
-  bool operator==(const Reading&) const = default;
 };
 
 // Why a date got no reading: a notice for the user ("本程序只计算1950～2025年间的数据",

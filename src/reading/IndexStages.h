@@ -2,7 +2,7 @@
 // late-marriage grade and its note, the date score and the money score.
 #pragma once
 
-#include "reading/AnalysisRun.h"
+#include "reading/Reading.h"
 
 namespace tesserin {
 

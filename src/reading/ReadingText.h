@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/Gbk.h"
-#include "reading/AnalysisRun.h"
+#include "reading/Reading.h"
 
 namespace tesserin {
 
