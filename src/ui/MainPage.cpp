@@ -46,6 +46,7 @@ void MainPage::ShowReading(const Reading& reading) {
 void MainPage::ShowRefusal() { ShowNoReading(NicknameText(owner_), {}); }
 
 void MainPage::ShowUnreadable(const GbkString& nickname, const GbkString& message) {
+  owner_.reset();  // the fields hold what could be read of her date, which is no date
   ShowNoReading(nickname, message);
 }
 

@@ -53,7 +53,8 @@ class MainPage {
   void ShowReading(const Reading& reading);
   // A run that gave no reading (a refused date, a conversion error): the captions alone.
   void ShowRefusal();
-  // A profile that could not be read: its nickname and the message, no reading.
+  // A profile that could not be read: its nickname and the message, no reading. The date
+  // fields, which hold what could be read of it, are nobody's date.
   void ShowUnreadable(const GbkString& nickname, const GbkString& message);
 
   // The reading on the page; none when the page shows none.
