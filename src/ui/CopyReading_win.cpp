@@ -5,7 +5,7 @@
 #include "base/Gbk.h"
 #include "reading/ReadingText.h"
 #include "ui/Clipboard_win.h"
-#include "ui/Form1_win.h"
+#include "ui/FormState_win.h"
 #include "ui/ShortcutKey_win.h"
 
 namespace tesserin::ui {
@@ -29,6 +29,12 @@ void AddCopyReadingCommand(HWND form) {
   if (!menu) return;
   if (!InsertMenuW(menu, kSysCommandTray, MF_BYCOMMAND | MF_STRING, kSysCommandCopyReading, kMenuText))
     InsertMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_STRING, kSysCommandCopyReading, kMenuText);
+  ShowCopyCommandState(form);
+}
+
+void ShowCopyCommandState(HWND form) {
+  if (HMENU menu = form ? GetSystemMenu(form, FALSE) : nullptr)
+    EnableMenuItem(menu, kSysCommandCopyReading, MF_BYCOMMAND | (HasReadingToCopy() ? MF_ENABLED : MF_GRAYED));
 }
 
 bool HandleCopyKey(const MSG& msg) {
@@ -44,10 +50,10 @@ bool HandleCopyCommand(UINT message, WPARAM wParam) {
   return true;
 }
 
-bool HasReadingToCopy() { return ShownReading().has_value(); }
+bool HasReadingToCopy() { return Form1State().page.ShownReading().has_value(); }
 
 bool CopyReading() {
-  const std::optional<Reading>& reading = ShownReading();
+  const std::optional<Reading>& reading = Form1State().page.ShownReading();
   if (!reading) return false;
   return PutClipboardText(FormHandle(), WideFromGbk(ReadingText(*reading, "\r\n")));
 }

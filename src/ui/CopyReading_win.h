@@ -1,7 +1,8 @@
 // Copy the reading: Ctrl+C in the main window, unless an edit field has text selected (that
 // field copies its selection as usual), and the window menu's command put the six result
-// fields on the clipboard as plain text, as tesserin-cli prints them. Before the first reading
-// there is nothing to copy, and nothing is said.
+// fields on the clipboard as plain text, as tesserin-cli prints them. While the page shows no
+// reading (before the first, after a refused date or an unreadable profile) there is nothing
+// to copy, and nothing is said.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +10,6 @@
 #include "ui/FormCommands.h"
 
 namespace tesserin::ui {
-
 
 // Adds the command to the window menu, above "最小化到托盘" when that is there.
 void AddCopyReadingCommand(HWND form);
@@ -23,6 +23,10 @@ bool HandleCopyCommand(UINT message, WPARAM wParam);
 
 // Whether the result fields show a reading to copy.
 bool HasReadingToCopy();
+
+// Greys the window menu's command while there is nothing to copy, as the tray icon's menu,
+// which is made each time it opens, does.
+void ShowCopyCommandState(HWND form);
 
 // Puts the reading shown in the result fields on the clipboard. Returns false when there is
 // no reading yet or the clipboard could not be written.

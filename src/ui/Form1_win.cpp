@@ -1,5 +1,5 @@
-// The texts of the form's controls for other code, and the binding of the reading to the
-// form's controls and to the record.
+// The texts of the form's controls for other code, and the binding of the reading and of what
+// the main page shows (MainPage.h) to the form's controls and to the record.
 #include "ui/Form1_win.h"
 
 #include <optional>
@@ -8,6 +8,7 @@
 #include "base/BusyGuard.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
+#include "ui/CopyReading_win.h"
 #include "ui/FormPlacement_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/RecordPage_win.h"
@@ -19,6 +20,8 @@ bool AnalysisBusy = false;
 
 namespace {
 
+MainPage& FormPage() { return Form1State().page; }
+
 void WriteDisplay(const AnalysisDisplay& display) {
   SetControlText(Ctl::Label4, display.PillarLine);
   SetControlText(Ctl::Memo1, display.PersonalityText);
@@ -28,28 +31,54 @@ void WriteDisplay(const AnalysisDisplay& display) {
   SetControlText(Ctl::Label16, display.MoneyStars);
 }
 
+// What the page shows, into its controls: the result fields before the nickname, so that
+// another program reading the window never finds a new nickname beside the last contact's
+// reading. The window menu's copy command follows the reading.
+void WritePage() {
+  const MainPageTexts& texts = FormPage().Texts();
+  WriteDisplay(texts.fields);
+  SetControlText(Ctl::Label7, texts.nickname);
+  SetControlText(Ctl::Label3, texts.dayLabel);
+  ShowCopyCommandState(FormHandle());
+}
+
 ClockTime Now() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   return {now.wHour, now.wMinute, now.wSecond};
 }
 
-void ShowReading(const Reading& reading) {
-  static AnalysisDisplay fields;  // keeps its memory from one reading to the next
-  WriteFields(reading, fields);
-  WriteDisplay(fields);
-  Form1State().shownReading = reading;
-}
-
-// A refused date: the personality text goes before the notice, the rest of the last reading
-// stays, and nothing is written once the notice is closed (the watcher may have written Memo1
-// meanwhile).
+// A refused date: no reading is shown from before the notice on, and nothing is written once
+// the notice is closed (the watcher may have written meanwhile).
 void ShowRefusal(const Refusal& refusal) {
-  ShowInMemo1({});
+  FormPage().ShowRefusal();
+  WritePage();
   if (refusal.kind == Refusal::Kind::NotAWholeNumber)
     ShowErrorBox(FormHandle(), refusal.text);
   else
     ShowMessage(FormHandle(), refusal.text);
+}
+
+// The reading of the date fields as they stand, beside the nickname of the contact whose date
+// they hold.
+void ReadDateFields(std::string_view calendarMode) {
+  if (AnalysisBusy) return;
+  // A notice box keeps the message loop running: a tick or a key press may ask for another
+  // reading while the box is open, and must find this one still in progress.
+  BusyGuard busy(AnalysisBusy);
+  try {
+    const AnalysisInput input{ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3)};
+    const AnalysisOutcome outcome = AnalysisRun(calendarMode, input);
+    if (const Reading* reading = std::get_if<Reading>(&outcome)) {
+      FormPage().ShowReading(*reading);
+      WritePage();
+      AddRecordRow(*RowOfRun(outcome, Now(), FormPage().DateOwner(), ControlText(Ctl::Edit1)));
+    } else {
+      ShowRefusal(std::get<Refusal>(outcome));
+    }
+  } catch (...) {
+    ReportCurrentException(FormHandle());
+  }
 }
 
 }  // namespace
@@ -66,46 +95,37 @@ bool SetControlText(Ctl id, std::string_view gbkText) {
   return true;
 }
 
-const std::optional<Reading>& ShownReading() { return Form1State().shownReading; }
-
-void ShowInMemo1(std::string_view gbkText) {
-  Form1State().shownReading.reset();
-  SetControlText(Ctl::Memo1, gbkText);
-}
-
 bool CheckBox1Checked() {
   HWND box = Control(Ctl::CheckBox1);
   return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void RunAnalysis(std::string_view calendarMode, const std::optional<GbkString>& nickname) {
-  if (!FormHandle() || AnalysisBusy) return;
-  // A notice box keeps the message loop running: a tick or a key press may ask for another
-  // reading while the box is open, and must find this one still in progress.
-  BusyGuard busy(AnalysisBusy);
-  try {
-    const AnalysisInput input{ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3)};
-    const AnalysisOutcome outcome = AnalysisRun(calendarMode, input);
-    if (const Reading* reading = std::get_if<Reading>(&outcome)) {
-      ShowReading(*reading);
-      AddRecordRow(*RowOfRun(outcome, Now(), nickname, ControlText(Ctl::Edit1)));
-    } else {
-      ShowRefusal(std::get<Refusal>(outcome));
-    }
-  } catch (...) {
-    ReportCurrentException(FormHandle());
-  }
+  if (!FormHandle()) return;
+  // Whose date the fields hold, even when a reading in progress turns this one away: a later
+  // Enter or click reads the same date.
+  FormPage().DateFilledIn(nickname);
+  ReadDateFields(calendarMode);
 }
 
 void RunTypedAnalysis(std::string_view calendarMode) {
+  if (!FormHandle()) return;
   EndProfileReRead();
-  RunAnalysis(calendarMode, std::nullopt);
+  ReadDateFields(calendarMode);
+}
+
+void ShowProfileFound(const GbkString& nickname) {
+  FormPage().ProfileFound(nickname);
+  WritePage();
 }
 
 void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname) {
-  ShowInMemo1(message);
+  FormPage().ShowUnreadable(nickname, message);
+  WritePage();
   AddRecordRow(UnreadableRow(Now(), nickname, ControlText(Ctl::Edit1)));
 }
+
+void DateFieldChanged() { FormPage().DateFieldChanged(); }
 
 bool ShowRecordedRow(const RecordRow& row) {
   if (!row.reading) return false;
@@ -116,8 +136,9 @@ bool ShowRecordedRow(const RecordRow& row) {
   SetControlText(Ctl::Edit4, std::to_string(date.year));
   SetControlText(Ctl::Edit2, std::to_string(date.month));
   SetControlText(Ctl::Edit3, std::to_string(date.day));
-  SetControlText(Ctl::Label7, row.nickname ? *row.nickname : GbkFromWide(SpecOf(Ctl::Label7).text));
-  ShowReading(*row.reading);
+  FormPage().DateFilledIn(row.nickname);
+  FormPage().ShowReading(*row.reading);
+  WritePage();
   return true;
 }
 

@@ -25,14 +25,6 @@ GbkString ControlText(Ctl id);
 // the text changed.
 bool SetControlText(Ctl id, std::string_view gbkText);
 
-// The reading whose six result fields the form shows: none before the first reading, and none
-// once a refusal or the watcher's message has taken its personality text's place.
-const std::optional<Reading>& ShownReading();
-
-// A message in Memo1 in place of the personality text (the watcher's for an unreadable
-// profile); the rest of the last reading stays.
-void ShowInMemo1(std::string_view gbkText);
-
 // Whether "计算后自动关闭QQ资料窗口" is ticked.
 bool CheckBox1Checked();
 
@@ -41,21 +33,32 @@ extern bool AnalysisBusy;
 
 // Runs the reading of the date in Edit4, Edit2 and Edit3 exactly as a key press or click does:
 // "1" reads month and day as a lunar date (as Enter in Edit3), "0" as a solar date (Button1).
-// Writes the six result fields and adds the reading to the record under the profile's nickname
-// (none for a date the user typed); notices appear in a modal box, errors in the standard error
-// box, and nothing is thrown. Does nothing while another reading is in progress.
+// The fields hold the date as the watcher filled it in for the contact `nickname` (none: a date
+// typed by hand): the reading shows beside that nickname and goes into the record under it.
+// Writes the main page's result fields; notices appear in a modal box, errors in the standard
+// error box, and nothing is thrown. Does nothing while another reading is in progress.
 void RunAnalysis(std::string_view calendarMode, const std::optional<GbkString>& nickname);
 
-// A reading the user asked for (Enter in Edit3, Button1): it ends the watcher's re-read of an
-// unreadable profile window first, which would otherwise overwrite it.
+// A reading the user asked for (Enter in Edit3, Button1) of the date fields as they are: the
+// contact's while they hold her date as it was filled in, nobody's once one was edited. It ends
+// the watcher's re-read of an unreadable profile window first, which would otherwise overwrite it.
 void RunTypedAnalysis(std::string_view calendarMode);
 
-// A profile that could not be read: the message in Memo1, and a row in the record.
+// The watcher found a new profile window: its nickname in Label7, and no reading until its own.
+void ShowProfileFound(const GbkString& nickname);
+
+// A profile that could not be read: the nickname, the message in Memo1 and no reading; a row in
+// the record.
 void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname);
 
+// A date field's text changed: by hand, or as the watcher or a record row fills it in. Until
+// the date is filled in again it belongs to no contact.
+void DateFieldChanged();
+
 // A row of the record in the main page's controls again, as it was shown: the six fields, the
-// age and date fields, and the nickname in Label7 (its text at start for a typed date). False
-// for a row of an unreadable profile, which has no reading to show.
+// age and date fields, and the nickname in Label7 (its text at start for a typed date). The
+// date fields are then that contact's again, as the watcher filled them in. False for a row of
+// an unreadable profile, which has no reading to show.
 bool ShowRecordedRow(const RecordRow& row);
 // Defined beside the watcher (Timer1Timer_win.cpp).
 void EndProfileReRead();

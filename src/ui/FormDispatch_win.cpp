@@ -1,6 +1,6 @@
 // Message dispatch of the form: the frame, the tray icon and the copy command take theirs
-// first; then creation, DPI change, the button, the page tabs, the record's list, colours,
-// Timer1 and closing.
+// first; then creation, DPI change, the button, changes of the date fields, the page tabs, the
+// record's list, colours, Timer1 and closing.
 // Every window procedure ends in a catch: no exception crosses into the system's code.
 // Controls are laid out in pixels scaled for the monitor's DPI, not in dialog units, which
 // depend on the installed fonts.
@@ -81,6 +81,10 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == Control(Ctl::Button1))
         Button1Click();
+      if (HIWORD(wParam) == EN_CHANGE) {
+        const ControlSpec* field = LayoutOfWindow(reinterpret_cast<HWND>(lParam));
+        if (field && IsDateField(field->id)) DateFieldChanged();
+      }
       return 0;  // IDOK and IDCANCEL from Enter and Escape: the form has no default buttons
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -1,5 +1,5 @@
-// The main form's windows, the DPI and fonts its layout was made for, the reading it shows and
-// the record of the readings.
+// The main form's windows, the DPI and fonts its layout was made for, what its main page shows
+// and the record of the readings.
 // Written by the creation and layout code, the window procedure and the reading's binding; read
 // by everything else through the accessors below.
 #pragma once
@@ -8,11 +8,10 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
-#include "reading/AnalysisRun.h"
 #include "ui/Fonts_win.h"
 #include "ui/FormLayout.h"
+#include "ui/MainPage.h"
 #include "ui/ReadingRecord.h"
 
 namespace tesserin::ui {
@@ -24,9 +23,8 @@ struct FormState {
   std::array<HWND, kCtlCount> controls{};
   UINT dpi = kBaseDpi;
   std::unique_ptr<FontSet> fonts;
-  // The reading whose six fields the form shows; none before the first, or once its
-  // personality text has given way to a refusal or the watcher's message.
-  std::optional<Reading> shownReading;
+  // The reading the main page shows, beside whose nickname, and whose date the fields hold.
+  MainPage page;
   // The readings since the program started, which the page 记录 lists.
   ReadingRecord record;
 };

@@ -16,7 +16,7 @@ class Form1Binding : public ProfileForm {
  public:
   void ShowNickname(const GbkString& nickname) override {
     nickname_ = nickname;
-    SetControlText(Ctl::Label7, nickname);
+    ShowProfileFound(nickname);
   }
   void ShowScan(const ScanTexts& texts) override {
     SetControlText(Ctl::Edit1, texts.age);

@@ -2,6 +2,9 @@
 // watcher finds, reads and closes the stand-ins, and the main window shows the results.
 #ifdef TESSERIN_EXE
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -80,6 +83,23 @@ class WatcherEndToEnd : public ::testing::Test {
   std::wstring Field(Ctl id) { return TextOf(Control(id)); }
   void SetField(Ctl id, const std::wstring& text) {
     SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  // A date read with Button1, as the user clicks it; waits for its reading.
+  void ReadByButton(const std::wstring& year, const std::wstring& month, const std::wstring& day) {
+    SetField(Ctl::Edit4, year);
+    SetField(Ctl::Edit2, month);
+    SetField(Ctl::Edit3, day);
+    const int rows = RecordRows();
+    PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
+  }
+  int RecordRows() { return static_cast<int>(SendMessageW(Control(Ctl::ListView1), LVM_GETITEMCOUNT, 0, 0)); }
+  // The result fields show no reading: the captions alone, and the memo's text.
+  void ExpectNoReading(const std::wstring& memo) {
+    EXPECT_EQ(L"八字：", Field(Ctl::Label4));
+    EXPECT_EQ(memo, Field(Ctl::Memo1));
+    for (Ctl stars : {Ctl::Label11, Ctl::Label12, Ctl::Label14, Ctl::Label16}) EXPECT_EQ(L" ", Field(stars));
+    EXPECT_EQ(L"日(农历)", Field(Ctl::Label3));
   }
   void TickCheckBox1() {
     SendMessageW(Control(Ctl::CheckBox1), BM_SETCHECK, BST_CHECKED, 0);
@@ -402,6 +422,8 @@ TEST_F(WatcherEndToEnd, AReadingByHandDuringTheReReadOfAnUnreadableProfileStands
   EXPECT_EQ(L"5", Field(Ctl::Edit2));
   EXPECT_EQ(L"12", Field(Ctl::Edit3));
   ExpectReading(L"1990", "5", "12", "0");
+  EXPECT_EQ(L"QQ", Field(Ctl::Label7)) << "a date typed by hand is nobody's";
+  EXPECT_EQ(L"日(公历)", Field(Ctl::Label3));
   EXPECT_TRUE(standIn.Running()) << "a window that was not read is not closed";
 }
 
@@ -451,6 +473,42 @@ TEST_F(WatcherEndToEnd, EveryProfileReadStaysInTheRecordTheUnreadableToo) {
   EXPECT_EQ(read, (std::set<std::wstring>{RecordedProfile(L"一号", 25, 3, 14), RecordedProfile(L"二号", 33, 6, 9)}));
 }
 
+// The button over the date as the watcher filled it in reads the same contact again, as a solar
+// date; a date edited by hand is nobody's.
+TEST_F(WatcherEndToEnd, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
+  Process& standIn = StandIn(L"小明", L"--age 25 --month 3 --day 14");
+  const std::wstring year = ExpectedYear(25, 3, 14);
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Edit4) == year && Field(Ctl::Label4) != L"八字："; }));
+  EXPECT_EQ(L"小明", Field(Ctl::Label7));
+  EXPECT_EQ(L"日(农历)", Field(Ctl::Label3));
+  standIn.Kill();
+
+  int rows = RecordRows();
+  PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
+  ExpectReading(year, "3", "14", "0");
+  EXPECT_EQ(L"小明", Field(Ctl::Label7));
+  EXPECT_EQ(L"日(公历)", Field(Ctl::Label3));
+
+  SetField(Ctl::Edit3, L"15");  // edited from outside, as by hand
+  rows = RecordRows();
+  PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
+  ExpectReading(year, "3", "15", "0");
+  EXPECT_EQ(L"QQ", Field(Ctl::Label7));
+
+  const std::vector<std::wstring> lines = CopiedRecord();
+  ASSERT_EQ(lines.size(), 4u);
+  auto source = [](const std::wstring& line) { return line.substr(0, line.find(L'\t')); };
+  auto date = [](const std::wstring& line) {
+    const std::size_t at = line.find(L'\t') + 1;
+    return line.substr(at, line.find(L'\t', at) - at);
+  };
+  EXPECT_EQ(source(lines[1]) + L" " + date(lines[1]), L"手动 " + year + L"-03-15 公历");
+  EXPECT_EQ(source(lines[2]) + L" " + date(lines[2]), L"小明 " + year + L"-03-14 公历");
+  EXPECT_EQ(source(lines[3]) + L" " + date(lines[3]), L"小明 " + year + L"-03-14 农历");
+}
+
 TEST_F(WatcherEndToEnd, AnUnreadableProfileShowsTheMessage) {
   struct Case {
     const char* what;
@@ -465,10 +523,11 @@ TEST_F(WatcherEndToEnd, AnUnreadableProfileShowsTheMessage) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    SetField(Ctl::Memo1, L"");
+    ReadByButton(L"1990", L"5", L"12");  // a reading that must not stay beside the nickname
     Process& standIn = StandIn(c.nickname, c.options);
     EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
     EXPECT_EQ(c.nickname, Field(Ctl::Label7));
+    ExpectNoReading(kUnreadable);
     EXPECT_FALSE(Box());
     standIn.Kill();
   }
@@ -570,12 +629,14 @@ TEST_F(WatcherEndToEnd, AProfileWindowPaintedLateIsReadWithoutAMessage) {
 }
 
 TEST_F(WatcherEndToEnd, AProfileWindowThatNeverPaintsShowsTheMessageOnceAfterTheRetries) {
-  SetField(Ctl::Memo1, L"");
+  ReadByButton(L"1950", L"1", L"7");
   auto start = std::chrono::steady_clock::now();
   StandIn(L"不画", L"--blank --title-first");
   ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"不画"; }));
-  EXPECT_EQ(L"", Field(Ctl::Memo1)) << "no message while the window may still be painted";
+  // No message while the window may still be painted, and no reading beside its nickname.
+  ExpectNoReading(L"");
   ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  ExpectNoReading(kUnreadable);
   // Lower bound only: the retries take two seconds from the window's discovery.
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
   SetField(Ctl::Memo1, L"seen");

@@ -2,10 +2,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "FormFixture_win.h"
+#include "base/Gbk.h"
 #include "ui/Frame_win.h"
 #include "ui/Form1_win.h"
 #include "ui/Clipboard_win.h"
@@ -163,6 +165,42 @@ TEST_F(FrameTest, TheTrayIconsMenuShowsTheWindowCopiesTheReadingAndQuits) {
 
   RightClickTrayIcon(form, 3);
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(form); })) << "退出";
+}
+
+TEST_F(FrameTest, TheWindowMenuAndTheTrayMenuOfferTheCopyAlikeOnlyWithAReadingShown) {
+  struct Step {
+    const char* what;
+    std::function<void(FrameTest&)> run;
+    bool copyable;
+  };
+  auto readBy = [](const wchar_t* year) {
+    return [=](FrameTest& t) {
+      SetTextOf(Ctl::Edit4, year);
+      SetTextOf(Ctl::Edit2, L"5");
+      SetTextOf(Ctl::Edit3, L"12");
+      auto click = [] { SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0); };
+      if (std::wstring(year) == L"2030") t.WithBox(click);
+      else click();
+      Pump();
+    };
+  };
+  const Step kSteps[] = {
+      {"at start", [](FrameTest&) {}, false},
+      {"a reading", readBy(L"1990"), true},
+      {"a refused date", readBy(L"2030"), false},
+      {"a reading again", readBy(L"1990"), true},
+      {"an unreadable profile", [](FrameTest&) { ShowUnreadableProfile(Gbk("抱歉"), Gbk("小明")); }, false},
+  };
+  for (const Step& step : kSteps) {
+    SCOPED_TRACE(step.what);
+    step.run(*this);
+    const UINT state = GetMenuState(GetSystemMenu(form, FALSE), kSysCommandCopyReading, MF_BYCOMMAND);
+    ASSERT_NE(state, static_cast<UINT>(-1));
+    EXPECT_EQ(!(state & (MF_GRAYED | MF_DISABLED)), step.copyable) << "the window menu";
+    const TrayMenuSeen seen = RightClickTrayIcon(form, 0);
+    ASSERT_TRUE(seen.open);
+    EXPECT_EQ(seen.copyEnabled, step.copyable) << "the tray icon's menu";
+  }
 }
 
 TEST_F(FrameTest, CaptionButtonsNameThemselvesInATooltip) {

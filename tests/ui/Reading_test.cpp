@@ -96,8 +96,8 @@ TEST_F(ReadingTest, InvalidDatesAreToldInAModalBox) {
     EXPECT_FALSE(seen.stopIcon);
     EXPECT_EQ(memoWhileOpen, L"") << "Memo1 is already empty while the box is open";
     EXPECT_EQ(TextOf(Ctl::Memo1), L"");
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), kSolar1950_1_7.pillarLine) << "the other fields keep the last results";
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label14)), kSolar1950_1_7.kindness);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), "八字：") << "no reading beside the refused date";
+    EXPECT_EQ(TextOf(Ctl::Label14), L" ");
   }
 }
 

@@ -261,6 +261,25 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
   EXPECT_EQ(TextOf(Ctl::Edit4) + L"-" + TextOf(Ctl::Edit2) + L"-" + TextOf(Ctl::Edit3), L"1950-1-7");
   EXPECT_EQ(TextOf(Ctl::Label4), L"八字：己丑 丁丑 壬寅");
   EXPECT_EQ(Rows(), 3) << "showing a row again adds none";
+
+  // The button over the fields as a row put them back reads the same person's date again. (Each
+  // reading puts a row on top: the typed one is the third row again after the first.)
+  struct Again {
+    int row;
+    const wchar_t* nickname;
+    const wchar_t* recorded;
+  };
+  for (const Again& again : {Again{2, L"小红", L"小红|1990-05-12 公历|"}, Again{2, L"QQ", L"手动|1950-01-07 公历|"}}) {
+    SCOPED_TRACE(Utf8Of(again.nickname));
+    OpenRecordPage();
+    ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
+    doubleClick(again.row);
+    ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(PageControl1()) == 0; }));
+    SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(TextOf(Ctl::Label7), again.nickname);
+    EXPECT_EQ(RowText(0).rfind(again.recorded, 0), 0u) << Utf8Of(RowText(0));
+  }
 }
 
 TEST_F(RecordTest, AThousandRowsAtMostTheOldestGo) {

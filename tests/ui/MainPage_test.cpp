@@ -1,0 +1,258 @@
+// What the main page shows beside a reading, in the real form: no reading is left beside a
+// refused date or an unreadable profile; the nickname goes with the date the watcher filled
+// in; the label after the day field says how the reading shown read its date, and changing it
+// moves no other control (at the DPI of the run, and at 144 after a change of monitor).
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "FormFixture_win.h"
+#include "base/Gbk.h"
+#include "ui/Clipboard_win.h"
+#include "ui/Form1_win.h"
+#include "ui/FormCommands.h"
+#include "ui/ReadingRecord.h"
+#include "watcher/ProfileWatcher.h"
+
+namespace tesserin::ui::test {
+namespace {
+
+const std::wstring kSentinel = L"put there by the test";
+
+class MainPageTest : public FormTest {
+ protected:
+  static void EnterDate(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
+    SetTextOf(Ctl::Edit4, year);
+    SetTextOf(Ctl::Edit2, month);
+    SetTextOf(Ctl::Edit3, day);
+  }
+  static void EnterInDay() {
+    FocusOn(Ctl::Edit3);
+    SendMessageW(Control(Ctl::Edit3), EM_SETSEL, 0x7FFF, 0x7FFF);  // the caret at the end
+    Type(L"\r");
+  }
+  static void ClickButton1() {
+    SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+    Pump();
+  }
+  // What the watcher does with a profile it read: the date fields filled in, the lunar reading.
+  static void FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day) {
+    EnterDate(year, month, day);
+    RunAnalysis("1", Gbk(nickname));
+    Pump();
+  }
+  // The source and date cells of the newest row of the record.
+  static std::wstring NewestRow() {
+    const ReadingRecord& record = Form1State().record;
+    if (record.Size() == 0) return L"";
+    return WideFromGbk(CellText(record.Row(0), RecordColumn::Source)) + L"|" +
+           WideFromGbk(CellText(record.Row(0), RecordColumn::Date));
+  }
+  static bool CopyCommandGreyed(HWND form) {
+    return GetMenuState(GetSystemMenu(form, FALSE), kSysCommandCopyReading, MF_BYCOMMAND) & MF_GRAYED;
+  }
+  static void ExpectNoReading(const std::wstring& memo) {
+    EXPECT_EQ(TextOf(Ctl::Label4), L"八字：");
+    EXPECT_EQ(TextOf(Ctl::Memo1), memo);
+    for (Ctl stars : {Ctl::Label11, Ctl::Label12, Ctl::Label14, Ctl::Label16}) EXPECT_EQ(TextOf(stars), L" ");
+    EXPECT_EQ(TextOf(Ctl::Label3), L"日(农历)");
+  }
+};
+
+TEST_F(MainPageTest, NoReadingIsLeftBesideARefusedDateOrAnUnreadableProfile) {
+  // A date read and refused (its notice box closed with OK), or the watcher's message.
+  struct Case {
+    const char* what;
+    const wchar_t *year, *month, *day;
+    void (*read)();  // none: the profile could not be read
+    const wchar_t* memo;
+    const wchar_t* nickname;
+  };
+  const Case kCases[] = {
+      {"a year out of range, by Enter", L"2030", L"5", L"12", EnterInDay, L"", L"QQ"},
+      {"a day out of range, by the button", L"1990", L"5", L"32", ClickButton1, L"", L"QQ"},
+      {"an empty month: the conversion error", L"1990", L"", L"12", ClickButton1, L"", L"QQ"},
+      {"the watcher's date refused (an age giving a year before 1950)", L"1920", L"3", L"14",
+       [] { RunAnalysis("1", Gbk("老王")); }, L"", L"老王"},
+      {"an unreadable profile", L"", L"", L"", nullptr,
+       L"抱歉：没有识别出来，或者年龄大于100岁或者小于10岁，无意义", L"小明"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    FromProfile("小红", L"1990", L"5", L"12");
+    ASSERT_EQ(TextOf(Ctl::Label4), L"八字：庚午 辛巳 庚子");
+    const ReadingRecord& record = Form1State().record;
+    const std::size_t rows = record.Size();
+    ASSERT_TRUE(PutClipboardText(form, kSentinel));
+
+    EnterDate(c.year, c.month, c.day);
+    if (c.read) {
+      WithBox(c.read);
+    } else {
+      ShowUnreadableProfile(UnreadableProfileMessage(), Gbk("小明"));
+    }
+    ExpectNoReading(c.memo);
+    EXPECT_EQ(TextOf(Ctl::Label7), c.nickname);
+    FocusOn(Ctl::Button1);
+    PressWithCtrl('C');
+    SendMessageW(form, WM_SYSCOMMAND, kSysCommandCopyReading, 0);
+    Pump();
+    EXPECT_EQ(ClipboardSeenElsewhere(), kSentinel) << "nothing to copy";
+    EXPECT_TRUE(CopyCommandGreyed(form));
+    const std::size_t unreadableRows = c.read ? 0 : 1;
+    ASSERT_EQ(record.Size(), rows + unreadableRows);
+    EXPECT_EQ(record.Row(unreadableRows).nickname, Gbk("小红")) << "the record keeps her reading";
+  }
+}
+
+TEST_F(MainPageTest, ARefusedDateEmptiesTheFieldsBeforeItsNoticeShows) {
+  FromProfile("小红", L"1990", L"5", L"12");
+  EnterDate(L"1990", L"13", L"1");
+  std::map<Ctl, std::wstring> whileOpen;
+  WithBox(ClickButton1, {[&](HWND) {
+            for (Ctl id : {Ctl::Label4, Ctl::Memo1, Ctl::Label11, Ctl::Label16, Ctl::Label7}) whileOpen[id] = TextOf(id);
+          }});
+  EXPECT_EQ(whileOpen[Ctl::Label4], L"八字：");
+  EXPECT_EQ(whileOpen[Ctl::Memo1], L"");
+  EXPECT_EQ(whileOpen[Ctl::Label11], L" ");
+  EXPECT_EQ(whileOpen[Ctl::Label16], L" ");
+  EXPECT_EQ(whileOpen[Ctl::Label7], L"QQ") << "the refused date was typed by hand";
+}
+
+TEST_F(MainPageTest, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
+  FromProfile("小红", L"1990", L"5", L"12");
+  EXPECT_EQ(TextOf(Ctl::Label7), L"小红");
+  EXPECT_EQ(NewestRow(), L"小红|1990-05-12 农历");
+
+  ClickButton1();  // the same fields, read as solar: still her date
+  EXPECT_EQ(TextOf(Ctl::Label7), L"小红");
+  EXPECT_EQ(NewestRow(), L"小红|1990-05-12 公历");
+
+  EnterInDay();  // and as lunar again, by Enter
+  EXPECT_EQ(TextOf(Ctl::Label7), L"小红");
+  EXPECT_EQ(NewestRow(), L"小红|1990-05-12 农历");
+
+  FocusOn(Ctl::Edit3);  // selects the day
+  Type(L"7\r");
+  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ") << "a day typed by hand";
+  EXPECT_EQ(NewestRow(), L"手动|1990-05-07 农历");
+
+  FocusOn(Ctl::Edit3);
+  Type(L"12\r");  // her day again, but typed
+  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ");
+  EXPECT_EQ(NewestRow(), L"手动|1990-05-12 农历");
+  ClickButton1();
+  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ");
+  EXPECT_EQ(NewestRow(), L"手动|1990-05-12 公历");
+
+  FromProfile("小兰", L"1985", L"8", L"3");
+  SetTextOf(Ctl::Edit1, L"40");  // the age is no part of the date
+  ClickButton1();
+  EXPECT_EQ(TextOf(Ctl::Label7), L"小兰");
+  EXPECT_EQ(NewestRow(), L"小兰|1985-08-03 公历");
+  FocusOn(Ctl::Edit4);
+  Type(L"1986");  // the year typed over
+  ClickButton1();
+  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ");
+  EXPECT_EQ(NewestRow(), L"手动|1986-08-03 公历");
+}
+
+// Every control's rectangle in its page.
+std::map<Ctl, RECT> Rects() {
+  std::map<Ctl, RECT> rects;
+  for (const ControlSpec& spec : kControls) {
+    RECT r;
+    GetWindowRect(Control(spec.id), &r);
+    MapWindowPoints(nullptr, GetParent(Control(spec.id)), reinterpret_cast<POINT*>(&r), 2);
+    rects[spec.id] = r;
+  }
+  return rects;
+}
+
+// The result labels size themselves to their texts; they stay where they start.
+bool SizesToItsResult(Ctl id) {
+  switch (id) {
+    case Ctl::Label3: case Ctl::Label4: case Ctl::Label7: case Ctl::Label11: case Ctl::Label12:
+    case Ctl::Label14: case Ctl::Label16: case Ctl::Memo1:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// No control has moved, and none but the result labels has changed its size.
+void ExpectNothingMoved(const std::map<Ctl, RECT>& before) {
+  const std::map<Ctl, RECT> now = Rects();
+  for (const auto& [id, r] : before) {
+    SCOPED_TRACE(Utf8Of(std::wstring(SpecOf(id).name)));
+    const RECT& n = now.at(id);
+    EXPECT_EQ(n.left, r.left);
+    EXPECT_EQ(n.top, r.top);
+    if (!SizesToItsResult(id)) {
+      EXPECT_EQ(n.right, r.right);
+      EXPECT_EQ(n.bottom, r.bottom);
+    }
+  }
+}
+
+// The label after the day field keeps clear of 年龄 and of the row below.
+void ExpectDayLabelFits() {
+  const std::map<Ctl, RECT> now = Rects();
+  const RECT& label = now.at(Ctl::Label3);
+  EXPECT_GT(label.left, now.at(Ctl::Edit3).right) << "after the day field";
+  EXPECT_LT(label.right, now.at(Ctl::Label1).left) << "clear of 年龄 at " << FormDpi() << " DPI";
+  EXPECT_LE(label.bottom, now.at(Ctl::Edit1).bottom);
+}
+
+void ChangeDpi(HWND form, UINT dpi) {
+  RECT suggested;
+  GetWindowRect(form, &suggested);
+  SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  FormTest::Pump();
+}
+
+TEST_F(MainPageTest, TheLabelAfterTheDayFieldSaysHowTheReadingShownReadItsDate) {
+  const std::map<Ctl, RECT> start = Rects();
+  EXPECT_EQ(TextOf(Ctl::Label3), L"日(农历)");
+  struct Case {
+    const char* what;
+    const wchar_t *year, *month, *day;
+    bool byEnter;
+    const wchar_t* label;
+  };
+  const Case kCases[] = {
+      {"lunar, by Enter", L"1990", L"5", L"12", true, L"日(农历)"},
+      {"solar, by the button", L"1990", L"5", L"12", false, L"日(公历)"},
+      {"lunar day 31, read as solar", L"1990", L"5", L"31", true, L"日(按公历)"},
+      {"day 30 of a 29-day lunar month, read as solar", L"1951", L"2", L"30", true, L"日(按公历)"},
+      {"lunar again", L"1951", L"2", L"29", true, L"日(农历)"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EnterDate(c.year, c.month, c.day);
+    c.byEnter ? EnterInDay() : ClickButton1();
+    EXPECT_EQ(TextOf(Ctl::Label3), c.label);
+    ExpectNothingMoved(start);
+    ExpectDayLabelFits();
+  }
+  EnterDate(L"1990", L"5", L"31");
+  ClickButton1();
+  EnterDate(L"2030", L"5", L"31");
+  WithBox(ClickButton1);
+  EXPECT_EQ(TextOf(Ctl::Label3), L"日(农历)") << "no reading shown: as at start";
+
+  // The longest text on a monitor of another DPI, and back.
+  EnterDate(L"1990", L"5", L"31");
+  EnterInDay();
+  const UINT dpi = FormDpi(), other = dpi == 144 ? 96 : 144;
+  ChangeDpi(form, other);
+  EXPECT_EQ(TextOf(Ctl::Label3), L"日(按公历)");
+  ExpectDayLabelFits();
+  ChangeDpi(form, dpi);
+  ExpectNothingMoved(start);
+  ExpectDayLabelFits();
+}
+
+}  // namespace
+}  // namespace tesserin::ui::test
