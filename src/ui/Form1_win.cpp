@@ -8,6 +8,7 @@
 #include "base/BusyGuard.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
+#include "ui/ErrorText.h"
 #include "ui/FormPlacement_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/RecordPage_win.h"
@@ -43,13 +44,13 @@ void ShowReading(const Reading& reading) {
 
 // A refused date: the personality text goes before the notice, the rest of the last reading
 // stays, and nothing is written once the notice is closed (the watcher may have written Memo1
-// meanwhile).
+// meanwhile). A field that is no whole number is an error, in the standard error box.
 void ShowRefusal(const Refusal& refusal) {
   ShowInMemo1({});
   if (refusal.kind == Refusal::Kind::NotAWholeNumber)
-    ShowErrorBox(FormHandle(), refusal.text);
+    ShowErrorBox(FormHandle(), RefusalText(refusal, kMaxQuotedCharacters));
   else
-    ShowMessage(FormHandle(), refusal.text);
+    ShowMessage(FormHandle(), RefusalText(refusal));
 }
 
 }  // namespace
@@ -78,14 +79,13 @@ bool CheckBox1Checked() {
   return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void RunAnalysis(std::string_view calendarMode, const std::optional<GbkString>& nickname) {
+void RunAnalysis(const AnalysisInput& input, const std::optional<GbkString>& nickname) {
   if (!FormHandle() || AnalysisBusy) return;
   // A notice box keeps the message loop running: a tick or a key press may ask for another
   // reading while the box is open, and must find this one still in progress.
   BusyGuard busy(AnalysisBusy);
   try {
-    const AnalysisInput input{ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3)};
-    const AnalysisOutcome outcome = AnalysisRun(calendarMode, input);
+    const AnalysisOutcome outcome = AnalysisRun(input);
     if (const Reading* reading = std::get_if<Reading>(&outcome)) {
       ShowReading(*reading);
       AddRecordRow(*RowOfRun(outcome, Now(), nickname, ControlText(Ctl::Edit1)));
@@ -97,9 +97,10 @@ void RunAnalysis(std::string_view calendarMode, const std::optional<GbkString>& 
   }
 }
 
-void RunTypedAnalysis(std::string_view calendarMode) {
+void RunTypedAnalysis(CalendarMode mode) {
   EndProfileReRead();
-  RunAnalysis(calendarMode, std::nullopt);
+  RunAnalysis(InputOfTexts(ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3), mode),
+              std::nullopt);
 }
 
 void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname) {
@@ -121,6 +122,6 @@ bool ShowRecordedRow(const RecordRow& row) {
   return true;
 }
 
-void Button1Click() { RunTypedAnalysis("0"); }
+void Button1Click() { RunTypedAnalysis(CalendarMode::Solar); }
 
 }  // namespace tesserin::ui

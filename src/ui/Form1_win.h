@@ -39,16 +39,16 @@ bool CheckBox1Checked();
 // Set while a reading is in progress, its notice box included.
 extern bool AnalysisBusy;
 
-// Runs the reading of the date in Edit4, Edit2 and Edit3 exactly as a key press or click does:
-// "1" reads month and day as a lunar date (as Enter in Edit3), "0" as a solar date (Button1).
-// Writes the six result fields and adds the reading to the record under the profile's nickname
-// (none for a date the user typed); notices appear in a modal box, errors in the standard error
-// box, and nothing is thrown. Does nothing while another reading is in progress.
-void RunAnalysis(std::string_view calendarMode, const std::optional<GbkString>& nickname);
+// Runs the reading of a date: writes the six result fields and adds the reading to the record
+// under the profile's nickname (none for a date the user typed); notices appear in a modal
+// box, errors in the standard error box, and nothing is thrown. Does nothing while another
+// reading is in progress.
+void RunAnalysis(const AnalysisInput& input, const std::optional<GbkString>& nickname);
 
-// A reading the user asked for (Enter in Edit3, Button1): it ends the watcher's re-read of an
-// unreadable profile window first, which would otherwise overwrite it.
-void RunTypedAnalysis(std::string_view calendarMode);
+// A reading the user asked for, of the date in Edit4, Edit2 and Edit3: as a lunar date (Enter
+// in Edit3) or a solar one (Button1). It ends the watcher's re-read of an unreadable profile
+// window first, which would otherwise overwrite it.
+void RunTypedAnalysis(CalendarMode mode);
 
 // A profile that could not be read: the message in Memo1, and a row in the record.
 void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname);

@@ -108,11 +108,10 @@ class WatcherEndToEnd : public ::testing::Test {
     return text ? TextOf(text) : L"";
   }
 
-  // The six result fields, as the reading engine gives them for the date ("1" lunar, "0" solar).
+  // The six result fields, as the reading engine gives them for the date.
   void ExpectReading(const std::wstring& year, const char* month, const char* day,
-                          const char* calendarMode = "1") {
-    AnalysisInput input{std::string(year.begin(), year.end()), month, day};
-    const AnalysisOutcome outcome = AnalysisRun(calendarMode, input);
+                     CalendarMode mode = CalendarMode::Lunar) {
+    const AnalysisOutcome outcome = AnalysisRun(InputOfTexts(std::string(year.begin(), year.end()), month, day, mode));
     ASSERT_TRUE(std::holds_alternative<Reading>(outcome));
     const AnalysisDisplay display = FieldsOf(std::get<Reading>(outcome));
     EXPECT_EQ(WideFromGbk(display.PillarLine), Field(Ctl::Label4));
@@ -168,8 +167,9 @@ class WatcherEndToEnd : public ::testing::Test {
   // A recorded reading of a profile as it is copied, from the source on.
   static std::wstring RecordedProfile(const std::wstring& nickname, int age, int month, int day) {
     const std::wstring year = ExpectedYear(age, month, day);
-    const AnalysisOutcome outcome = AnalysisRun(
-        "1", {std::string(year.begin(), year.end()), std::to_string(month), std::to_string(day)});
+    const AnalysisOutcome outcome =
+        AnalysisRun({DateField::OfText(std::string(year.begin(), year.end())), DateField::Number(month),
+                     DateField::Number(day), CalendarMode::Lunar});
     const std::optional<ui::RecordRow> row = ui::RowOfRun(outcome, {}, GbkFromWide(nickname), {});
     std::wstring text;
     for (int c = static_cast<int>(ui::RecordColumn::Source); c < ui::kRecordColumnCount; ++c)
@@ -401,7 +401,7 @@ TEST_F(WatcherEndToEnd, AReadingByHandDuringTheReReadOfAnUnreadableProfileStands
   Pause(2500);  // past the end of the re-reads
   EXPECT_EQ(L"5", Field(Ctl::Edit2));
   EXPECT_EQ(L"12", Field(Ctl::Edit3));
-  ExpectReading(L"1990", "5", "12", "0");
+  ExpectReading(L"1990", "5", "12", CalendarMode::Solar);
   EXPECT_TRUE(standIn.Running()) << "a window that was not read is not closed";
 }
 

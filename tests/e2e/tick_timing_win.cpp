@@ -30,23 +30,17 @@ using Clock = std::chrono::steady_clock;
 class TimingForm : public ProfileForm {
  public:
   void ShowNickname(const GbkString&) override { ++writes; }
-  void ShowScan(const ScanTexts& texts) override {
-    input.MonthText = texts.month;
-    input.DayText = texts.day;
-    writes += 3;
-  }
-  void ShowBirthYear(int year) override {
-    input.YearText = std::to_string(year);
-    ++writes;
-  }
+  void ShowScan(const ScanTexts&) override { writes += 3; }
+  void ShowBirthYear(int) override { ++writes; }
   void ShowUnreadable(const GbkString&) override { ++writes; }
   bool CloseAfterReading() override { return false; }
-  void ReadAsLunarDate() override {
-    if (const Reading* reading = std::get_if<Reading>(&(outcome = AnalysisRun("1", input))))
+  void ReadAsLunarDate(const CalendarDate& date) override {
+    const AnalysisInput input{DateField::Number(date.year), DateField::Number(date.month),
+                              DateField::Number(date.day), CalendarMode::Lunar};
+    if (const Reading* reading = std::get_if<Reading>(&(outcome = AnalysisRun(input))))
       WriteFields(*reading, display);
     ++analyses;
   }
-  AnalysisInput input;
   AnalysisOutcome outcome;
   AnalysisDisplay display = AnalysisDisplay::Initial();
   int writes = 0, analyses = 0;
