@@ -97,10 +97,13 @@ void RunAnalysis(const AnalysisInput& input, const std::optional<GbkString>& nic
   }
 }
 
+AnalysisInput InputOfFields(CalendarMode mode) {
+  return InputOfTexts(ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3), mode);
+}
+
 void RunTypedAnalysis(CalendarMode mode) {
   EndProfileReRead();
-  RunAnalysis(InputOfTexts(ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3), mode),
-              std::nullopt);
+  RunAnalysis(InputOfFields(mode), std::nullopt);
 }
 
 void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname) {

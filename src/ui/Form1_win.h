@@ -45,6 +45,9 @@ extern bool AnalysisBusy;
 // reading is in progress.
 void RunAnalysis(const AnalysisInput& input, const std::optional<GbkString>& nickname);
 
+// The date in Edit4, Edit2 and Edit3, each field's text read as a whole number where it is one.
+AnalysisInput InputOfFields(CalendarMode mode);
+
 // A reading the user asked for, of the date in Edit4, Edit2 and Edit3: as a lunar date (Enter
 // in Edit3) or a solar one (Button1). It ends the watcher's re-read of an unreadable profile
 // window first, which would otherwise overwrite it.

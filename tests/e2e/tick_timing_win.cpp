@@ -35,12 +35,14 @@ class TimingForm : public ProfileForm {
   void ShowUnreadable(const GbkString&) override { ++writes; }
   bool CloseAfterReading() override { return false; }
   void ReadAsLunarDate(const CalendarDate& date) override {
+    last = date;
     const AnalysisInput input{DateField::Number(date.year), DateField::Number(date.month),
                               DateField::Number(date.day), CalendarMode::Lunar};
     if (const Reading* reading = std::get_if<Reading>(&(outcome = AnalysisRun(input))))
       WriteFields(*reading, display);
     ++analyses;
   }
+  CalendarDate last;
   AnalysisOutcome outcome;
   AnalysisDisplay display = AnalysisDisplay::Initial();
   int writes = 0, analyses = 0;
@@ -119,8 +121,8 @@ int main(int argc, char** argv) {
     samples.push_back(Micro(Clock::now() - start));
   }
   Report("tick handling one profile (capture, scan, analysis)", samples);
-  std::printf("analyses run: %d of %d ticks; last reading %s-%s-%s\n", form.analyses, rounds,
-              form.input.YearText.c_str(), form.input.MonthText.c_str(), form.input.DayText.c_str());
+  std::printf("analyses run: %d of %d ticks; last reading %d-%d-%d\n", form.analyses, rounds, form.last.year,
+              form.last.month, form.last.day);
 
   std::vector<double> captures;
   for (int i = 0; i < rounds; ++i) {
