@@ -24,11 +24,11 @@ inline const std::vector<Date>& AllDates() {
   return dates;
 }
 
-// The same dates as the texts a run reads.
-inline std::vector<AnalysisInput> AllInputs() {
+// The same dates as a run is asked for them, from the texts of the fields.
+inline std::vector<AnalysisInput> AllInputs(CalendarMode mode) {
   std::vector<AnalysisInput> inputs;
   for (const Date& d : AllDates())
-    inputs.push_back({std::to_string(d.year), std::to_string(d.month), std::to_string(d.day)});
+    inputs.push_back(InputOfTexts(std::to_string(d.year), std::to_string(d.month), std::to_string(d.day), mode));
   return inputs;
 }
 

@@ -31,9 +31,9 @@ class BenchReader : public ProfileReader {
 class BenchForm : public FakeForm {
  public:
   using FakeForm::FakeForm;
-  void ReadAsLunarDate() override {
-    AnalysisInput input{year, scan.month, scan.day};
-    const AnalysisOutcome outcome = AnalysisRun("1", input);
+  void ReadAsLunarDate(const CalendarDate& date) override {
+    const AnalysisOutcome outcome = AnalysisRun({DateField::Number(date.year), DateField::Number(date.month),
+                                                 DateField::Number(date.day), CalendarMode::Lunar});
     if (const Reading* reading = std::get_if<Reading>(&outcome)) WriteFields(*reading, display);
   }
   AnalysisDisplay display = AnalysisDisplay::Initial();

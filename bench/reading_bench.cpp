@@ -10,17 +10,17 @@
 namespace tesserin {
 namespace {
 
-void BM_FullReading(benchmark::State& state, const char* mode) {
-  AnalysisInput input{"1990", "5", "12"};
+void BM_FullReading(benchmark::State& state, CalendarMode mode) {
+  const AnalysisInput input = InputOfTexts("1990", "5", "12", mode);
   AnalysisDisplay fields = AnalysisDisplay::Initial();
   for (auto _ : state) {
-    const AnalysisOutcome outcome = AnalysisRun(mode, input);
+    const AnalysisOutcome outcome = AnalysisRun(input);
     WriteFields(std::get<Reading>(outcome), fields);
     benchmark::DoNotOptimize(fields.KindnessStars.data());
   }
 }
-BENCHMARK_CAPTURE(BM_FullReading, lunar, "1");
-BENCHMARK_CAPTURE(BM_FullReading, solar, "0");
+BENCHMARK_CAPTURE(BM_FullReading, lunar, CalendarMode::Lunar);
+BENCHMARK_CAPTURE(BM_FullReading, solar, CalendarMode::Solar);
 
 }  // namespace
 }  // namespace tesserin

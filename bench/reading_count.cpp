@@ -13,25 +13,29 @@
 namespace tesserin {
 namespace {
 
-int Pass(const std::vector<AnalysisInput>& inputs) {
+using Inputs = std::vector<AnalysisInput>;
+
+int Pass(const Inputs& lunar, const Inputs& solar) {
   AnalysisDisplay fields = AnalysisDisplay::Initial();
   int readings = 0;
-  for (const char* mode : {"1", "0"})
-    for (const AnalysisInput& input : inputs) {
-      WriteFields(std::get<Reading>(AnalysisRun(mode, input)), fields);
+  for (const Inputs* inputs : {&lunar, &solar})
+    for (const AnalysisInput& input : *inputs) {
+      WriteFields(std::get<Reading>(AnalysisRun(input)), fields);
       ++readings;
     }
   return readings;
 }
 
-[[gnu::noinline]] int CountedPass(const std::vector<AnalysisInput>& inputs) { return Pass(inputs); }
+[[gnu::noinline]] int CountedPass(const Inputs& lunar, const Inputs& solar) { return Pass(lunar, solar); }
 
 }  // namespace
 }  // namespace tesserin
 
 int main() {
-  const std::vector<tesserin::AnalysisInput> inputs = tesserin::AllInputs();
-  tesserin::Pass(inputs);
-  std::printf("%d readings counted\n", tesserin::CountedPass(inputs));
+  using tesserin::CalendarMode;
+  const tesserin::Inputs lunar = tesserin::AllInputs(CalendarMode::Lunar);
+  const tesserin::Inputs solar = tesserin::AllInputs(CalendarMode::Solar);
+  tesserin::Pass(lunar, solar);
+  std::printf("%d readings counted\n", tesserin::CountedPass(lunar, solar));
   return 0;
 }

@@ -25,24 +25,23 @@ const std::vector<Date>& ShuffledDates() {
   return dates;
 }
 
-void BM_ReadingEveryDate(benchmark::State& state, const char* mode) {
-  const std::vector<AnalysisInput> inputs = AllInputs();
+void BM_ReadingEveryDate(benchmark::State& state, CalendarMode mode) {
+  const std::vector<AnalysisInput> inputs = AllInputs(mode);
   AnalysisDisplay fields = AnalysisDisplay::Initial();
   std::size_t next = 0;
   for (auto _ : state) {
-    const AnalysisOutcome outcome = AnalysisRun(mode, inputs[next]);
+    const AnalysisOutcome outcome = AnalysisRun(inputs[next]);
     WriteFields(std::get<Reading>(outcome), fields);
     benchmark::DoNotOptimize(fields.KindnessStars.data());
     if (++next == inputs.size()) next = 0;
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK_CAPTURE(BM_ReadingEveryDate, lunar, "1");
-BENCHMARK_CAPTURE(BM_ReadingEveryDate, solar, "0");
+BENCHMARK_CAPTURE(BM_ReadingEveryDate, lunar, CalendarMode::Lunar);
+BENCHMARK_CAPTURE(BM_ReadingEveryDate, solar, CalendarMode::Solar);
 
-void BM_PillarsAlone(benchmark::State& state, const std::vector<Date>& (*dates)(), const char* modeText) {
+void BM_PillarsAlone(benchmark::State& state, const std::vector<Date>& (*dates)(), CalendarMode mode) {
   const std::vector<Date>& all = dates();
-  const std::string_view mode = modeText;  // measured once, not in every call
   std::size_t next = 0;
   for (auto _ : state) {
     const Date& d = all[next];
@@ -52,10 +51,10 @@ void BM_PillarsAlone(benchmark::State& state, const std::vector<Date>& (*dates)(
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK_CAPTURE(BM_PillarsAlone, date_order_lunar, AllDates, "1");
-BENCHMARK_CAPTURE(BM_PillarsAlone, date_order_solar, AllDates, "0");
-BENCHMARK_CAPTURE(BM_PillarsAlone, random_order_lunar, ShuffledDates, "1");
-BENCHMARK_CAPTURE(BM_PillarsAlone, random_order_solar, ShuffledDates, "0");
+BENCHMARK_CAPTURE(BM_PillarsAlone, date_order_lunar, AllDates, CalendarMode::Lunar);
+BENCHMARK_CAPTURE(BM_PillarsAlone, date_order_solar, AllDates, CalendarMode::Solar);
+BENCHMARK_CAPTURE(BM_PillarsAlone, random_order_lunar, ShuffledDates, CalendarMode::Lunar);
+BENCHMARK_CAPTURE(BM_PillarsAlone, random_order_solar, ShuffledDates, CalendarMode::Solar);
 
 }  // namespace
 }  // namespace tesserin

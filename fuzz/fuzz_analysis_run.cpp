@@ -1,5 +1,6 @@
-// The analysis run over any calendar mode and any bytes in the three fields. Input: mode, year,
-// month and day separated by TABs (the day takes the rest). Besides sanitizer findings it checks
+// The analysis run over either calendar mode and any bytes in the three fields, read as the
+// window reads them. Input: mode ("1" lunar, anything else solar), year, month and day
+// separated by TABs (the day takes the rest). Besides sanitizer findings it checks
 // that a run gives either a reading whose fields are whole (a pillar line of three pillars, a
 // personality text, four star ratings) or a refusal with its text.
 #include <cstddef>
@@ -17,12 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace tesserin;
   using fuzz::Check;
   auto fields = fuzz::TabFields<4>(data, size);
-  std::string_view mode = fields[0];
-  AnalysisInput input{GbkString(fields[1]), GbkString(fields[2]), GbkString(fields[3])};
+  const CalendarMode mode = fields[0] == "1" ? CalendarMode::Lunar : CalendarMode::Solar;
+  const AnalysisInput input = InputOfTexts(fields[1], fields[2], fields[3], mode);
 
-  const AnalysisOutcome outcome = AnalysisRun(mode, input);
+  const AnalysisOutcome outcome = AnalysisRun(input);
   if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
-    Check(!refusal->text.empty(), "a refusal has text");
+    Check(!RefusalText(*refusal).empty(), "a refusal has text");
+    Check(RefusalText(*refusal, 40).size() <= RefusalText(*refusal).size() + 2, "a quoted field is only cut");
     return 0;
   }
   const Reading& reading = std::get<Reading>(outcome);

@@ -165,8 +165,9 @@ class FakeForm : public ProfileForm {
   }
   void ShowUnreadable(const GbkString& message) override { journal_.push_back("message=" + Utf8(message)); }
   bool CloseAfterReading() override { return checkBox1; }
-  void ReadAsLunarDate() override {
-    journal_.push_back("analysis " + year + "-" + Utf8(scan.month) + "-" + Utf8(scan.day));
+  void ReadAsLunarDate(const CalendarDate& date) override {
+    journal_.push_back("analysis " + std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
+                       std::to_string(date.day));
     if (duringAnalysis) duringAnalysis();
   }
 

@@ -4,22 +4,7 @@
 
 namespace tesserin {
 
-namespace {
-
-std::string ConversionMessage(std::string_view text) {
-  constexpr std::string_view kTail = "' is not a valid integer value";
-  std::string message;
-  message.reserve(text.size() + kTail.size() + 1);
-  message.append(1, '\'').append(text).append(kTail);
-  return message;
-}
-
-}  // namespace
-
-ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error(ConversionMessage(text)), message_(ConversionMessage(text)) {}
-
-int ParseWholeNumber(std::string_view text) {
+std::optional<int> ReadWholeNumber(std::string_view text) {
   // The usual field: one to nine digits and nothing else, which cannot overflow.
   if (!text.empty() && text.size() <= 9) {
     int value = 0;
@@ -35,16 +20,16 @@ int ParseWholeNumber(std::string_view text) {
   while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) throw ConversionError(text);
+  if (i == text.size()) return std::nullopt;
   constexpr std::int64_t kLimit = std::int64_t{1} << 31;  // magnitude of INT32_MIN
   std::int64_t value = 0;
   for (; i < text.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c < '0' || c > '9') throw ConversionError(text);
+    if (c < '0' || c > '9') return std::nullopt;
     value = value * 10 + (c - '0');
-    if (value > kLimit) throw ConversionError(text);
+    if (value > kLimit) return std::nullopt;
   }
-  if (!negative && value == kLimit) throw ConversionError(text);
+  if (!negative && value == kLimit) return std::nullopt;
   return static_cast<int>(negative ? -value : value);
 }
 

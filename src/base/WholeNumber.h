@@ -1,27 +1,13 @@
 // Reading decimal field texts as numbers, the way every number of a reading is read.
 #pragma once
 
-#include <stdexcept>
+#include <optional>
 #include <string_view>
-
-#include "base/Gbk.h"
 
 namespace tesserin {
 
-// The integer conversion error "'%s' is not a valid integer value", %s being the text that
-// failed, in code page 936. Message() holds all of it; what() ends at the first NUL byte that
-// the text may hold.
-class ConversionError : public std::runtime_error {
- public:
-  explicit ConversionError(std::string_view text);
-  const GbkString& Message() const { return message_; }
-
- private:
-  GbkString message_;
-};
-
 // A whole number: optional leading blanks, an optional sign and one or more decimal digits,
-// nothing else, within the signed 32-bit range. Anything else throws ConversionError.
-int ParseWholeNumber(std::string_view text);
+// nothing else, within the signed 32-bit range. None for any other text.
+std::optional<int> ReadWholeNumber(std::string_view text);
 
 }  // namespace tesserin

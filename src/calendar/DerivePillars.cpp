@@ -33,11 +33,11 @@ CalendarDate SolarDateOf(const MonthRow& row, int day) {
 
 }  // namespace
 
-Pillars DerivePillars(int year, int month, int day, std::string_view calendarMode, DateRead* read) {
+Pillars DerivePillars(int year, int month, int day, CalendarMode mode, DateRead* read) {
   if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1 || day > 31)
     throw std::out_of_range("date outside 1950-2025");
   int row = RowOf(year, month);  // the same row number in both tables
-  if (IsLunarMode(calendarMode) && day <= 30) {
+  if (mode == CalendarMode::Lunar && day <= 30) {
     const MonthRow& lunar = LunarMonthTable()[row];
     // The solar fallback. A day past the row's span (day 30 of a 29-day month) names no lunar
     // date; it is read as the solar date of the same numbers, as a day 31 is. Day 1 of the

@@ -4,8 +4,6 @@
 // The year, month and day pillars of a birth date, read as a lunar or as a solar date.
 #pragma once
 
-#include <string_view>
-
 #include "cycle/Pillars.h"
 #include "calendar/CalendarDate.h"
 
@@ -19,15 +17,16 @@ struct DateRead {
   bool operator==(const DateRead&) const = default;
 };
 
-// `calendarMode` "1" reads month and day as a lunar date (a day past the end of its lunar month
-// is read as a solar date); any other text as a solar date. Year 1950..2025, month 1..12 and
+// How the month and day of a date are read.
+enum class CalendarMode {
+  Solar,
+  Lunar,  // a day past the end of its lunar month is read as the solar date of the same numbers
+};
+
+// The pillars of the date read as `mode` says. Year 1950..2025, month 1..12 and
 // day 1..31 are the caller's to check; outside them std::out_of_range is thrown. With `read`,
 // also says how the date was read: a solar day past its month's end is the date it counts on
 // to (30 February is 2 March).
-Pillars DerivePillars(int year, int month, int day, std::string_view calendarMode, DateRead* read = nullptr);
-
-// Whether a calendar mode asks for the lunar reading: "1" does, any other text asks for the
-// solar one.
-constexpr bool IsLunarMode(std::string_view calendarMode) { return calendarMode == "1"; }
+Pillars DerivePillars(int year, int month, int day, CalendarMode mode, DateRead* read = nullptr);
 
 }  // namespace tesserin

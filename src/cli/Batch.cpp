@@ -16,6 +16,7 @@
 #include "reading/AnalysisRun.h"
 #include "reading/Ratings.h"
 #include "reading/ReadingText.h"
+#include "reading/TextPieces.h"
 
 namespace tesserin {
 namespace {
@@ -27,17 +28,14 @@ constexpr int kFields = 4;      // year, month, day, mode
 constexpr int kDateFields = 2;  // a date as one text, mode
 constexpr const char* kFieldsExpected = "4 TAB-separated fields (year, month, day, mode)";
 
-// The texts of a completed reading in UTF-8 as they go into a JSON string, converted once from
-// the tables the run shows: a line of output is assembled from these pieces, and only the echo
-// of the input needs escaping.
+// The pieces of a completed reading's JSON members, made once from the reading's UTF-8 texts
+// (TextPieces::Utf8, which need no escaping inside a JSON string): a line of output is
+// assembled from these pieces and the reading's texts, and only the echo of the input needs
+// escaping.
 struct ReadingTexts {
+  const TextPieces& pieces = TextPieces::Utf8();
   ShortPiece lineOpen;  // ,"line":"八字：
   std::array<ShortPiece, kCycleLength> pillars, pillarsWithBlank;
-  // StemGods by the names of the year and month stems; each branch followed by a name.
-  std::array<std::array<ShortPiece, 10>, 10> stemGods;
-  std::array<std::array<ShortPiece, 10>, 12> branchGods;
-  std::array<std::string, kCycleLength> personalities;
-  ShortPiece note;
   // The members of the scores (libido, date, kindness, money, marriage) with their values 0..8,
   // and of the stars (the first four) with 0..5 filled stars: ,"libido":3 and ,"libido":"★★★☆☆".
   // The first of each also closes the string before it or opens the stars object.
@@ -49,34 +47,21 @@ struct ReadingTexts {
   static constexpr std::size_t kDateAt = 16;
 
   ReadingTexts() {
-    lineOpen = ShortPiece(",\"line\":\"" + Piece(AnalysisDisplay::Initial().PillarLine));
+    lineOpen = ShortPiece(",\"line\":\"" + std::string(pieces.PillarCaption()));
     for (int i = 0; i < kCycleLength; ++i) {
-      pillars[i] = ShortPiece(Piece(CycleEntry(i)));
-      pillarsWithBlank[i] = ShortPiece(Piece(CycleEntry(i)) + " ");
-      personalities[i] = Piece(PersonalityOf(i));
+      pillars[i] = ShortPiece(std::string(pieces.Pillar(i)));
+      pillarsWithBlank[i] = ShortPiece(std::string(pieces.Pillar(i)) + " ");
     }
-    for (int year = 0; year < 10; ++year)
-      for (int month = 0; month < 10; ++month)
-        stemGods[year][month] = ShortPiece(Piece(StemGodsText(static_cast<GodName>(year), static_cast<GodName>(month))));
-    for (int b = 0; b < 12; ++b)
-      for (int g = 0; g < 10; ++g)
-        branchGods[b][g] = ShortPiece(Piece(BranchGodText(static_cast<BranchName>(b), static_cast<GodName>(g))));
-    note = ShortPiece(Piece(LateMarriageNote()));
     const char* const names[] = {"libido", "date", "kindness", "money", "marriage"};
     for (int k = 0; k < 5; ++k)
       for (int n = 0; n < 9; ++n)
         scores[k][n] = ShortPiece(std::string(k == 0 ? "\"" : "") + ",\"" + names[k] + "\":" + std::to_string(n));
     for (int k = 0; k < 4; ++k)
       for (int n = 0; n < 6; ++n)
-        stars[k][n] = ShortPiece(std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" + Piece(StarText(n)) + "\"");
+        stars[k][n] = ShortPiece(std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" +
+                                 std::string(pieces.Stars(n)) + "\"");
     for (bool lunar : {false, true})
       dateRead[lunar] = ShortPiece("},\"solar_date\":\"YYYY-MM-DD\",\"read_as\":\""s + (lunar ? "lunar" : "solar") + "\"}\n");
-  }
-  // A code page 936 text as UTF-8, escaped for the inside of a JSON string.
-  static std::string Piece(std::string_view gbk) {
-    std::string quoted;
-    AppendJsonString(quoted, Utf8(gbk));
-    return quoted.substr(1, quoted.size() - 2);
   }
 };
 
@@ -143,19 +128,22 @@ class BatchReader {
     if (f.count != kFields && !AsFourFields(line, f, out)) return;
     PutEcho(f, out);
     if (f.text[3] != "lunar" && f.text[3] != "solar") return PutLast("error", "unknown mode (expected lunar or solar)", out);
+    input_.mode = f.text[3] == "lunar" ? CalendarMode::Lunar : CalendarMode::Solar;
+    DateField* fields[3] = {&input_.year, &input_.month, &input_.day};
     for (int i = 0; i < 3; ++i) {
-      GbkString& field = i == 0 ? input_.YearText : i == 1 ? input_.MonthText : input_.DayText;
       if (f.plain) {
-        field.assign(f.text[i]);  // plain JSON text is ASCII
+        *fields[i] = DateField::OfText(f.text[i]);  // plain JSON text is ASCII
       } else {
-        ToGbk(f.text[i], field);
+        ToGbk(f.text[i], text_);
+        *fields[i] = DateField::OfText(text_);
       }
     }
-    const AnalysisOutcome outcome = AnalysisRun(f.text[3] == "lunar" ? "1" : "0", input_);
+    const AnalysisOutcome outcome = AnalysisRun(input_);
     if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
       // A notice is the refusal's message; a field that is no whole number, its error (all of
       // it: the field may hold a NUL byte).
-      return PutLast(refusal->kind == Refusal::Kind::NotAWholeNumber ? "error" : "message", ToUtf8(refusal->text), out);
+      return PutLast(refusal->kind == Refusal::Kind::NotAWholeNumber ? "error" : "message",
+                     ToUtf8(RefusalText(*refusal)), out);
     }
     PutReading(std::get<Reading>(outcome), out);
   }
@@ -215,12 +203,9 @@ class BatchReader {
     const int year = p.Entry(kYearPillar), month = p.Entry(kMonthPillar), day = p.Entry(kDayPillar);
     out.Put(t.lineOpen), out.Put(t.pillarsWithBlank[year]), out.Put(t.pillarsWithBlank[month]), out.Put(t.pillars[day]);
     out.Put("\",\"pillars\":\""sv), out.Put(t.pillars[year]), out.Put(t.pillars[month]), out.Put(t.pillars[day]);
-    out.Put("\",\"chart\":\""sv), out.Put(t.stemGods[r.chart[kYearStem]][r.chart[kMonthStem]]);
-    out.Put(t.branchGods[p.Branch(kYearPillar)][r.chart[kYearBranch]]);
-    out.Put(t.branchGods[p.Branch(kMonthPillar)][r.chart[kMonthBranch]]);
-    out.Put(t.branchGods[p.Branch(kDayPillar)][r.chart[kDayBranch]]);
-    out.Put("\",\"personality\":\""sv), out.Put(t.personalities[day]);
-    if (r.lateMarriageNote) out.Put(t.note);
+    auto put = [&out](std::string_view piece) { out.Put(piece); };
+    out.Put("\",\"chart\":\""sv), t.pieces.PutChart(r.pillars, r.chart, put);
+    out.Put("\",\"personality\":\""sv), t.pieces.PutPersonality(r, put);
     const int scores[] = {r.libido, r.date, r.kindness, r.money, r.marriage};
     for (int k = 0; k < 5; ++k) out.Put(t.scores[k][Clamped(scores[k], 9)]);
     for (int k = 0; k < 4; ++k) out.Put(t.stars[k][Clamped(scores[k], 6)]);
@@ -230,6 +215,7 @@ class BatchReader {
   static int Clamped(int score, int pieces) { return score < 0 ? 0 : score >= pieces ? pieces - 1 : score; }
 
   AnalysisInput input_;
+  GbkString text_;  // a field's text in code page 936, when it was not ASCII
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "cli/StreamFailure.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
+#include "reading/TextPieces.h"
 
 namespace tesserin {
 namespace {
@@ -46,11 +47,11 @@ constexpr const char* kUsage =
     "with exit status 74, once the answers to the lines read before are written. A reader\n"
     "that closes the pipe early (as head does) gets no message.\n";
 
-int ReadOne(std::string_view mode, std::string_view year, std::string_view month, std::string_view day, bool verbose,
+int ReadOne(CalendarMode mode, std::string_view year, std::string_view month, std::string_view day, bool verbose,
             std::ostream& out, std::ostream& err) {
-  const AnalysisOutcome outcome = AnalysisRun(mode, {Gbk(year), Gbk(month), Gbk(day)});
+  const AnalysisOutcome outcome = AnalysisRun(InputOfTexts(Gbk(year), Gbk(month), Gbk(day), mode));
   if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
-    err << Utf8(refusal->text) << '\n';
+    err << Utf8(RefusalText(*refusal)) << '\n';
     return kExitReadingRefused;
   }
   const Reading& reading = std::get<Reading>(outcome);
@@ -63,7 +64,7 @@ int ReadOne(std::string_view mode, std::string_view year, std::string_view month
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-  std::string_view mode = "1";
+  CalendarMode mode = CalendarMode::Lunar;
   bool verbose = false;
   std::vector<std::string_view> positional;
   bool optionsEnded = false;
@@ -81,9 +82,9 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       }
       return RunBatch(in, out);
     } else if (!optionsEnded && arg == "--lunar") {
-      mode = "1";
+      mode = CalendarMode::Lunar;
     } else if (!optionsEnded && arg == "--solar") {
-      mode = "0";
+      mode = CalendarMode::Solar;
     } else if (!optionsEnded && arg == "--verbose") {
       verbose = true;
     } else if (!optionsEnded && arg == "--") {

@@ -28,10 +28,4 @@ std::optional<std::array<std::string_view, 3>> SplitDateText(std::string_view te
   return std::array{*year, *month, *day};
 }
 
-std::string IsoDateText(const CalendarDate& date) {
-  std::string text(10, '\0');
-  WriteIsoDate(date, text.data());
-  return text;
-}
-
 }  // namespace tesserin

@@ -19,7 +19,7 @@ constexpr const char* kKindnessItems[61] =
 // never read).
 std::array<int, 60> KindnessValues() {
   std::array<int, 60> values;
-  for (int k = 0; k < 60; ++k) values[k] = ParseWholeNumber(kKindnessItems[k]);
+  for (int k = 0; k < 60; ++k) values[k] = ReadWholeNumber(kKindnessItems[k]).value();
   return values;
 }
 

@@ -18,7 +18,7 @@ struct Reading {
   int marriage = 0;                                   // the late-marriage grade
   bool lateMarriageNote = false;                      // the grade is above 3
   CalendarDate entered;      // the date as entered, read as numbers
-  bool lunarAsked = false;   // asked for as a lunar date (calendar mode "1")
+  bool lunarAsked = false;   // asked for as a lunar date (CalendarMode::Lunar)
   DateRead read;             // the solar date the pillars belong to, and whether read as lunar
 
   int DayPillar() const { return pillars.Entry(kDayPillar); }

@@ -3,49 +3,45 @@
 #include <cstring>
 
 #include "base/GbkLiteral.h"
-#include "cycle/CycleTable.h"
 #include "reading/Ratings.h"
 
 namespace tesserin {
 
 namespace {
 
-const GbkLiteral kPillarCaption{"八字："};
-const GbkLiteral kLateMarriageNote{"，女晚婚或离婚"};
-// The window's captions of the five fields after the 八字 line.
-const GbkLiteral kFieldCaptions[5] = {GbkLiteral{"性格总论："}, GbkLiteral{"性欲指数："}, GbkLiteral{"可约指数："},
-                                      GbkLiteral{"善良指数："}, GbkLiteral{"要钱指数："}};
+const GbkLiteral kYearMessage{"本程序只计算1950～2025年间的数据"};
+const GbkLiteral kMonthDayMessage{"月或日数据超出正常范围"};
+const GbkLiteral kEllipsis{"…"};
+constexpr std::string_view kNotAWholeNumber = "' is not a valid integer value";
 
 // The line is always 20 bytes, the caption and three pillars between blanks: the field keeps
 // them from one reading to the next, and a reading only copies the pieces over. Appended one by
 // one, a reading over every date takes 8 % longer (BM_ReadingEveryDate, bench/RESULTS.md).
 void WritePillarLine(const Pillars& pillars, GbkString& line) {
-  const GbkString& caption = kPillarCaption;
+  const TextPieces& pieces = TextPieces::Gbk();
+  const std::string_view caption = pieces.PillarCaption();
   line.resize(caption.size() + 3 * 4 + 2);
   char* at = line.data();
   std::memcpy(at, caption.data(), caption.size());
   at += caption.size();
-  for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) {
-    if (place != kYearPillar) *at++ = ' ';
-    std::memcpy(at, CycleEntry(pillars.Entry(place)).data(), 4);
-    at += 4;
-  }
+  pieces.PutPillars(pillars, [&at](std::string_view piece) {
+    std::memcpy(at, piece.data(), piece.size());
+    at += piece.size();
+  });
 }
 
 }  // namespace
 
 AnalysisDisplay AnalysisDisplay::Initial() {
   AnalysisDisplay d;
-  d.PillarLine = kPillarCaption;
+  d.PillarLine = TextPieces::Gbk().PillarCaption();
   d.LibidoStars = d.DateStars = d.KindnessStars = d.MoneyStars = " ";
   return d;
 }
 
-const GbkString& LateMarriageNote() { return kLateMarriageNote; }
-
 void WritePersonalityText(const Reading& reading, GbkString& text) {
-  text.assign(PersonalityOf(reading.DayPillar()));
-  if (reading.lateMarriageNote) text += LateMarriageNote();
+  text.clear();
+  TextPieces::Gbk().PutPersonality(reading, [&text](std::string_view piece) { text += piece; });
 }
 
 void WriteFields(const Reading& reading, AnalysisDisplay& fields) {
@@ -64,12 +60,13 @@ AnalysisDisplay FieldsOf(const Reading& reading) {
 }
 
 GbkString ReadingText(const AnalysisDisplay& fields, std::string_view lineEnd) {
-  const GbkString* values[5] = {&fields.PersonalityText, &fields.LibidoStars, &fields.DateStars,
-                                &fields.KindnessStars, &fields.MoneyStars};
+  const TextPieces& pieces = TextPieces::Gbk();
+  const GbkString* values[kFieldCaptionCount] = {&fields.PersonalityText, &fields.LibidoStars, &fields.DateStars,
+                                                 &fields.KindnessStars, &fields.MoneyStars};
   GbkString text = fields.PillarLine;
   text += lineEnd;
-  for (int k = 0; k < 5; ++k) {
-    text += kFieldCaptions[k].Text();
+  for (int k = 0; k < kFieldCaptionCount; ++k) {
+    text += pieces.Caption(static_cast<FieldCaption>(k));
     text += *values[k];
     text += lineEnd;
   }
@@ -78,6 +75,20 @@ GbkString ReadingText(const AnalysisDisplay& fields, std::string_view lineEnd) {
 
 GbkString ReadingText(const Reading& reading, std::string_view lineEnd) {
   return ReadingText(FieldsOf(reading), lineEnd);
+}
+
+GbkString RefusalText(const Refusal& refusal, std::size_t maxQuotedCharacters) {
+  switch (refusal.kind) {
+    case Refusal::Kind::YearOutOfRange: return kYearMessage;
+    case Refusal::Kind::MonthOrDayOutOfRange: return kMonthDayMessage;
+    case Refusal::Kind::NotAWholeNumber: break;
+  }
+  const std::string_view field = refusal.fieldText;
+  const std::size_t kept = GbkCharactersPrefix(field, maxQuotedCharacters);
+  GbkString text(1, '\'');
+  text.append(field.substr(0, kept));
+  if (kept < field.size()) text += kEllipsis.Text();
+  return text.append(kNotAWholeNumber);
 }
 
 }  // namespace tesserin

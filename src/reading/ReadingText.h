@@ -1,12 +1,16 @@
-// A reading as text: the six result fields of the window (the 八字 line, the personality text
-// and the four star ratings), and the same as six lines after the window's captions, which
-// tesserin-cli prints and the window copies.
+// A reading as the window shows it: the six result fields (the 八字 line, the personality text
+// and the four star ratings), the same as six lines after the window's captions, which
+// tesserin-cli prints and the window copies, and a refusal in the program's words. Made from
+// the pieces of TextPieces.h, in code page 936.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "base/Gbk.h"
+#include "reading/AnalysisRun.h"
 #include "reading/Reading.h"
+#include "reading/TextPieces.h"
 
 namespace tesserin {
 
@@ -19,13 +23,10 @@ struct AnalysisDisplay {
   GbkString KindnessStars;
   GbkString MoneyStars;
 
-  // The contents of the six fields when the window opens.
+  // The contents of the six fields when the window opens, and whenever no reading is shown.
   static AnalysisDisplay Initial();
   bool operator==(const AnalysisDisplay&) const = default;
 };
-
-// "，女晚婚或离婚", which follows the personality text of a reading with lateMarriageNote.
-const GbkString& LateMarriageNote();
 
 // The personality text of the reading, note included, written over `text`.
 void WritePersonalityText(const Reading& reading, GbkString& text);
@@ -38,5 +39,11 @@ AnalysisDisplay FieldsOf(const Reading& reading);
 // The six fields as six lines, each ended by lineEnd ("\r\n" for the Windows clipboard).
 GbkString ReadingText(const AnalysisDisplay& fields, std::string_view lineEnd = "\n");
 GbkString ReadingText(const Reading& reading, std::string_view lineEnd = "\n");
+
+// Why a date got no reading: "本程序只计算1950～2025年间的数据", "月或日数据超出正常范围", or
+// the conversion error "'%s' is not a valid integer value" quoting the field's text, cut to
+// `maxQuotedCharacters` characters followed by "…" where it is longer.
+inline constexpr std::size_t kWholeText = static_cast<std::size_t>(-1);
+GbkString RefusalText(const Refusal& refusal, std::size_t maxQuotedCharacters = kWholeText);
 
 }  // namespace tesserin

@@ -69,7 +69,6 @@ constexpr Tables kTables = MakeTables();
 const GbkLiteral kGodNames[10] = {GbkLiteral{"比肩"}, GbkLiteral{"劫财"}, GbkLiteral{"食神"}, GbkLiteral{"伤官"},
                                   GbkLiteral{"偏财"}, GbkLiteral{"正财"}, GbkLiteral{"七杀"}, GbkLiteral{"正官"},
                                   GbkLiteral{"偏印"}, GbkLiteral{"正印"}};
-const GbkLiteral kDayOrigin{"日元"};
 
 }  // namespace
 
@@ -97,23 +96,5 @@ int OfficerScore(StemName dayStem, const Pillars& p) {
 }
 
 std::string_view GodNameText(GodName god) { return kGodNames[god].Text(); }
-
-GbkString StemGodsText(GodName yearStem, GodName monthStem) {
-  GbkString text(GodNameText(yearStem));
-  return text.append(GodNameText(monthStem)).append(kDayOrigin.Text());
-}
-
-GbkString BranchGodText(BranchName branch, GodName god) {
-  GbkString text(BranchText(branch));
-  return text.append(GodNameText(god));
-}
-
-GbkString ChartText(const Pillars& p, const GodChart& chart) {
-  GbkString text = StemGodsText(chart[kYearStem], chart[kMonthStem]);
-  const Slot branchSlots[] = {kYearBranch, kMonthBranch, kDayBranch};
-  for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar})
-    text += BranchGodText(p.Branch(place), chart[branchSlots[place]]);
-  return text;
-}
 
 }  // namespace tesserin

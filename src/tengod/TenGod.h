@@ -35,13 +35,8 @@ GodChart TenGodChart(const Pillars& pillars);
 // each, 3 one 正官 and no or several 七杀, 4 otherwise.
 int OfficerScore(StemName dayStem, const Pillars& pillars);
 
-// Display texts in code page 936: a name (4 bytes), and the 30-byte chart: StemGods (the names
-// of the year and month stems, then "日元") followed by BranchGods (each of the year, month and
-// day branches followed by its name).
+// A name's text in code page 936 (4 bytes). The chart as text is the reading's
+// (reading/TextPieces.h).
 std::string_view GodNameText(GodName god);
-GbkString ChartText(const Pillars& pillars, const GodChart& chart);
-// The chart text's two kinds of piece: StemGods, and one branch followed by its name.
-GbkString StemGodsText(GodName yearStem, GodName monthStem);
-GbkString BranchGodText(BranchName branch, GodName god);
 
 }  // namespace tesserin

@@ -9,6 +9,7 @@
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
 #include "ui/CopyReading_win.h"
+#include "ui/ErrorText.h"
 #include "ui/FormPlacement_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/RecordPage_win.h"
@@ -49,26 +50,25 @@ ClockTime Now() {
 }
 
 // A refused date: no reading is shown from before the notice on, and nothing is written once
-// the notice is closed (the watcher may have written meanwhile).
+// the notice is closed (the watcher may have written meanwhile). A field that is no whole
+// number is an error, in the standard error box.
 void ShowRefusal(const Refusal& refusal) {
   FormPage().ShowRefusal();
   WritePage();
   if (refusal.kind == Refusal::Kind::NotAWholeNumber)
-    ShowErrorBox(FormHandle(), refusal.text);
+    ShowErrorBox(FormHandle(), RefusalText(refusal, kMaxQuotedCharacters));
   else
-    ShowMessage(FormHandle(), refusal.text);
+    ShowMessage(FormHandle(), RefusalText(refusal));
 }
 
-// The reading of the date fields as they stand, beside the nickname of the contact whose date
-// they hold.
-void ReadDateFields(std::string_view calendarMode) {
+// The reading of a date, beside the nickname of the contact whose date the fields hold.
+void ReadDate(const AnalysisInput& input) {
   if (AnalysisBusy) return;
   // A notice box keeps the message loop running: a tick or a key press may ask for another
   // reading while the box is open, and must find this one still in progress.
   BusyGuard busy(AnalysisBusy);
   try {
-    const AnalysisInput input{ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3)};
-    const AnalysisOutcome outcome = AnalysisRun(calendarMode, input);
+    const AnalysisOutcome outcome = AnalysisRun(input);
     if (const Reading* reading = std::get_if<Reading>(&outcome)) {
       FormPage().ShowReading(*reading);
       WritePage();
@@ -100,18 +100,22 @@ bool CheckBox1Checked() {
   return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void RunAnalysis(std::string_view calendarMode, const std::optional<GbkString>& nickname) {
+void RunAnalysis(const AnalysisInput& input, const std::optional<GbkString>& nickname) {
   if (!FormHandle()) return;
   // Whose date the fields hold, even when a reading in progress turns this one away: a later
   // Enter or click reads the same date.
   FormPage().DateFilledIn(nickname);
-  ReadDateFields(calendarMode);
+  ReadDate(input);
 }
 
-void RunTypedAnalysis(std::string_view calendarMode) {
+AnalysisInput InputOfFields(CalendarMode mode) {
+  return InputOfTexts(ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3), mode);
+}
+
+void RunTypedAnalysis(CalendarMode mode) {
   if (!FormHandle()) return;
   EndProfileReRead();
-  ReadDateFields(calendarMode);
+  ReadDate(InputOfFields(mode));
 }
 
 void ShowProfileFound(const GbkString& nickname) {
@@ -142,6 +146,6 @@ bool ShowRecordedRow(const RecordRow& row) {
   return true;
 }
 
-void Button1Click() { RunTypedAnalysis("0"); }
+void Button1Click() { RunTypedAnalysis(CalendarMode::Solar); }
 
 }  // namespace tesserin::ui

@@ -31,18 +31,21 @@ bool CheckBox1Checked();
 // Set while a reading is in progress, its notice box included.
 extern bool AnalysisBusy;
 
-// Runs the reading of the date in Edit4, Edit2 and Edit3 exactly as a key press or click does:
-// "1" reads month and day as a lunar date (as Enter in Edit3), "0" as a solar date (Button1).
-// The fields hold the date as the watcher filled it in for the contact `nickname` (none: a date
-// typed by hand): the reading shows beside that nickname and goes into the record under it.
-// Writes the main page's result fields; notices appear in a modal box, errors in the standard
-// error box, and nothing is thrown. Does nothing while another reading is in progress.
-void RunAnalysis(std::string_view calendarMode, const std::optional<GbkString>& nickname);
+// Runs the reading of a date that the watcher filled into the date fields for the contact
+// `nickname` (none: a date typed by hand): the reading shows beside that nickname and goes into
+// the record under it. Writes the main page's result fields; notices appear in a modal box,
+// errors in the standard error box, and nothing is thrown. Does nothing while another reading
+// is in progress.
+void RunAnalysis(const AnalysisInput& input, const std::optional<GbkString>& nickname);
 
-// A reading the user asked for (Enter in Edit3, Button1) of the date fields as they are: the
-// contact's while they hold her date as it was filled in, nobody's once one was edited. It ends
-// the watcher's re-read of an unreadable profile window first, which would otherwise overwrite it.
-void RunTypedAnalysis(std::string_view calendarMode);
+// The date in Edit4, Edit2 and Edit3, each field's text read as a whole number where it is one.
+AnalysisInput InputOfFields(CalendarMode mode);
+
+// A reading the user asked for (Enter in Edit3: lunar, Button1: solar) of the date fields as
+// they are: the contact's while they hold her date as it was filled in, nobody's once one was
+// edited. It ends the watcher's re-read of an unreadable profile window first, which would
+// otherwise overwrite it.
+void RunTypedAnalysis(CalendarMode mode);
 
 // The watcher found a new profile window: its nickname in Label7, and no reading until its own.
 void ShowProfileFound(const GbkString& nickname);

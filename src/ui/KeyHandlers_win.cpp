@@ -29,7 +29,7 @@ LRESULT CharMessage(HWND edit, KeyRule rule, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   // A single-line edit has nothing to do with Enter but beep.
   if (!outcome.discard && key != kEnter) result = DefSubclassProc(edit, WM_CHAR, wParam, lParam);
-  if (outcome.runLunar) RunTypedAnalysis("1");
+  if (outcome.runLunar) RunTypedAnalysis(CalendarMode::Lunar);
   return result;
 }
 

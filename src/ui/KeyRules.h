@@ -22,7 +22,7 @@ enum class KeyRule {
 struct KeyOutcome {
   bool discard = false;    // the field does not see the character
   bool moveFocus = false;  // the focus moves to the next control in tab order
-  bool runLunar = false;   // the reading runs in lunar mode ("1")
+  bool runLunar = false;   // the reading runs, reading the date as lunar
   bool operator==(const KeyOutcome&) const = default;
 };
 

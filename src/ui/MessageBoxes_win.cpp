@@ -4,7 +4,6 @@
 #include <string>
 
 #include "base/Gbk.h"
-#include "base/WholeNumber.h"
 #include "ui/ErrorText.h"
 #include "ui/FormLayout.h"
 
@@ -22,15 +21,13 @@ void Box(HWND owner, std::string_view gbkText, UINT type) {
 void ShowMessage(HWND owner, std::string_view gbkText) { Box(owner, gbkText, MB_OK); }
 
 void ShowErrorBox(HWND owner, std::string_view gbkText) {
-  Box(owner, ErrorBoxText(FittedErrorText(gbkText)), MB_OK | MB_ICONSTOP);
+  Box(owner, ErrorBoxText(gbkText), MB_OK | MB_ICONSTOP);
 }
 
 void ReportCurrentException(HWND owner) noexcept {
   try {
     try {
       throw;
-    } catch (const ConversionError& e) {
-      ShowErrorBox(owner, e.Message());  // all of the field's text, which what() would cut at a NUL
     } catch (const std::exception& e) {
       ShowErrorBox(owner, e.what());  // the program's own errors carry code page 936 text
     } catch (...) {

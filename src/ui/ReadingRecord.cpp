@@ -6,45 +6,17 @@
 #include <vector>
 
 #include "base/GbkLiteral.h"
-#include "cycle/CycleTable.h"
-#include "reading/ReadingText.h"
+#include "reading/TextPieces.h"
 
 namespace tesserin::ui {
 namespace {
 
 const GbkLiteral kTyped{"手动"};
 const GbkLiteral kUnreadable{"没有识别出来"};
-const GbkLiteral kLunar{" 农历"};
-const GbkLiteral kSolar{" 公历"};
-const GbkLiteral kLunarReadAsSolar{" 按公历"};  // asked for as lunar, past its month's end
-const GbkLiteral kNoteComma{"，"};
 
-GbkString Digits(const char* format, int a, int b, int c) {
-  char text[40];
-  std::snprintf(text, sizeof text, format, a, b, c);
-  return text;
-}
-
-// The date as entered, and how it was read.
+// The date as entered, and how it was read: "1990-05-12 农历".
 GbkString DateText(const Reading& r) {
-  GbkString text = Digits("%04d-%02d-%02d", r.entered.year, r.entered.month, r.entered.day);
-  if (!r.lunarAsked) return text + kSolar.Text();
-  return text + (r.read.asLunar ? kLunar.Text() : kLunarReadAsSolar.Text());
-}
-
-GbkString PillarsText(const Pillars& pillars) {
-  GbkString text;
-  for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) {
-    if (!text.empty()) text += ' ';
-    text += CycleEntry(pillars.Entry(place));
-  }
-  return text;
-}
-
-// The note as the personality text ends with it, without the comma that joins it on.
-GbkString NoteText(const Reading& r) {
-  if (!r.lateMarriageNote) return {};
-  return LateMarriageNote().substr(kNoteComma.Text().size());
+  return IsoDateText(r.entered) + ' ' += TextPieces::Gbk().HowReadWord(HowReadOf(r));
 }
 
 // A tab or line break in a nickname would split its row in a spreadsheet. (In code page 936 no
@@ -75,19 +47,22 @@ bool ReadingRecord::Add(RecordRow row) {
 }
 
 GbkString CellText(const RecordRow& row, RecordColumn column) {
-  if (column == RecordColumn::Time)
-    return Digits("%02d:%02d:%02d", row.time.hour, row.time.minute, row.time.second);
+  if (column == RecordColumn::Time) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", row.time.hour, row.time.minute, row.time.second);
+    return text;
+  }
   if (column == RecordColumn::Source) return row.nickname ? OneLine(*row.nickname) : kTyped.Text();
   if (!row.reading) return column == RecordColumn::Date ? kUnreadable.Text() : GbkString{};
   const Reading& r = *row.reading;
   switch (column) {
     case RecordColumn::Date: return DateText(r);
-    case RecordColumn::Pillars: return PillarsText(r.pillars);
+    case RecordColumn::Pillars: return TextPieces::Gbk().PillarsText(r.pillars);
     case RecordColumn::Libido: return std::to_string(r.libido);
     case RecordColumn::Dating: return std::to_string(r.date);
     case RecordColumn::Kindness: return std::to_string(r.kindness);
     case RecordColumn::Money: return std::to_string(r.money);
-    case RecordColumn::Note: return NoteText(r);
+    case RecordColumn::Note: return GbkString(r.lateMarriageNote ? TextPieces::Gbk().NoteAlone() : "");
     default: return {};
   }
 }

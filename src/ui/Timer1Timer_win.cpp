@@ -26,7 +26,11 @@ class Form1Binding : public ProfileForm {
   void ShowBirthYear(int year) override { SetControlText(Ctl::Edit4, std::to_string(year)); }
   void ShowUnreadable(const GbkString& message) override { ShowUnreadableProfile(message, nickname_); }
   bool CloseAfterReading() override { return CheckBox1Checked(); }
-  void ReadAsLunarDate() override { RunAnalysis("1", nickname_); }
+  void ReadAsLunarDate(const CalendarDate& date) override {
+    RunAnalysis({DateField::Number(date.year), DateField::Number(date.month), DateField::Number(date.day),
+                 CalendarMode::Lunar},
+                nickname_);
+  }
 
  private:
   GbkString nickname_;  // of the profile window being read, under which its reading is recorded

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "base/Gbk.h"
+#include "calendar/CalendarDate.h"
 #include "watcher/BirthYear.h"
 #include "capture/GlyphScanner.h"
 
@@ -24,10 +25,9 @@ class ProfileForm {
   virtual void ShowUnreadable(const GbkString& message) = 0;
   // Whether the user asked for the profile window to be closed after reading it.
   virtual bool CloseAfterReading() = 0;
-  // The lunar reading of the date shown (AnalysisRun with "1"); it reports invalid input and
-  // errors itself and may keep a message box open meanwhile, during which timer ticks go on
-  // arriving.
-  virtual void ReadAsLunarDate() = 0;
+  // The lunar reading of the date read, as shown; it reports invalid input and errors itself
+  // and may keep a message box open meanwhile, during which timer ticks go on arriving.
+  virtual void ReadAsLunarDate(const CalendarDate& date) = 0;
 };
 
 class WatcherClock {

@@ -109,8 +109,9 @@ void ProfileWatcher::Show(const ScanTexts& texts) {
     form_.ShowUnreadable(UnreadableProfileMessage());
     return;
   }
-  form_.ShowBirthYear(InferBirthYear(*age, *month, *day, clock_.Today()));
-  form_.ReadAsLunarDate();
+  const int year = InferBirthYear(*age, *month, *day, clock_.Today());
+  form_.ShowBirthYear(year);
+  form_.ReadAsLunarDate({year, *month, *day});
 }
 
 void ProfileWatcher::CloseClick(WindowHandle window) {

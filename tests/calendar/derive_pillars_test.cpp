@@ -21,38 +21,37 @@ std::string DateText(const CalendarDate& d) {
 
 struct Case {
   const char* what;
-  const char* mode;
+  CalendarMode mode;
   int year, month, day;
   const char* pillars;
 };
 
 TEST(DerivePillars, WorkedDates) {
   const Case kCases[] = {
-      {"solar term day keeps the row's pair", "0", 1950, 1, 6, "己丑丙子辛丑"},
-      {"solar day after the term day", "0", 1950, 1, 7, "己丑丁丑壬寅"},
-      {"1 January before 立春", "0", 2000, 1, 1, "己卯丙子戊午"},
-      {"lunar term day keeps the row's pair", "1", 1950, 1, 18, "庚寅戊寅庚子"},
-      {"lunar day after the term day", "1", 1950, 1, 19, "庚寅己卯辛丑"},
-      {"last day of a 29-day month", "1", 1951, 2, 29, "辛卯辛卯乙亥"},
-      {"day 30 of a 29-day month is read as solar", "1", 1951, 2, 30, "辛卯庚寅辛丑"},
-      {"30 February counts on from 1 February", "0", 1951, 2, 30, "辛卯庚寅辛丑"},
-      {"lunar day 31 is read as solar", "1", 1950, 1, 31, "己丑丁丑丙寅"},
-      {"day 2 of the 60-day row", "1", 1979, 6, 2, "己未庚午癸亥"},
-      {"day 1 of the 60-day row is a real lunar date", "1", 1979, 6, 1, "己未庚午壬戌"},
-      {"a leap-month row passes one jie term by day 20", "1", 1952, 5, 20, "壬辰丙午己丑"},
-      {"term day 30 never moves the pair", "1", 1961, 10, 30, "辛丑己亥甲戌"},
-      {"December after its term day takes January's month", "0", 1988, 12, 10, "戊辰甲子己亥"},
-      {"the day after 立春", "0", 1984, 2, 5, "甲子丙寅己巳"},
-      {"the lunar reading of 1990-05-12", "1", 1990, 5, 12, "庚午辛巳庚子"},
-      {"the solar reading of 1990-05-12", "0", 1990, 5, 12, "庚午辛巳丁丑"},
-      {"芒种 of 1968 on 5 June", "0", 1968, 6, 6, "戊申戊午丁未"},
-      {"the last day before 大雪 of 2025", "0", 2025, 12, 7, "乙巳丁亥庚戌"},
-      {"December 2025 after 大雪", "0", 2025, 12, 8, "乙巳戊子辛亥"},
-      {"31 December 2025", "0", 2025, 12, 31, "乙巳戊子甲戌"},
-      {"lunar 2025-12-30 falls back to the solar reading", "1", 2025, 12, 30, "乙巳戊子癸酉"},
-      {"立春 of 2026 on lunar 2025-12-17", "1", 2025, 12, 17, "乙巳己丑己酉"},
-      {"the new year pillar the day after", "1", 2025, 12, 18, "丙午庚寅庚戌"},
-      {"any mode but 1 is solar", "x", 1990, 5, 12, "庚午辛巳丁丑"},
+      {"solar term day keeps the row's pair", CalendarMode::Solar, 1950, 1, 6, "己丑丙子辛丑"},
+      {"solar day after the term day", CalendarMode::Solar, 1950, 1, 7, "己丑丁丑壬寅"},
+      {"1 January before 立春", CalendarMode::Solar, 2000, 1, 1, "己卯丙子戊午"},
+      {"lunar term day keeps the row's pair", CalendarMode::Lunar, 1950, 1, 18, "庚寅戊寅庚子"},
+      {"lunar day after the term day", CalendarMode::Lunar, 1950, 1, 19, "庚寅己卯辛丑"},
+      {"last day of a 29-day month", CalendarMode::Lunar, 1951, 2, 29, "辛卯辛卯乙亥"},
+      {"day 30 of a 29-day month is read as solar", CalendarMode::Lunar, 1951, 2, 30, "辛卯庚寅辛丑"},
+      {"30 February counts on from 1 February", CalendarMode::Solar, 1951, 2, 30, "辛卯庚寅辛丑"},
+      {"lunar day 31 is read as solar", CalendarMode::Lunar, 1950, 1, 31, "己丑丁丑丙寅"},
+      {"day 2 of the 60-day row", CalendarMode::Lunar, 1979, 6, 2, "己未庚午癸亥"},
+      {"day 1 of the 60-day row is a real lunar date", CalendarMode::Lunar, 1979, 6, 1, "己未庚午壬戌"},
+      {"a leap-month row passes one jie term by day 20", CalendarMode::Lunar, 1952, 5, 20, "壬辰丙午己丑"},
+      {"term day 30 never moves the pair", CalendarMode::Lunar, 1961, 10, 30, "辛丑己亥甲戌"},
+      {"December after its term day takes January's month", CalendarMode::Solar, 1988, 12, 10, "戊辰甲子己亥"},
+      {"the day after 立春", CalendarMode::Solar, 1984, 2, 5, "甲子丙寅己巳"},
+      {"the lunar reading of 1990-05-12", CalendarMode::Lunar, 1990, 5, 12, "庚午辛巳庚子"},
+      {"the solar reading of 1990-05-12", CalendarMode::Solar, 1990, 5, 12, "庚午辛巳丁丑"},
+      {"芒种 of 1968 on 5 June", CalendarMode::Solar, 1968, 6, 6, "戊申戊午丁未"},
+      {"the last day before 大雪 of 2025", CalendarMode::Solar, 2025, 12, 7, "乙巳丁亥庚戌"},
+      {"December 2025 after 大雪", CalendarMode::Solar, 2025, 12, 8, "乙巳戊子辛亥"},
+      {"31 December 2025", CalendarMode::Solar, 2025, 12, 31, "乙巳戊子甲戌"},
+      {"lunar 2025-12-30 falls back to the solar reading", CalendarMode::Lunar, 2025, 12, 30, "乙巳戊子癸酉"},
+      {"立春 of 2026 on lunar 2025-12-17", CalendarMode::Lunar, 2025, 12, 17, "乙巳己丑己酉"},
+      {"the new year pillar the day after", CalendarMode::Lunar, 2025, 12, 18, "丙午庚寅庚戌"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -68,10 +67,10 @@ TEST(DerivePillars, ThirtyDayRowsWithJieTermsOnTheirFirstAndLastDay) {
     const MonthRow& row = LunarMonthTable()[RowOf(r[0], r[1])];
     ASSERT_EQ(1, row.termDay);
     ASSERT_EQ(30, row.span);
-    Pillars first = DerivePillars(r[0], r[1], 1, "1");
+    Pillars first = DerivePillars(r[0], r[1], 1, CalendarMode::Lunar);
     EXPECT_EQ(row.inForce[0].month, first.Entry(kMonthPillar));
     for (int day = 2; day <= 30; ++day) {
-      Pillars pillars = DerivePillars(r[0], r[1], day, "1");
+      Pillars pillars = DerivePillars(r[0], r[1], day, CalendarMode::Lunar);
       EXPECT_EQ(CycleStep(row.inForce[0].month, 1), pillars.Entry(kMonthPillar)) << day;
     }
   }
@@ -88,9 +87,9 @@ TEST(DerivePillars, EveryLunarDateReadsThePillarsOfTheDayItNames) {
     for (int d = 1; d <= 30; ++d) {
       year_month_day named{start + days{d - 1}};
       if (d > row.span || named.year() > year{2025}) break;  // day 30 of a 29-day month: no such day
-      Pillars solar = DerivePillars(int(named.year()), unsigned(named.month()), unsigned(named.day()), "0");
+      Pillars solar = DerivePillars(int(named.year()), unsigned(named.month()), unsigned(named.day()), CalendarMode::Solar);
       DateRead read;
-      ASSERT_EQ(U(solar), U(DerivePillars(row.year, row.month, d, "1", &read)))
+      ASSERT_EQ(U(solar), U(DerivePillars(row.year, row.month, d, CalendarMode::Lunar, &read)))
           << "lunar " << row.year << "-" << row.month << "-" << d;
       ASSERT_EQ(DateText({int(named.year()), int(unsigned(named.month())), int(unsigned(named.day()))}),
                 DateText(read.solar));
@@ -107,29 +106,29 @@ TEST(DerivePillars, EveryLunarDateReadsThePillarsOfTheDayItNames) {
 TEST(DerivePillars, SaysWhichSolarDateWasRead) {
   struct DateCase {
     const char* what;
-    const char* mode;
+    CalendarMode mode;
     int year, month, day;
     const char* solar;
     bool asLunar;
   };
   const DateCase kCases[] = {
-      {"lunar new year 1950", "1", 1950, 1, 1, "1950-02-17", true},
-      {"lunar new year 1984", "1", 1984, 1, 1, "1984-02-02", true},
-      {"lunar new year 1990", "1", 1990, 1, 1, "1990-01-27", true},
-      {"lunar new year 2000", "1", 2000, 1, 1, "2000-02-05", true},
-      {"lunar new year 2020", "1", 2020, 1, 1, "2020-01-25", true},
-      {"lunar new year 2025", "1", 2025, 1, 1, "2025-01-29", true},
-      {"the Dragon Boat Festival of 2020", "1", 2020, 5, 5, "2020-06-25", true},
-      {"the Mid-Autumn Festival of 2020, on National Day", "1", 2020, 8, 15, "2020-10-01", true},
-      {"lunar 1990-05-12", "1", 1990, 5, 12, "1990-06-04", true},
-      {"the eve of lunar new year 2026", "1", 2025, 12, 29, "2026-02-16", true},
-      {"day 30 of a 29-day month falls back to solar", "1", 1951, 2, 30, "1951-03-02", false},
-      {"lunar day 31 is read as solar", "1", 1950, 1, 31, "1950-01-31", false},
-      {"solar 1990-05-12", "0", 1990, 5, 12, "1990-05-12", false},
-      {"solar 30 February counts on to 2 March", "0", 1990, 2, 30, "1990-03-02", false},
-      {"solar 29 February of a leap year", "0", 2000, 2, 29, "2000-02-29", false},
-      {"solar 31 April is 1 May", "0", 1990, 4, 31, "1990-05-01", false},
-      {"solar 31 December 2025", "0", 2025, 12, 31, "2025-12-31", false},
+      {"lunar new year 1950", CalendarMode::Lunar, 1950, 1, 1, "1950-02-17", true},
+      {"lunar new year 1984", CalendarMode::Lunar, 1984, 1, 1, "1984-02-02", true},
+      {"lunar new year 1990", CalendarMode::Lunar, 1990, 1, 1, "1990-01-27", true},
+      {"lunar new year 2000", CalendarMode::Lunar, 2000, 1, 1, "2000-02-05", true},
+      {"lunar new year 2020", CalendarMode::Lunar, 2020, 1, 1, "2020-01-25", true},
+      {"lunar new year 2025", CalendarMode::Lunar, 2025, 1, 1, "2025-01-29", true},
+      {"the Dragon Boat Festival of 2020", CalendarMode::Lunar, 2020, 5, 5, "2020-06-25", true},
+      {"the Mid-Autumn Festival of 2020, on National Day", CalendarMode::Lunar, 2020, 8, 15, "2020-10-01", true},
+      {"lunar 1990-05-12", CalendarMode::Lunar, 1990, 5, 12, "1990-06-04", true},
+      {"the eve of lunar new year 2026", CalendarMode::Lunar, 2025, 12, 29, "2026-02-16", true},
+      {"day 30 of a 29-day month falls back to solar", CalendarMode::Lunar, 1951, 2, 30, "1951-03-02", false},
+      {"lunar day 31 is read as solar", CalendarMode::Lunar, 1950, 1, 31, "1950-01-31", false},
+      {"solar 1990-05-12", CalendarMode::Solar, 1990, 5, 12, "1990-05-12", false},
+      {"solar 30 February counts on to 2 March", CalendarMode::Solar, 1990, 2, 30, "1990-03-02", false},
+      {"solar 29 February of a leap year", CalendarMode::Solar, 2000, 2, 29, "2000-02-29", false},
+      {"solar 31 April is 1 May", CalendarMode::Solar, 1990, 4, 31, "1990-05-01", false},
+      {"solar 31 December 2025", CalendarMode::Solar, 2025, 12, 31, "2025-12-31", false},
   };
   for (const DateCase& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -138,14 +137,14 @@ TEST(DerivePillars, SaysWhichSolarDateWasRead) {
     EXPECT_EQ(c.solar, DateText(read.solar));
     EXPECT_EQ(c.asLunar, read.asLunar);
     if (read.solar.year <= kLastYear) {  // the pillars are the solar reading's of that date
-      EXPECT_EQ(U(pillars), U(DerivePillars(read.solar.year, read.solar.month, read.solar.day, "0")));
+      EXPECT_EQ(U(pillars), U(DerivePillars(read.solar.year, read.solar.month, read.solar.day, CalendarMode::Solar)));
     }
   }
 }
 
 TEST(DerivePillars, RefusesDatesOutsideTheTables) {
   const int kDates[][3] = {{1949, 12, 1}, {2026, 1, 1}, {1990, 0, 1}, {1990, 13, 1}, {1990, 1, 0}, {1990, 1, 32}};
-  for (const auto& d : kDates) EXPECT_THROW(DerivePillars(d[0], d[1], d[2], "1"), std::out_of_range);
+  for (const auto& d : kDates) EXPECT_THROW(DerivePillars(d[0], d[1], d[2], CalendarMode::Lunar), std::out_of_range);
 }
 
 }  // namespace

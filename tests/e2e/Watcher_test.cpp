@@ -128,11 +128,10 @@ class WatcherEndToEnd : public ::testing::Test {
     return text ? TextOf(text) : L"";
   }
 
-  // The six result fields, as the reading engine gives them for the date ("1" lunar, "0" solar).
+  // The six result fields, as the reading engine gives them for the date.
   void ExpectReading(const std::wstring& year, const char* month, const char* day,
-                          const char* calendarMode = "1") {
-    AnalysisInput input{std::string(year.begin(), year.end()), month, day};
-    const AnalysisOutcome outcome = AnalysisRun(calendarMode, input);
+                     CalendarMode mode = CalendarMode::Lunar) {
+    const AnalysisOutcome outcome = AnalysisRun(InputOfTexts(std::string(year.begin(), year.end()), month, day, mode));
     ASSERT_TRUE(std::holds_alternative<Reading>(outcome));
     const AnalysisDisplay display = FieldsOf(std::get<Reading>(outcome));
     EXPECT_EQ(WideFromGbk(display.PillarLine), Field(Ctl::Label4));
@@ -188,8 +187,9 @@ class WatcherEndToEnd : public ::testing::Test {
   // A recorded reading of a profile as it is copied, from the source on.
   static std::wstring RecordedProfile(const std::wstring& nickname, int age, int month, int day) {
     const std::wstring year = ExpectedYear(age, month, day);
-    const AnalysisOutcome outcome = AnalysisRun(
-        "1", {std::string(year.begin(), year.end()), std::to_string(month), std::to_string(day)});
+    const AnalysisOutcome outcome =
+        AnalysisRun({DateField::OfText(std::string(year.begin(), year.end())), DateField::Number(month),
+                     DateField::Number(day), CalendarMode::Lunar});
     const std::optional<ui::RecordRow> row = ui::RowOfRun(outcome, {}, GbkFromWide(nickname), {});
     std::wstring text;
     for (int c = static_cast<int>(ui::RecordColumn::Source); c < ui::kRecordColumnCount; ++c)
@@ -421,7 +421,7 @@ TEST_F(WatcherEndToEnd, AReadingByHandDuringTheReReadOfAnUnreadableProfileStands
   Pause(2500);  // past the end of the re-reads
   EXPECT_EQ(L"5", Field(Ctl::Edit2));
   EXPECT_EQ(L"12", Field(Ctl::Edit3));
-  ExpectReading(L"1990", "5", "12", "0");
+  ExpectReading(L"1990", "5", "12", CalendarMode::Solar);
   EXPECT_EQ(L"QQ", Field(Ctl::Label7)) << "a date typed by hand is nobody's";
   EXPECT_EQ(L"日(公历)", Field(Ctl::Label3));
   EXPECT_TRUE(standIn.Running()) << "a window that was not read is not closed";
@@ -486,7 +486,7 @@ TEST_F(WatcherEndToEnd, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
   int rows = RecordRows();
   PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
-  ExpectReading(year, "3", "14", "0");
+  ExpectReading(year, "3", "14", CalendarMode::Solar);
   EXPECT_EQ(L"小明", Field(Ctl::Label7));
   EXPECT_EQ(L"日(公历)", Field(Ctl::Label3));
 
@@ -494,7 +494,7 @@ TEST_F(WatcherEndToEnd, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
   rows = RecordRows();
   PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
-  ExpectReading(year, "3", "15", "0");
+  ExpectReading(year, "3", "15", CalendarMode::Solar);
   EXPECT_EQ(L"QQ", Field(Ctl::Label7));
 
   const std::vector<std::wstring> lines = CopiedRecord();

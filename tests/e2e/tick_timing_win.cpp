@@ -30,23 +30,19 @@ using Clock = std::chrono::steady_clock;
 class TimingForm : public ProfileForm {
  public:
   void ShowNickname(const GbkString&) override { ++writes; }
-  void ShowScan(const ScanTexts& texts) override {
-    input.MonthText = texts.month;
-    input.DayText = texts.day;
-    writes += 3;
-  }
-  void ShowBirthYear(int year) override {
-    input.YearText = std::to_string(year);
-    ++writes;
-  }
+  void ShowScan(const ScanTexts&) override { writes += 3; }
+  void ShowBirthYear(int) override { ++writes; }
   void ShowUnreadable(const GbkString&) override { ++writes; }
   bool CloseAfterReading() override { return false; }
-  void ReadAsLunarDate() override {
-    if (const Reading* reading = std::get_if<Reading>(&(outcome = AnalysisRun("1", input))))
+  void ReadAsLunarDate(const CalendarDate& date) override {
+    last = date;
+    const AnalysisInput input{DateField::Number(date.year), DateField::Number(date.month),
+                              DateField::Number(date.day), CalendarMode::Lunar};
+    if (const Reading* reading = std::get_if<Reading>(&(outcome = AnalysisRun(input))))
       WriteFields(*reading, display);
     ++analyses;
   }
-  AnalysisInput input;
+  CalendarDate last;
   AnalysisOutcome outcome;
   AnalysisDisplay display = AnalysisDisplay::Initial();
   int writes = 0, analyses = 0;
@@ -125,8 +121,8 @@ int main(int argc, char** argv) {
     samples.push_back(Micro(Clock::now() - start));
   }
   Report("tick handling one profile (capture, scan, analysis)", samples);
-  std::printf("analyses run: %d of %d ticks; last reading %s-%s-%s\n", form.analyses, rounds,
-              form.input.YearText.c_str(), form.input.MonthText.c_str(), form.input.DayText.c_str());
+  std::printf("analyses run: %d of %d ticks; last reading %d-%d-%d\n", form.analyses, rounds, form.last.year,
+              form.last.month, form.last.day);
 
   std::vector<double> captures;
   for (int i = 0; i < rounds; ++i) {

@@ -90,8 +90,8 @@ class Soak {
       return "pointer not back";
     }
     const std::string year = ExpectedYear(age, month, day);
-    AnalysisInput input{year, std::to_string(month), std::to_string(day)};
-    const AnalysisOutcome outcome = AnalysisRun("1", input);
+    const AnalysisOutcome outcome = AnalysisRun(
+        {DateField::OfText(year), DateField::Number(month), DateField::Number(day), CalendarMode::Lunar});
     if (!std::holds_alternative<Reading>(outcome)) return "the profile's date gives no reading";
     const AnalysisDisplay display = FieldsOf(std::get<Reading>(outcome));
     const std::pair<Ctl, std::wstring> expected[] = {

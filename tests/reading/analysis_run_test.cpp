@@ -19,14 +19,18 @@ namespace {
 const char* const kYearMessage = "本程序只计算1950～2025年间的数据";
 const char* const kMonthDayMessage = "月或日数据超出正常范围";
 
-AnalysisOutcome Read(const char* mode, GbkString year, GbkString month, GbkString day) {
-  return AnalysisRun(mode, {std::move(year), std::move(month), std::move(day)});
+constexpr CalendarMode kLunar = CalendarMode::Lunar;
+constexpr CalendarMode kSolar = CalendarMode::Solar;
+
+// The run of three field texts, as the window asks for it.
+AnalysisOutcome Read(CalendarMode mode, const GbkString& year, const GbkString& month, const GbkString& day) {
+  return AnalysisRun(InputOfTexts(year, month, day, mode));
 }
 
 // The refusal's text in UTF-8, or "" for a reading.
-std::string RefusalText(const AnalysisOutcome& outcome) {
+std::string MessageOf(const AnalysisOutcome& outcome) {
   const Refusal* refusal = std::get_if<Refusal>(&outcome);
-  return refusal ? U(refusal->text) : "";
+  return refusal ? U(RefusalText(*refusal)) : "";
 }
 
 TEST(AnalysisRun, ValidationRefusesWithItsMessage) {
@@ -55,13 +59,13 @@ TEST(AnalysisRun, ValidationRefusesWithItsMessage) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    const AnalysisOutcome outcome = Read("1", c.year, c.month, c.day);
+    const AnalysisOutcome outcome = Read(kLunar, c.year, c.month, c.day);
     const Refusal* refusal = std::get_if<Refusal>(&outcome);
     ASSERT_EQ(c.refusal.has_value(), refusal != nullptr);
     if (refusal) {
       EXPECT_EQ(*c.refusal, refusal->kind);
     }
-    EXPECT_EQ(c.message, RefusalText(outcome));
+    EXPECT_EQ(c.message, MessageOf(outcome));
   }
 }
 
@@ -86,24 +90,56 @@ TEST(AnalysisRun, TextThatIsNoWholeNumberIsRefusedWithTheConversionError) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    const AnalysisOutcome outcome = Read("1", G(c.year), G(c.month), G(c.day));
+    const AnalysisOutcome outcome = Read(kLunar, G(c.year), G(c.month), G(c.day));
     ASSERT_TRUE(std::holds_alternative<Refusal>(outcome));
     EXPECT_EQ(Refusal::Kind::NotAWholeNumber, std::get<Refusal>(outcome).kind);
-    EXPECT_EQ("'" + c.error + "' is not a valid integer value", RefusalText(outcome));
+    EXPECT_EQ("'" + c.error + "' is not a valid integer value", MessageOf(outcome));
   }
   // Bytes that are no text at all are refused the same way, never read; a NUL byte stays in
   // the message.
-  EXPECT_EQ(Refusal::Kind::NotAWholeNumber, std::get<Refusal>(Read("0", "19\xff\xfe", "5", "12")).kind);
+  EXPECT_EQ(Refusal::Kind::NotAWholeNumber, std::get<Refusal>(Read(kSolar, "19\xff\xfe", "5", "12")).kind);
   EXPECT_EQ(std::string("'19\0' is not a valid integer value", 34),
-            RefusalText(Read("0", GbkString("19\0", 3), "5", "12")));
+            MessageOf(Read(kSolar, GbkString("19\0", 3), "5", "12")));
+}
+
+// A field's text quoted in the conversion error: whole where it is short, and where a pasted
+// text is long, cut to the characters the window's box can show, never inside a character.
+TEST(RefusalText, ALongQuotedFieldIsCutWhereAskedBetweenCharacters) {
+  const std::string tail = "' is not a valid integer value";
+  auto repeat = [](const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+  };
+  struct CutCase {
+    const char* what;
+    std::string field, expected;  // UTF-8
+  };
+  const CutCase cases[] = {
+      {"empty field", "", "''" + tail.substr(1)},
+      {"a real mistake", "19a0", "'19a0" + tail},
+      {"40 characters stay whole", repeat("9", 40), "'" + repeat("9", 40) + tail},
+      {"41 characters", repeat("9", 41), "'" + repeat("9", 40) + "…" + tail},
+      {"10,000 pasted digits", repeat("1", 10000), "'" + repeat("1", 40) + "…" + tail},
+      {"Chinese text, cut between characters", repeat("年", 5000), "'" + repeat("年", 40) + "…" + tail},
+      {"mixed, a double-byte character at the cut", repeat("1", 39) + repeat("年", 3),
+       "'" + repeat("1", 39) + "年…" + tail},
+  };
+  for (const CutCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.expected, U(RefusalText({Refusal::Kind::NotAWholeNumber, G(c.field)}, 40)));
+  }
+  EXPECT_EQ(repeat("1", 10000), U(RefusalText({Refusal::Kind::NotAWholeNumber, G(repeat("1", 10000))})).substr(1, 10000))
+      << "whole unless a cut is asked for";
+  EXPECT_EQ(kYearMessage, U(RefusalText({Refusal::Kind::YearOutOfRange, {}}, 4))) << "a notice is never cut";
 }
 
 TEST(AnalysisRun, BlanksSignsAndLeadingZerosReadAsTheNumberTheyWrite) {
   const char* const kMonths[] = {"5", " 5", "+5", "005", "05", "  +0005"};
-  const AnalysisOutcome plain = Read("1", "1990", "5", "12");
+  const AnalysisOutcome plain = Read(kLunar, "1990", "5", "12");
   for (const char* month : kMonths) {
     SCOPED_TRACE(std::string("month '") + month + "'");
-    EXPECT_EQ(plain, Read("1", " 1990", month, "+12"));
+    EXPECT_EQ(plain, Read(kLunar, " 1990", month, "+12"));
   }
 }
 
@@ -124,7 +160,7 @@ TEST(AnalysisRun, CompleteReadingsGiveAllSixFields) {
 
 TEST(AnalysisRun, TheNoteFollowsATrailingBlankOfTheDescription) {
   // A 甲子 day with a marriage score of 4 (20.5 points: rows 5, 10, 12, 13 and 28).
-  const Reading reading = std::get<Reading>(Read("0", "1952", "3", "19"));
+  const Reading reading = std::get<Reading>(Read(kSolar, "1952", "3", "19"));
   EXPECT_EQ(4, reading.marriage);
   EXPECT_TRUE(reading.lateMarriageNote);
   const AnalysisDisplay fields = FieldsOf(reading);
@@ -158,7 +194,7 @@ TEST(AnalysisRun, EveryDateOfTheRangeGivesAReading) {
   using namespace std::chrono;
   AnalysisDisplay fields;
   int previousSolarDay = CycleStep(EntryOf(丙, 申), -1);
-  for (const char* mode : {"1", "0"}) {
+  for (CalendarMode mode : {kLunar, kSolar}) {
     for (int year = 1950; year <= 2025; ++year) {
       for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= 31; ++day) {
@@ -171,7 +207,7 @@ TEST(AnalysisRun, EveryDateOfTheRangeGivesAReading) {
                         U(CycleEntry(p.Entry(kDayPillar))),
                     U(fields.PillarLine));
           bool realDay = year_month_day{std::chrono::year{year}, std::chrono::month(month), std::chrono::day(day)}.ok();
-          if (mode == std::string_view("0") && realDay) {
+          if (mode == kSolar && realDay) {
             ASSERT_EQ(CycleStep(previousSolarDay, 1), p.Entry(kDayPillar)) << year << "-" << month << "-" << day;
             previousSolarDay = p.Entry(kDayPillar);
             ASSERT_TRUE((CalendarDate{year, month, day} == reading.read.solar)) << year << "-" << month << "-" << day;

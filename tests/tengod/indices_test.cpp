@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestText.h"
+#include "reading/TextPieces.h"
 #include "tengod/Indices.h"
 #include "tengod/TenGod.h"
 
@@ -17,7 +18,7 @@ struct Reading {
 Reading ReadingOf(const char* pillars, const char* chart) {
   Reading r{P(pillars), {}};
   r.chart = TenGodChart(r.pillars);
-  EXPECT_EQ(chart, U(ChartText(r.pillars, r.chart))) << "chart of " << pillars;
+  EXPECT_EQ(chart, U(TextPieces::Gbk().ChartText(r.pillars, r.chart))) << "chart of " << pillars;
   return r;
 }
 

@@ -6,14 +6,14 @@
 #include "reading/AnalysisRun.h"
 #include "tengod/PillarScores.h"
 #include "reading/Ratings.h"
-#include "reading/ReadingText.h"
+#include "reading/TextPieces.h"
 #include "tengod/Indices.h"
 
 namespace tesserin {
 namespace {
 
 TEST(PillarScores, TheTableHoldsWhatTheRulesGiveForEveryPillarTriple) {
-  const GbkString& note = LateMarriageNote();
+  const std::string_view note = TextPieces::Gbk().Note();
   for (int year = kCycleLength - 1; year >= 0; --year)
     for (int month = kCycleLength - 1; month >= 0; --month)
       for (int day = kCycleLength - 1; day >= 0; --day) {

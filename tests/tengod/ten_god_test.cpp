@@ -54,25 +54,6 @@ TEST(TenGodOf, GivesTheNameOfEveryStemAndBranchForEveryDayStem) {
   }
 }
 
-TEST(TenGodChart, LaysOutStemNamesThenBranchesWithTheirNames) {
-  struct Case {
-    const char* pillars;
-    const char* chart;
-  };
-  const Case kCases[] = {
-      {"甲子乙丑丙寅", "偏印正印日元子正官丑伤官寅偏印"},
-      {"己丑丁丑壬寅", "正官正财日元丑正官丑正官寅食神"},
-      {"庚午辛巳庚子", "比肩劫财日元午正官巳七杀子伤官"},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.pillars);
-    Pillars pillars = P(c.pillars);
-    GbkString chart = ChartText(pillars, TenGodChart(pillars));
-    EXPECT_EQ(30u, chart.size());
-    EXPECT_EQ(c.chart, U(chart));
-  }
-}
-
 TEST(OfficerScore, ClassifiesTheOfficersAmongHiddenStems) {
   struct Case {
     StemName dayStem;

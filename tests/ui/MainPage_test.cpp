@@ -39,7 +39,7 @@ class MainPageTest : public FormTest {
   // What the watcher does with a profile it read: the date fields filled in, the lunar reading.
   static void FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day) {
     EnterDate(year, month, day);
-    RunAnalysis("1", Gbk(nickname));
+    RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk(nickname));
     Pump();
   }
   // The source and date cells of the newest row of the record.
@@ -74,7 +74,7 @@ TEST_F(MainPageTest, NoReadingIsLeftBesideARefusedDateOrAnUnreadableProfile) {
       {"a day out of range, by the button", L"1990", L"5", L"32", ClickButton1, L"", L"QQ"},
       {"an empty month: the conversion error", L"1990", L"", L"12", ClickButton1, L"", L"QQ"},
       {"the watcher's date refused (an age giving a year before 1950)", L"1920", L"3", L"14",
-       [] { RunAnalysis("1", Gbk("老王")); }, L"", L"老王"},
+       [] { RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk("老王")); }, L"", L"老王"},
       {"an unreadable profile", L"", L"", L"", nullptr,
        L"抱歉：没有识别出来，或者年龄大于100岁或者小于10岁，无意义", L"小明"},
   };

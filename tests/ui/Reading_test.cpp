@@ -170,7 +170,7 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
           PostMessageW(day, WM_KEYUP, key, 1 | (LPARAM{3} << 30));
         }
         PostMessageW(form, WM_TIMER, kTimer1Id, 0);
-        RunAnalysis("1", Gbk("Ann"));  // what the profile watcher does on a tick
+        RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk("Ann"));  // what the profile watcher does on a tick
         SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
       },
       [&](HWND) {

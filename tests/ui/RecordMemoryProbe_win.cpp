@@ -59,7 +59,7 @@ void ReadThousandDates() {
     SetControlText(Ctl::Edit4, std::to_string(1950 + n % 76));
     SetControlText(Ctl::Edit2, std::to_string(1 + n % 12));
     SetControlText(Ctl::Edit3, std::to_string(1 + n % 28));
-    RunAnalysis("0", std::nullopt);
+    RunAnalysis(InputOfFields(CalendarMode::Solar), std::nullopt);
     Pump();
   }
   UpdateWindow(Control(Ctl::ListView1));

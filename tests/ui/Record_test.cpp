@@ -62,7 +62,7 @@ class RecordTest : public FormTest {
     SetTextOf(Ctl::Edit4, year);
     SetTextOf(Ctl::Edit2, month);
     SetTextOf(Ctl::Edit3, day);
-    RunAnalysis("1", Gbk(nickname));
+    RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk(nickname));
     Pump();
   }
   static void OpenRecordPage() {

@@ -1,4 +1,4 @@
-// The text of the standard error box: the full stop, and a long quoted field cut to fit.
+// The text of the standard error box: its full stop.
 #include "ui/ErrorText.h"
 
 #include <gtest/gtest.h>
@@ -25,37 +25,6 @@ TEST(ErrorText, FullStopUnlessTheTextEndsInOneOrSortsBeforeIt) {
   for (const FullStopCase& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(ErrorBoxText(c.text), c.expected);
-  }
-}
-
-TEST(ErrorText, ALongQuotedFieldIsCutToFitTheBox) {
-  const std::string tail = "' is not a valid integer value";
-  const std::string ellipsis = "\xA1\xAD";        // …
-  const std::string han = "\xC4\xEA";             // 年
-  auto repeat = [](const std::string& piece, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i) text += piece;
-    return text;
-  };
-  struct CutCase {
-    const char* what;
-    std::string text, expected;
-  };
-  const CutCase cases[] = {
-      {"empty field", "''" + tail.substr(1), "''" + tail.substr(1)},
-      {"a real mistake", "'19a0" + tail, "'19a0" + tail},
-      {"40 characters stay whole", "'" + repeat("9", 40) + tail, "'" + repeat("9", 40) + tail},
-      {"41 characters", "'" + repeat("9", 41) + tail, "'" + repeat("9", 40) + ellipsis + tail},
-      {"10,000 pasted digits", "'" + repeat("1", 10000) + tail, "'" + repeat("1", 40) + ellipsis + tail},
-      {"Chinese text, cut between characters", "'" + repeat(han, 5000) + tail,
-       "'" + repeat(han, 40) + ellipsis + tail},
-      {"mixed, a double-byte character at the cut", "'" + repeat("1", 39) + repeat(han, 3) + tail,
-       "'" + repeat("1", 39) + han + ellipsis + tail},
-      {"another error is left alone", repeat("x", 300), repeat("x", 300)},
-  };
-  for (const CutCase& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(FittedErrorText(c.text), c.expected);
   }
 }
 

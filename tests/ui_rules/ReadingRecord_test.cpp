@@ -14,12 +14,15 @@
 namespace tesserin::ui {
 namespace {
 
-AnalysisOutcome Outcome(const char* mode, const char* year, const char* month, const char* day) {
-  return AnalysisRun(mode, {year, month, day});
+constexpr CalendarMode kLunar = CalendarMode::Lunar;
+constexpr CalendarMode kSolar = CalendarMode::Solar;
+
+AnalysisOutcome Outcome(CalendarMode mode, const char* year, const char* month, const char* day) {
+  return AnalysisRun(InputOfTexts(year, month, day, mode));
 }
 
 // A row of a reading; a null nickname for a typed date.
-RecordRow RowOf(const char* mode, const char* year, const char* month, const char* day,
+RecordRow RowOf(CalendarMode mode, const char* year, const char* month, const char* day,
                 const char* nickname = nullptr, ClockTime time = {9, 5, 7}) {
   std::optional<GbkString> name;
   if (nickname) name = G(nickname);
@@ -37,17 +40,18 @@ std::vector<std::string> Cells(const RecordRow& row) {
 TEST(ReadingRecord, AReadingAddsARowARefusalNone) {
   struct RunCase {
     const char* what;
-    const char *mode, *year, *month, *day;
+    CalendarMode mode;
+    const char *year, *month, *day;
     bool adds;
   };
   const RunCase cases[] = {
-      {"lunar reading", "1", "1990", "5", "12", true},
-      {"solar reading", "0", "1950", "1", "7", true},
-      {"lunar day past its month's end, read as solar", "1", "1990", "5", "31", true},
-      {"year out of range", "1", "1949", "5", "12", false},
-      {"month out of range", "0", "1990", "13", "1", false},
-      {"day out of range", "1", "1990", "5", "32", false},
-      {"a field that is no whole number", "1", "1990", "", "12", false},
+      {"lunar reading", kLunar, "1990", "5", "12", true},
+      {"solar reading", kSolar, "1950", "1", "7", true},
+      {"lunar day past its month's end, read as solar", kLunar, "1990", "5", "31", true},
+      {"year out of range", kLunar, "1949", "5", "12", false},
+      {"month out of range", kSolar, "1990", "13", "1", false},
+      {"day out of range", kLunar, "1990", "5", "32", false},
+      {"a field that is no whole number", kLunar, "1990", "", "12", false},
   };
   for (const RunCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -82,15 +86,15 @@ TEST(ReadingRecord, CellsOfEachKindOfRow) {
   };
   // A lunar date past its month's end reads as the solar date: its row is the solar row but for
   // how the date was read.
-  std::vector<std::string> readAsSolar = Cells(RowOf("0", "1990", "5", "31"));
+  std::vector<std::string> readAsSolar = Cells(RowOf(kSolar, "1990", "5", "31"));
   ASSERT_EQ(readAsSolar[2], "1990-05-31 公历");
   readAsSolar[2] = "1990-05-31 按公历";
   const CellCase cases[] = {
-      {"lunar, no note, from a contact named 手动", RowOf("1", "1990", "5", "12", "手动"),
+      {"lunar, no note, from a contact named 手动", RowOf(kLunar, "1990", "5", "12", "手动"),
        {"09:05:07", "手动", "1990-05-12 农历", "庚午 辛巳 庚子", "5", "5", "3", "0", ""}},
-      {"solar, with the note", RowOf("0", "1950", "1", "7", nullptr, {23, 59, 0}),
+      {"solar, with the note", RowOf(kSolar, "1950", "1", "7", nullptr, {23, 59, 0}),
        {"23:59:00", "手动", "1950-01-07 公历", "己丑 丁丑 壬寅", "1", "4", "3", "0", "女晚婚或离婚"}},
-      {"lunar date read as solar", RowOf("1", "1990", "05", "31"),
+      {"lunar date read as solar", RowOf(kLunar, "1990", "05", "31"),
        readAsSolar},
       {"unreadable profile", UnreadableRow({0, 0, 1}, G("阿\t明"), G("")),
        {"00:00:01", "阿 明", "没有识别出来", "", "", "", "", "", ""}},
@@ -106,9 +110,9 @@ TEST(ReadingRecord, CellsOfEachKindOfRow) {
 
 TEST(ReadingRecord, CopyIsTabSeparatedWithCaptionsInTheRecordsOrder) {
   ReadingRecord record;
-  record.Add(RowOf("1", "1990", "5", "12", "Ann", {8, 0, 0}));
+  record.Add(RowOf(kLunar, "1990", "5", "12", "Ann", {8, 0, 0}));
   record.Add(UnreadableRow({8, 0, 30}, G("Bo"), {}));
-  record.Add(RowOf("0", "1950", "1", "7", nullptr, {8, 1, 0}));
+  record.Add(RowOf(kSolar, "1950", "1", "7", nullptr, {8, 1, 0}));
   const std::string header = "时间\t来源\t日期\t八字\t性欲\t可约\t善良\t要钱\t备注\r\n";
   const std::string newest = "08:01:00\t手动\t1950-01-07 公历\t己丑 丁丑 壬寅\t1\t4\t3\t0\t女晚婚或离婚\r\n";
   const std::string unreadable = "08:00:30\tBo\t没有识别出来\t\t\t\t\t\t\r\n";

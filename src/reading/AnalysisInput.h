@@ -1,0 +1,43 @@
+// What a reading is asked for: a date as three numbers and how to read it. Each caller makes it
+// from what it has: the window from the texts of its date fields, the command-line reader from
+// its arguments and lines, the watcher from the numbers it recognised.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "base/Gbk.h"
+#include "base/WholeNumber.h"
+#include "calendar/DerivePillars.h"
+
+namespace tesserin {
+
+// A date field: its whole number, or, for a text that is none, that text, which the refusal
+// quotes. The run looks at a field only when its check comes, so a text that is no number
+// goes unnoticed behind a year out of range.
+struct DateField {
+  std::optional<int> number;
+  GbkString text;  // only where there is no number
+
+  static DateField Number(int n) { return {n, {}}; }
+  // A field's text read as a whole number (ReadWholeNumber).
+  static DateField OfText(std::string_view text) {
+    if (std::optional<int> n = ReadWholeNumber(text)) return Number(*n);
+    return {std::nullopt, GbkString(text)};
+  }
+  bool operator==(const DateField&) const = default;
+};
+
+struct AnalysisInput {
+  DateField year, month, day;
+  CalendarMode mode = CalendarMode::Lunar;
+  bool operator==(const AnalysisInput&) const = default;
+};
+
+// The three field texts of a date (code page 936) read as `mode` says.
+inline AnalysisInput InputOfTexts(std::string_view year, std::string_view month, std::string_view day,
+                                  CalendarMode mode) {
+  return {DateField::OfText(year), DateField::OfText(month), DateField::OfText(day), mode};
+}
+
+}  // namespace tesserin

@@ -1,0 +1,102 @@
+#include "reading/TextPieces.h"
+
+#include <cstring>
+
+#include "base/Gbk.h"
+#include "cycle/CycleTable.h"
+#include "reading/Ratings.h"
+
+namespace tesserin {
+namespace {
+
+constexpr std::string_view kPillarCaption = "八字：";
+constexpr std::string_view kCaptions[kFieldCaptionCount] = {"性格总论：", "性欲指数：", "可约指数：", "善良指数：",
+                                                            "要钱指数："};
+constexpr std::string_view kNoteComma = "，";
+constexpr std::string_view kNote = "，女晚婚或离婚";
+constexpr std::string_view kHowRead[] = {"农历", "公历", "按公历"};  // by HowRead
+constexpr std::string_view kDayOrigin = "日元";
+
+std::string Same(std::string_view text) { return std::string(text); }
+std::string ToGbk(std::string_view utf8) { return tesserin::Gbk(utf8); }
+std::string ToUtf8(std::string_view gbk) { return tesserin::Utf8(gbk); }
+
+}  // namespace
+
+HowRead HowReadOf(const Reading& reading) {
+  if (!reading.lunarAsked) return HowRead::Solar;
+  return reading.read.asLunar ? HowRead::Lunar : HowRead::LunarAsSolar;
+}
+
+TextPieces::TextPieces(std::string (*fromUtf8)(std::string_view), std::string (*fromGbk)(std::string_view)) {
+  pillarCaption_ = fromUtf8(kPillarCaption);
+  for (int k = 0; k < kFieldCaptionCount; ++k) captions_[k] = fromUtf8(kCaptions[k]);
+  note_ = fromUtf8(kNote);
+  noteCommaSize_ = fromUtf8(kNoteComma).size();
+  for (int k = 0; k < 3; ++k) howRead_[k] = fromUtf8(kHowRead[k]);
+  for (int i = 0; i < kCycleLength; ++i) {
+    pillars_[i] = fromGbk(CycleEntry(i));
+    descriptions_[i] = fromGbk(PersonalityOf(i));
+  }
+  for (int n = 0; n <= 5; ++n) stars_[n] = fromGbk(StarText(n));
+  const std::string dayOrigin = fromUtf8(kDayOrigin);
+  for (int year = 0; year < 10; ++year)
+    for (int month = 0; month < 10; ++month)
+      stemGods_[year][month] = fromGbk(GodNameText(static_cast<GodName>(year))) +
+                               fromGbk(GodNameText(static_cast<GodName>(month))) + dayOrigin;
+  for (int b = 0; b < 12; ++b)
+    for (int g = 0; g < 10; ++g)
+      branchGods_[b][g] = fromGbk(BranchText(static_cast<BranchName>(b))) + fromGbk(GodNameText(static_cast<GodName>(g)));
+}
+
+const TextPieces& TextPieces::Gbk() {
+  static const TextPieces pieces(ToGbk, Same);
+  return pieces;
+}
+
+const TextPieces& TextPieces::Utf8() {
+  static const TextPieces pieces(Same, ToUtf8);
+  return pieces;
+}
+
+std::string TextPieces::PillarsText(const Pillars& pillars) const {
+  std::string text;
+  PutPillars(pillars, [&text](std::string_view piece) { text += piece; });
+  return text;
+}
+
+std::string TextPieces::ChartText(const Pillars& pillars, const GodChart& chart) const {
+  std::string text;
+  PutChart(pillars, chart, [&text](std::string_view piece) { text += piece; });
+  return text;
+}
+
+std::string TextPieces::PersonalityText(const Reading& reading) const {
+  std::string text;
+  PutPersonality(reading, [&text](std::string_view piece) { text += piece; });
+  return text;
+}
+
+// Two digits at a time from a table of pairs.
+void WriteIsoDate(const CalendarDate& date, char* into) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  auto pair = [into](int at, unsigned below100) { std::memcpy(into + at, kPairs + 2 * below100, 2); };
+  const auto year = static_cast<unsigned>(date.year);
+  pair(0, year / 100);
+  pair(2, year % 100);
+  into[4] = '-';
+  pair(5, static_cast<unsigned>(date.month));
+  into[7] = '-';
+  pair(8, static_cast<unsigned>(date.day));
+}
+
+std::string IsoDateText(const CalendarDate& date) {
+  std::string text(10, '\0');
+  WriteIsoDate(date, text.data());
+  return text;
+}
+
+}  // namespace tesserin

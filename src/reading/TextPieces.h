@@ -1,0 +1,90 @@
+// The pieces that every text of a reading is made of, in the encoding of the edge that writes
+// it: code page 936 for the window, its record and its copy; UTF-8 for the command-line reader.
+// Both come from the same tables and literals, and the pieces are put together here only, so a
+// reading reads the same wherever it is shown.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "cycle/Pillars.h"
+#include "reading/Reading.h"
+#include "tengod/TenGod.h"
+
+namespace tesserin {
+
+// How a reading read its date: as the lunar date asked for, as the solar date asked for, or,
+// asked for as lunar but past its lunar month's end, as the solar date of the same numbers.
+enum class HowRead { Lunar, Solar, LunarAsSolar };
+HowRead HowReadOf(const Reading& reading);
+
+// The captions of the five result fields after the 八字 line, in the window's order.
+enum class FieldCaption { Personality, Libido, Dating, Kindness, Money };
+inline constexpr int kFieldCaptionCount = 5;
+
+class TextPieces {
+ public:
+  static const TextPieces& Gbk();
+  static const TextPieces& Utf8();
+
+  std::string_view PillarCaption() const { return pillarCaption_; }  // 八字：
+  std::string_view Caption(FieldCaption field) const { return captions_[static_cast<int>(field)]; }
+  std::string_view Pillar(int entry) const { return pillars_[entry]; }
+  // The personality text of a day pillar without the note.
+  std::string_view Description(int dayPillar) const { return descriptions_[dayPillar]; }
+  // The note as it follows the personality text, "，女晚婚或离婚", and the same without its
+  // joining comma.
+  std::string_view Note() const { return note_; }
+  std::string_view NoteAlone() const { return std::string_view(note_).substr(noteCommaSize_); }
+  // n filled stars then 5 - n hollow ones, n clamped to 0..5.
+  std::string_view Stars(int n) const { return stars_[n < 0 ? 0 : n > 5 ? 5 : n]; }
+  // 农历, 公历, 按公历.
+  std::string_view HowReadWord(HowRead how) const { return howRead_[static_cast<int>(how)]; }
+
+  // The three pillars between blanks: 庚午 辛巳 庚子.
+  template <class Put>
+  void PutPillars(const Pillars& pillars, Put&& put) const {
+    put(Pillar(pillars.Entry(kYearPillar))), put(" "), put(Pillar(pillars.Entry(kMonthPillar))), put(" ");
+    put(Pillar(pillars.Entry(kDayPillar)));
+  }
+  // The ten-god chart: the names of the year and month stems and "日元", then each of the year,
+  // month and day branches followed by its name.
+  template <class Put>
+  void PutChart(const Pillars& p, const GodChart& chart, Put&& put) const {
+    put(stemGods_[chart[kYearStem]][chart[kMonthStem]]);
+    put(branchGods_[p.Branch(kYearPillar)][chart[kYearBranch]]);
+    put(branchGods_[p.Branch(kMonthPillar)][chart[kMonthBranch]]);
+    put(branchGods_[p.Branch(kDayPillar)][chart[kDayBranch]]);
+  }
+  // The personality text, with the note where the reading has it.
+  template <class Put>
+  void PutPersonality(const Reading& reading, Put&& put) const {
+    put(Description(reading.DayPillar()));
+    if (reading.lateMarriageNote) put(Note());
+  }
+
+  std::string PillarsText(const Pillars& pillars) const;
+  std::string ChartText(const Pillars& pillars, const GodChart& chart) const;
+  std::string PersonalityText(const Reading& reading) const;
+
+ private:
+  // fromUtf8 and fromGbk turn the program's literals (UTF-8 in the source) and the tables'
+  // texts (code page 936) into this encoding.
+  TextPieces(std::string (*fromUtf8)(std::string_view), std::string (*fromGbk)(std::string_view));
+
+  std::string pillarCaption_, note_;
+  std::size_t noteCommaSize_ = 0;
+  std::array<std::string, kFieldCaptionCount> captions_;
+  std::array<std::string, kCycleLength> pillars_, descriptions_;
+  std::array<std::string, 6> stars_;
+  std::array<std::string, 3> howRead_;
+  std::array<std::array<std::string, 10>, 10> stemGods_;    // by the year's and the month's name
+  std::array<std::array<std::string, 10>, 12> branchGods_;  // a branch followed by a name
+};
+
+// The date as YYYY-MM-DD: into 10 bytes in place, or as text.
+void WriteIsoDate(const CalendarDate& date, char* into);
+std::string IsoDateText(const CalendarDate& date);
+
+}  // namespace tesserin
