@@ -1,15 +1,18 @@
 #include "ui/MainPage.h"
 
 #include "base/GbkLiteral.h"
+#include "reading/TextPieces.h"
 
 namespace tesserin::ui {
 namespace {
 
 const GbkLiteral kTypedNickname{"QQ"};
-const GbkLiteral kLunarDay{"日(农历)"};
-const GbkLiteral kSolarDay{"日(公历)"};
-// As short as the record's "按公历", so that it fits before "年龄" at every DPI.
-const GbkLiteral kLunarDayReadAsSolar{"日(按公历)"};
+
+// "日(" and ")" around the word for how the date was read, the record's own: "农历", "公历",
+// or "按公历", which is short enough to fit before "年龄" at every DPI.
+GbkString DayLabelOf(HowRead how) {
+  return Gbk("日(") + std::string(TextPieces::Gbk().HowReadWord(how)) + Gbk(")");
+}
 
 const AnalysisDisplay& NoReadingFields() {
   static const AnalysisDisplay fields = AnalysisDisplay::Initial();
@@ -23,9 +26,9 @@ const GbkString& NicknameText(const std::optional<GbkString>& owner) {
 }
 
 const GbkString& DayLabelText(const std::optional<Reading>& shown) {
-  if (!shown) return kLunarDay;
-  if (!shown->lunarAsked) return kSolarDay;
-  return shown->read.asLunar ? kLunarDay : kLunarDayReadAsSolar;
+  static const GbkString kLabels[] = {DayLabelOf(HowRead::Lunar), DayLabelOf(HowRead::Solar),
+                                      DayLabelOf(HowRead::LunarAsSolar)};  // by HowRead
+  return kLabels[static_cast<int>(shown ? HowReadOf(*shown) : HowRead::Lunar)];
 }
 
 MainPage::MainPage() { ShowNoReading(NicknameText(std::nullopt), {}); }

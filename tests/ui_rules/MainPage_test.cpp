@@ -21,8 +21,8 @@ using testing::WorkedReading;
 
 const char kUnreadable[] = "抱歉：没有识别出来，或者年龄大于100岁或者小于10岁，无意义";
 
-Reading ReadingOf(const char* mode, const char* year, const char* month, const char* day) {
-  return std::get<Reading>(AnalysisRun(mode, {year, month, day}));
+Reading ReadingOf(CalendarMode mode, const char* year, const char* month, const char* day) {
+  return std::get<Reading>(AnalysisRun(InputOfTexts(year, month, day, mode)));
 }
 Reading ReadingOf(const WorkedReading& r) { return ReadingOf(r.mode, r.year, r.month, r.day); }
 
@@ -42,7 +42,7 @@ Step Read(const WorkedReading& r) {
 }
 // The watcher's date read again by the button: the same date as solar.
 Step ReadAsSolar(const WorkedReading& r) {
-  return [&r](MainPage& page) { page.ShowReading(ReadingOf("0", r.year, r.month, r.day)); };
+  return [&r](MainPage& page) { page.ShowReading(ReadingOf(CalendarMode::Solar, r.year, r.month, r.day)); };
 }
 Step Refused() {
   return [](MainPage& page) { page.ShowRefusal(); };
@@ -134,11 +134,11 @@ TEST(MainPage, WhatThePageShowsAfterEachRunAndWhoseDateItIs) {
     EXPECT_EQ(U(texts.dayLabel), e.dayLabel);
     EXPECT_EQ(page.DateOwner(), e.owner ? std::optional<GbkString>(G(e.owner)) : std::nullopt);
     if (e.reading) {
-      const Reading reading = e.solar ? ReadingOf("0", e.reading->year, e.reading->month, e.reading->day)
+      const Reading reading = e.solar ? ReadingOf(CalendarMode::Solar, e.reading->year, e.reading->month, e.reading->day)
                                       : ReadingOf(*e.reading);
       EXPECT_EQ(page.ShownReading(), reading);
       EXPECT_EQ(texts.fields, FieldsOf(reading));
-      if (e.solar == (e.reading->mode[0] == '0')) {  // the worked reading itself
+      if (e.solar == (e.reading->mode == CalendarMode::Solar)) {  // the worked reading itself
         EXPECT_EQ(U(texts.fields.PillarLine), e.reading->pillarLine);
         EXPECT_EQ(U(texts.fields.KindnessStars), e.reading->kindness);
       }
@@ -156,15 +156,16 @@ TEST(MainPage, WhatThePageShowsAfterEachRunAndWhoseDateItIs) {
 TEST(MainPage, TheDayLabelSaysHowTheReadingShownReadItsDate) {
   struct Case {
     const char* what;
-    const char *mode, *year, *month, *day;
+    CalendarMode mode;
+    const char *year, *month, *day;
     const char* label;
   };
   const Case kCases[] = {
-      {"lunar date", "1", "1990", "5", "12", "日(农历)"},
-      {"last day of a 29-day lunar month", "1", "1951", "2", "29", "日(农历)"},
-      {"solar date", "0", "1990", "5", "31", "日(公历)"},
-      {"day 30 of a 29-day lunar month, read as solar", "1", "1951", "2", "30", "日(按公历)"},
-      {"lunar day 31, read as solar", "1", "1990", "5", "31", "日(按公历)"},
+      {"lunar date", CalendarMode::Lunar, "1990", "5", "12", "日(农历)"},
+      {"last day of a 29-day lunar month", CalendarMode::Lunar, "1951", "2", "29", "日(农历)"},
+      {"solar date", CalendarMode::Solar, "1990", "5", "31", "日(公历)"},
+      {"day 30 of a 29-day lunar month, read as solar", CalendarMode::Lunar, "1951", "2", "30", "日(按公历)"},
+      {"lunar day 31, read as solar", CalendarMode::Lunar, "1990", "5", "31", "日(按公历)"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
