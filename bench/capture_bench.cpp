@@ -22,8 +22,9 @@ class BenchReader : public ProfileReader {
  public:
   std::optional<BlockScan> CaptureAndScan(WindowHandle) override {
     capture.Draw(block, 0, 0);
-    return ScanBlock(capture);
+    return ScanBlock(capture, lastGlyphIndex);
   }
+  int lastGlyphIndex = 0;
   PixelImage block = PaintBlock(DigitProfile("25", "3", "14"));
   PixelImage capture{161, 315};
 };
@@ -85,13 +86,15 @@ BENCHMARK(BM_TickHandlingOneProfile);
 
 void BM_GlyphScanner(benchmark::State& state) {
   PixelImage capture = CapturePicture(DigitProfile("25", "12", "28"));
-  for (auto _ : state) benchmark::DoNotOptimize(GlyphScanner(capture));
+  int lastGlyphIndex = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(GlyphScanner(capture, lastGlyphIndex));
 }
 BENCHMARK(BM_GlyphScanner);
 
 void BM_GlyphScannerOnABlankPicture(benchmark::State& state) {
   PixelImage capture(161, 315);  // four full marker searches, nothing matched
-  for (auto _ : state) benchmark::DoNotOptimize(GlyphScanner(capture));
+  int lastGlyphIndex = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(GlyphScanner(capture, lastGlyphIndex));
 }
 BENCHMARK(BM_GlyphScannerOnABlankPicture);
 

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static PixelImage picture(0, 0);
   recipe.PaintUnchanged(picture);
   recipe.ApplyEdits(picture);
-  LastGlyphIndex = recipe.rememberedIndex;
-  GlyphScanner(picture);
+  int LastGlyphIndex = recipe.rememberedIndex;
+  GlyphScanner(picture, LastGlyphIndex);
   return 0;
 }

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int remembered = 0;
   static PixelImage picture(0, 0);
   fuzz::DecodePalettePicture(in, remembered, picture);
-  LastGlyphIndex = remembered;
-  GlyphScanner(picture);
+  int LastGlyphIndex = remembered;
+  GlyphScanner(picture, LastGlyphIndex);
   return 0;
 }

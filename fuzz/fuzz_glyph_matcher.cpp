@@ -11,9 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace tesserin;
   if (size == 0) return 0;
   int before = data[0] % static_cast<int>(kGlyphCount);
-  LastGlyphIndex = before;
+  int LastGlyphIndex = before;
   std::string_view glyph(reinterpret_cast<const char*>(data) + 1, size - 1);
-  GbkString label = GlyphMatcher(glyph);
+  GbkString label = GlyphMatcher(glyph, LastGlyphIndex);
   fuzz::Check(LastGlyphIndex >= 0 && LastGlyphIndex < static_cast<int>(kGlyphCount), "the index is a template's");
   if (label.empty()) {
     fuzz::Check(LastGlyphIndex == before, "a miss keeps the remembered index");

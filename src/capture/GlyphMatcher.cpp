@@ -37,8 +37,6 @@ const std::array<std::string_view, kGlyphCount> GlyphLabels = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "20",
 };
 
-int LastGlyphIndex = 0;
-
 namespace {
 
 bool Fits(std::string_view pattern, std::string_view glyph) {
@@ -51,10 +49,10 @@ bool Fits(std::string_view pattern, std::string_view glyph) {
 
 }  // namespace
 
-GbkString GlyphMatcher(std::string_view glyph) {
+GbkString GlyphMatcher(std::string_view glyph, int& lastGlyphIndex) {
   for (std::size_t i = 0; i < kGlyphCount; ++i) {
     if (Fits(GlyphTemplates[i], glyph)) {
-      LastGlyphIndex = static_cast<int>(i);
+      lastGlyphIndex = static_cast<int>(i);
       return GbkString(GlyphLabels[i]);
     }
   }

@@ -1,6 +1,6 @@
 // Labels a 6 × 8 glyph cell of the profile window by the first built-in template that fits it.
 // A glyph string is 48 characters "0"/"1", row by row from the top, each row left to right;
-// "1" is ink. Pure logic apart from LastGlyphIndex.
+// "1" is ink.
 #pragma once
 
 #include <array>
@@ -19,12 +19,11 @@ inline constexpr std::size_t kGlyphCount = 23;
 extern const std::array<std::string_view, kGlyphCount> GlyphTemplates;
 extern const std::array<std::string_view, kGlyphCount> GlyphLabels;
 
-// Index of the template of the most recent successful match, program-wide: 0 at start, never
-// reset. The scanner reads it to tell the 12-pixel date layout from the digit layout.
-extern int LastGlyphIndex;
-
-// The label of the first template that fits every character of glyph, or "" when none does
-// (LastGlyphIndex then keeps its value). A template position past the template's end never fits.
-GbkString GlyphMatcher(std::string_view glyph);
+// The label of the first template that fits every character of glyph, or "" when none does. A
+// template position past the template's end never fits. lastGlyphIndex is the index of the
+// template of the most recent successful match, which a match sets and a miss keeps; the
+// scanner reads it to tell the 12-pixel date layout from the digit layout, so its owner keeps it
+// from one scan to the next (0 at first, never reset).
+GbkString GlyphMatcher(std::string_view glyph, int& lastGlyphIndex);
 
 }  // namespace tesserin

@@ -22,12 +22,12 @@ constexpr int kDayAfterOneDigit = 110, kDayAfterTwoDigits = 116, kDayWideRight =
 // The first two characters of the decimal text (the text itself when it is shorter).
 std::string Lead(std::int32_t pixel) { return DecimalText(pixel).substr(0, 2); }
 
-GbkString MatchPair(const PixelReader& picture, int left, int right, int row,
-                    std::vector<CellOrigin>& cells) {
+GbkString MatchPair(const PixelReader& picture, int left, int right, int row, std::vector<CellOrigin>& cells,
+                    int& lastGlyphIndex) {
   cells.push_back({left, row});
   cells.push_back({right, row});
-  GbkString text = GlyphMatcher(GlyphString(picture, left, row));
-  text += GlyphMatcher(GlyphString(picture, right, row));
+  GbkString text = GlyphMatcher(GlyphString(picture, left, row), lastGlyphIndex);
+  text += GlyphMatcher(GlyphString(picture, right, row), lastGlyphIndex);
   return text;
 }
 
@@ -70,7 +70,7 @@ int FindTextRow(const PixelReader& picture, int start) {
   return start + 304;
 }
 
-BlockScan ScanBlock(const PixelReader& picture) {
+BlockScan ScanBlock(const PixelReader& picture, int& lastGlyphIndex) {
   BlockScan scan;
   ScanTexts& texts = scan.texts;
   std::vector<CellOrigin>& cells = scan.cells;
@@ -79,25 +79,27 @@ BlockScan ScanBlock(const PixelReader& picture) {
     // The text row sits at different heights depending on what the profile shows above it.
     int start = attempt == 1 ? 1 : 50 * (attempt - 1);
     row = FindTextRow(picture, start);
-    texts.age = MatchPair(picture, kAgeLeft, kAgeRight, row, cells);
+    texts.age = MatchPair(picture, kAgeLeft, kAgeRight, row, cells, lastGlyphIndex);
     if (!texts.age.empty()) break;
   }
 
-  texts.month = MatchPair(picture, kMonthLeft, kMonthRight, row, cells);
+  texts.month = MatchPair(picture, kMonthLeft, kMonthRight, row, cells, lastGlyphIndex);
 
-  // LastGlyphIndex may come from an earlier scan when neither month cell matched.
-  if (LastGlyphIndex >= 10) {
-    texts.day = MatchPair(picture, kDayAfterTwoDigits, kDayWideRight, row, cells);
+  // The index may come from an earlier scan when neither month cell matched.
+  if (lastGlyphIndex >= 10) {
+    texts.day = MatchPair(picture, kDayAfterTwoDigits, kDayWideRight, row, cells, lastGlyphIndex);
   } else if (texts.month.size() == 2) {
-    texts.day = MatchPair(picture, kDayAfterTwoDigits, kDayAfterTwoDigits + 6, row, cells);
+    texts.day = MatchPair(picture, kDayAfterTwoDigits, kDayAfterTwoDigits + 6, row, cells, lastGlyphIndex);
   } else {
-    texts.day = MatchPair(picture, kDayAfterOneDigit, kDayAfterOneDigit + 6, row, cells);
+    texts.day = MatchPair(picture, kDayAfterOneDigit, kDayAfterOneDigit + 6, row, cells, lastGlyphIndex);
   }
   // Two 12-pixel characters such as "10" "5" give "105"; the day is their outer digits.
   if (texts.day.size() == 3) texts.day = {texts.day[0], texts.day[2]};
   return scan;
 }
 
-ScanTexts GlyphScanner(const PixelReader& picture) { return ScanBlock(picture).texts; }
+ScanTexts GlyphScanner(const PixelReader& picture, int& lastGlyphIndex) {
+  return ScanBlock(picture, lastGlyphIndex).texts;
+}
 
 }  // namespace tesserin

@@ -56,12 +56,12 @@ struct BlockScan {
   std::vector<CellOrigin> cells;
 };
 
-// The full scan: up to four marker searches for an age, then month and day from the same row;
-// matching goes through GlyphMatcher, so LastGlyphIndex changes as a side effect and decides
-// the day layout.
-BlockScan ScanBlock(const PixelReader& picture);
+// The full scan: up to four marker searches for an age, then month and day from the same row.
+// Matching goes through GlyphMatcher, which updates lastGlyphIndex; its value after the month
+// decides the day layout, and when neither month cell matched, it is an earlier scan's.
+BlockScan ScanBlock(const PixelReader& picture, int& lastGlyphIndex);
 
 // The texts of ScanBlock.
-ScanTexts GlyphScanner(const PixelReader& picture);
+ScanTexts GlyphScanner(const PixelReader& picture, int& lastGlyphIndex);
 
 }  // namespace tesserin

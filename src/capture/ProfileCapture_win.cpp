@@ -75,6 +75,4 @@ const PixelReader& CaptureImage() { return Picture(); }
 
 bool ProfileCapture(HWND window) { return Picture().CopyFrom(window); }
 
-ScanTexts pscreen() { return GlyphScanner(CaptureImage()); }
-
 }  // namespace tesserin

@@ -1,5 +1,4 @@
-// The capture of a profile window's block into the capture picture, and pscreen, the scan of
-// that picture.
+// The capture of a profile window's block into the capture picture.
 #pragma once
 
 #include <windows.h>
@@ -19,8 +18,5 @@ const PixelReader& CaptureImage();
 // was made: not for a window that is gone. A covered or minimised window copies as whatever
 // the screen shows (black under Wine where it is covered or off the screen).
 bool ProfileCapture(HWND window);
-
-// The glyph scan of the capture picture: age, month and day, for Edit1, Edit2 and Edit3.
-ScanTexts pscreen();
 
 }  // namespace tesserin

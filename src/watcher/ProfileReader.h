@@ -1,5 +1,5 @@
 // What the profile watcher needs of the capture side, beside the window system: a profile
-// window's block copied into the capture picture (ProfileCapture) and scanned (pscreen), so
+// window's block copied into the capture picture (ProfileCapture) and scanned (ScanBlock), so
 // that the watcher's decisions run and are tested without a screen.
 #pragma once
 

@@ -8,7 +8,7 @@ namespace tesserin {
 
 std::optional<BlockScan> Win32ProfileReader::CaptureAndScan(WindowHandle profileWindow) {
   if (!ProfileCapture(reinterpret_cast<HWND>(profileWindow))) return std::nullopt;
-  return ScanBlock(CaptureImage());
+  return ScanBlock(CaptureImage(), lastGlyphIndex_);
 }
 
 }  // namespace tesserin

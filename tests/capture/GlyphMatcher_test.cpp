@@ -1,4 +1,4 @@
-// The glyph matcher: first fitting template wins, and LastGlyphIndex follows successful matches.
+// The glyph matcher: first fitting template wins, and the last index follows successful matches.
 #include "capture/GlyphMatcher.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,10 @@
 
 namespace tesserin {
 namespace {
+
+// The index of the last matched template, carried from one scan to the next as the program's
+// reader carries it; each test sets it where the case needs.
+int LastGlyphIndex = 0;
 
 // A glyph string that fits every template listed: each position takes the value that the
 // templates without an "x" there demand ("0" where all of them have "x").
@@ -36,7 +40,7 @@ std::string Filled(int index, char x) {
 
 TEST(GlyphMatcher, TemplateZeroDrawnWithoutItsVariablePixelsIsTheDigitOne) {
   LastGlyphIndex = 5;
-  EXPECT_EQ("1", GlyphMatcher("000100011100001100001100001100001100001100011110"));
+  EXPECT_EQ("1", GlyphMatcher("000100011100001100001100001100001100001100011110", LastGlyphIndex));
   EXPECT_EQ(0, LastGlyphIndex);
 }
 
@@ -47,7 +51,7 @@ TEST(GlyphMatcher, EveryTemplateReadsAsItsOwnLabelWhicheverWayItsVariablePixelsF
     for (char x : {'0', '1'}) {
       SCOPED_TRACE("template " + std::to_string(i) + ", x as " + x);
       LastGlyphIndex = -1;
-      EXPECT_EQ(labels[i], GlyphMatcher(Filled(i, x)));
+      EXPECT_EQ(labels[i], GlyphMatcher(Filled(i, x), LastGlyphIndex));
       EXPECT_EQ(i, LastGlyphIndex);
     }
   }
@@ -68,7 +72,7 @@ TEST(GlyphMatcher, AGlyphFittingSeveralTemplatesTakesTheLowestIndex) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     LastGlyphIndex = 0;
-    EXPECT_EQ(c.label, GlyphMatcher(c.glyph));
+    EXPECT_EQ(c.label, GlyphMatcher(c.glyph, LastGlyphIndex));
     EXPECT_EQ(c.index, LastGlyphIndex);
   }
 }
@@ -86,9 +90,9 @@ TEST(GlyphMatcher, AGlyphFittingNoTemplateGivesNothingAndKeepsTheLastIndex) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ("10", GlyphMatcher(GlyphTemplates[19]));
+    EXPECT_EQ("10", GlyphMatcher(GlyphTemplates[19], LastGlyphIndex));
     ASSERT_EQ(19, LastGlyphIndex);
-    EXPECT_EQ("", GlyphMatcher(c.glyph));
+    EXPECT_EQ("", GlyphMatcher(c.glyph, LastGlyphIndex));
     EXPECT_EQ(19, LastGlyphIndex);
   }
 }
@@ -97,7 +101,7 @@ TEST(GlyphMatcher, ComparesOnlyAsFarAsTheGlyphGoes) {
   // A short glyph is compared with the start of each template: templates 0 to 9 all have ink
   // in their first five columns, template 10 begins "000001".
   LastGlyphIndex = 0;
-  EXPECT_EQ("1", GlyphMatcher("000001"));
+  EXPECT_EQ("1", GlyphMatcher("000001", LastGlyphIndex));
   EXPECT_EQ(10, LastGlyphIndex);
 }
 

@@ -1,4 +1,4 @@
-// ProfileCapture and pscreen on the stand-in profile window of another process.
+// ProfileCapture and the scan of its picture on the stand-in profile window of another process.
 #include "capture/ProfileCapture_win.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,10 @@
 
 namespace tesserin {
 namespace {
+
+// The index of the last matched template, carried from one scan to the next as the program's
+// reader carries it; each test sets it where the case needs.
+int LastGlyphIndex = 0;
 
 using e2e::Process;
 using e2e::TextOf;
@@ -51,7 +55,7 @@ TEST(ProfileCapture, CopiesTheBlockOfAProfileWindowPixelForPixel) {
   EXPECT_EQ(kOutside, CaptureImage().Pixel(161, 0));
   EXPECT_EQ(kWhite, CaptureImage().Pixel(160, 0)) << "the column right of the block stays white";
   LastGlyphIndex = 0;
-  EXPECT_EQ((ScanTexts{"25", "12", "28"}), pscreen());
+  EXPECT_EQ((ScanTexts{"25", "12", "28"}), ScanBlock(CaptureImage(), LastGlyphIndex).texts);
 }
 
 TEST(ProfileCapture, AWindowThatIsGoneIsNotCopiedAndTheEarlierPictureIsGone) {
@@ -69,7 +73,7 @@ TEST(ProfileCapture, AWindowThatIsGoneIsNotCopiedAndTheEarlierPictureIsGone) {
   EXPECT_EQ(0, Differences(PixelImage(161, 315, kWhite), CaptureImage()))
       << "nothing of the earlier window stays";
   LastGlyphIndex = 0;
-  EXPECT_EQ((ScanTexts{"", "", ""}), pscreen());
+  EXPECT_EQ((ScanTexts{"", "", ""}), ScanBlock(CaptureImage(), LastGlyphIndex).texts);
   EXPECT_FALSE(ProfileCapture(nullptr));
 }
 
