@@ -44,7 +44,8 @@ struct RatingTexts {
 };
 
 // Made once, away from the readers: the first run's conversions stay out of every later call.
-// Inlined, a reading over every date takes 12 % longer (BM_ReadingEveryDate, bench/RESULTS.md).
+// Inlined, a reading over every date takes 11 % more instructions and 7 to 10 % more time
+// (bench/compare-tuning with bench/variants/texts-inline.patch; bench/RESULTS.md).
 [[gnu::noinline]] const RatingTexts& MakeTexts() {
   static const RatingTexts texts;
   return texts;
