@@ -18,19 +18,6 @@ Pillars InRow(const MonthRow& row, int day) {
   return {pair.year, pair.month, dayPillar};
 }
 
-// The solar date of a day of a row: from the row's first day on through the solar months it
-// runs into, at most two (a row's day is at most its first day's 30th after it). Some steps
-// through the table cost the batch less than the divisions of DateOfJulianDay (batch_bench).
-CalendarDate SolarDateOf(const MonthRow& row, int day) {
-  const MonthTable& solar = SolarMonthTable();
-  int r = row.solarRow, d = row.solarDay + day - 1;
-  while (d > solar[r].span) {
-    d -= solar[r].span;
-    if (++r == kMonthRows) return {kLastYear + 1, 2, d};  // past January 2026: lunar 2025's last days
-  }
-  return {solar[r].year, solar[r].month, d};
-}
-
 }  // namespace
 
 Pillars DerivePillars(int year, int month, int day, CalendarMode mode, DateRead* read) {

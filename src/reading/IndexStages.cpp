@@ -37,7 +37,7 @@ int WordPointsOfPersonality(int dayPillar, bool noted) {
 }  // namespace
 
 void RunIndexStages(Reading& reading) {
-  const PillarScores& p = ScoresOf(reading.pillars);
+  const PillarScores p = ScoresOf(reading.pillars);
   reading.chart = p.Chart();
   reading.libido = p.libido;
   reading.marriage = p.marriage;

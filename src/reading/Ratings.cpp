@@ -44,7 +44,8 @@ struct RatingTexts {
 };
 
 // Made once, away from the readers: the first run's conversions stay out of every later call.
-// Inlined, a reading over every date takes 12 % longer (BM_ReadingEveryDate, bench/RESULTS.md).
+// Inlined, a reading over every date takes 11 % more instructions and 7 to 10 % more time
+// (bench/compare-tuning with bench/variants/texts-inline.patch; bench/RESULTS.md).
 [[gnu::noinline]] const RatingTexts& MakeTexts() {
   static const RatingTexts texts;
   return texts;
@@ -72,20 +73,15 @@ std::string_view StarText(int n) {
   return TheTexts().stars[n];
 }
 
-namespace {
+// Out of line: it is also WriteStars' first write into a field that holds anything else, and
+// WriteStars stays a copy of a few instructions.
+[[gnu::noinline]] void WriteStarsByAssign(int n, GbkString& field) { field.assign(StarText(n)); }
 
-// The first write into a field that holds something else; kept out of line so that the copy
-// over ten bytes stays a few instructions.
-[[gnu::noinline]] void AssignStars(std::string_view stars, GbkString& field) { field.assign(stars); }
-
-}  // namespace
-
+// Copied over, the four stars of a reading take 130 instructions (4.9 ns) against 282 (10.7 ns)
+// by assign (BM_TunedPiece/stars, bench/count-instructions --pieces; bench/RESULTS.md).
 void WriteStars(int n, GbkString& field) {
-  // Always ten bytes: once the field holds stars, this only copies them over. With assign() in
-  // its place a reading over every date takes 15 % longer (BM_ReadingEveryDate, bench/RESULTS.md).
-  std::string_view stars = StarText(n);
-  if (field.size() != 10) return AssignStars(stars, field);
-  std::memcpy(field.data(), stars.data(), 10);
+  if (field.size() != 10) return WriteStarsByAssign(n, field);
+  std::memcpy(field.data(), StarText(n).data(), 10);
 }
 
 }  // namespace tesserin

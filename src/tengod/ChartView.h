@@ -46,7 +46,7 @@ class PillarView {
 };
 
 // The pillars with the names in the five god slots, made once for the three scores that read the
-// chart (by the pillar scores, when a pillar triple is first worked out).
+// chart (by the pillar scores of the rules, which make the table that readings look them up in).
 class ChartView : public PillarView {
  public:
   ChartView(const Pillars& p, const GodChart& chart);

@@ -1,5 +1,5 @@
 // The four scores computed from a reading's pillars and its ten-god chart, or from the view of
-// them that the pillar scores make once for each pillar triple (PillarScores.h).
+// them that the pillar scores by the rules make once for each pillar triple (PillarScores.h).
 #pragma once
 
 #include <string_view>

@@ -14,21 +14,21 @@ struct PillarScores {
   std::uint8_t gods[5];  // GodName by Slot
   std::uint8_t libido, marriage, money;
   std::uint8_t datePoints;  // at most 160
-  bool worked = false;      // in the table: whether the entry has been worked out yet
 
   GodChart Chart() const;
+  bool operator==(const PillarScores&) const = default;
 };
 
 // The scores worked out by the rules (TenGodChart, LibidoIndex, MarriageScore, MoneyIndex,
-// DatePointsOfPillars).
+// DatePointsOfPillars): what the table is made from and held to.
 PillarScores ScoresByTheRules(const Pillars& pillars);
 
-// The same, from a table over every pillar triple (60^3), each entry worked out by the rules
-// when a reading first needs it: a run over many dates works out each triple once (the real
-// days of the range make fewer than 30,000 of the 216,000). The table is kept in blocks of the
-// sixty day pillars of a year and month pillar, each made at its first use, so that it takes
-// memory (and page faults) only where readings go. Readings run on one thread (the window's,
-// or the batch reader's), as the analysis run's busy flag assumes too.
-const PillarScores& ScoresOf(const Pillars& pillars);
+// The same, looked up in the table made from the rules (data/PillarScoresTable.inc), which holds
+// every pillar triple whose year and month pillars a date of the range gives; a triple outside
+// it is worked out by the rules.
+PillarScores ScoresOf(const Pillars& pillars);
+
+// The table's entry of a triple, or nullptr for a triple outside it.
+const PillarScores* TabledScores(const Pillars& pillars);
 
 }  // namespace tesserin

@@ -184,5 +184,18 @@ TEST(LunarMonthTable, EveryRowKeepsTheInvariants) {
   EXPECT_EQ(28, leapRows);
 }
 
+// The solar date of each day that a reading reads in a row (a lunar row's days to its span and
+// day 30, a solar row's to day 31), stepped through the solar rows, against day numbers.
+TEST(MonthTables, SolarDatesByStepsAreThoseByDayNumbers) {
+  for (int r = 0; r <= RowOf(kLastYear, 12); ++r) {
+    const MonthRow& lunar = LunarMonthTable()[r];
+    for (int day = 1; day <= 30 && day <= lunar.span; ++day)
+      ASSERT_EQ(SolarDateByDayNumbers(lunar, day), SolarDateOf(lunar, day)) << "lunar row " << r << " day " << day;
+    const MonthRow& solar = SolarMonthTable()[r];
+    for (int day = 1; day <= 31; ++day)
+      ASSERT_EQ(SolarDateByDayNumbers(solar, day), SolarDateOf(solar, day)) << "solar row " << r << " day " << day;
+  }
+}
+
 }  // namespace
 }  // namespace tesserin
