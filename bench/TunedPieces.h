@@ -52,7 +52,7 @@ namespace tuned_pieces {
 template <PillarScores (*Scores)(const Pillars&)>
 std::uint64_t ScoresPass(const TunedPieceWork& w) {
   std::uint64_t sum = 0;
-  for (const Reading& r : w.readings) sum += Scores(r.pillars).datePoints;
+  for (const Reading& r : w.readings) sum += Scores(r.pillars).datingPoints;
   return sum;
 }
 
@@ -62,7 +62,7 @@ std::uint64_t StarsPass(const TunedPieceWork& w) {
   std::uint64_t sum = 0;
   for (const Reading& r : w.readings) {
     Write(r.libido, fields.LibidoStars);
-    Write(r.date, fields.DateStars);
+    Write(r.dating, fields.DateStars);
     Write(r.kindness, fields.KindnessStars);
     Write(r.money, fields.MoneyStars);
     sum += static_cast<unsigned char>(fields.MoneyStars[9]);

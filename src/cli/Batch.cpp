@@ -206,7 +206,7 @@ class BatchReader {
     auto put = [&out](std::string_view piece) { out.Put(piece); };
     out.Put("\",\"chart\":\""sv), t.pieces.PutChart(r.pillars, r.chart, put);
     out.Put("\",\"personality\":\""sv), t.pieces.PutPersonality(r, put);
-    const int scores[] = {r.libido, r.date, r.kindness, r.money, r.marriage};
+    const int scores[] = {r.libido, r.dating, r.kindness, r.money, r.marriage};
     for (int k = 0; k < 5; ++k) out.Put(t.scores[k][Clamped(scores[k], 9)]);
     for (int k = 0; k < 4; ++k) out.Put(t.stars[k][Clamped(scores[k], 6)]);
     WriteIsoDate(r.read.solar, out.Put(t.dateRead[r.read.asLunar]) + ReadingTexts::kDateAt);

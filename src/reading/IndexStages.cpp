@@ -27,7 +27,7 @@ int WordPointsOfPersonality(int dayPillar, bool noted) {
         reading.pillars = Pillars(0, 0, day);
         reading.lateMarriageNote = withNote;
         WritePersonalityText(reading, text);
-        table[day][withNote] = DatePointsOfWords(text);
+        table[day][withNote] = DatingPointsOfWords(text);
       }
     return table;
   }();
@@ -42,7 +42,7 @@ void RunIndexStages(Reading& reading) {
   reading.libido = p.libido;
   reading.marriage = p.marriage;
   reading.lateMarriageNote = reading.marriage >= kLateMarriageFrom;
-  reading.date = DateGrade(p.datePoints + WordPointsOfPersonality(reading.DayPillar(), reading.lateMarriageNote));
+  reading.dating = DatingGrade(p.datingPoints + WordPointsOfPersonality(reading.DayPillar(), reading.lateMarriageNote));
   reading.money = p.money;
 }
 

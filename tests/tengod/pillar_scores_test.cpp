@@ -41,7 +41,7 @@ TEST(PillarScores, EveryPillarTripleGetsWhatTheRulesGive) {
         const bool same = scores == ScoresByTheRules(pillars) && scores.Chart() == chart &&
                           scores.libido == LibidoIndex(pillars, chart) && scores.marriage == marriage &&
                           scores.money == MoneyIndex(pillars) &&
-                          DateGrade(scores.datePoints + DatePointsOfWords(personality)) ==
+                          DatingGrade(scores.datingPoints + DatingPointsOfWords(personality)) ==
                               DateIndex(pillars, chart, personality);
         if (!same) FAIL() << "pillars " << year << " " << month << " " << day;
       }

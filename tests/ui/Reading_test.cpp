@@ -22,7 +22,7 @@ class ReadingTest : public FormTest {
     EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), r.pillarLine);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::Memo1)), r.personality);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::Label11)), r.libido);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label12)), r.date);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label12)), r.dating);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::Label14)), r.kindness);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::Label16)), r.money);
   }
