@@ -1,0 +1,111 @@
+#include "cli/CsvBatch.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "cli/BatchLine.h"
+#include "cli/Csv.h"
+#include "cli/DateText.h"
+#include "reading/Ratings.h"
+#include "reading/ReadingText.h"
+
+namespace tesserin {
+namespace {
+
+constexpr std::size_t kColumns = std::size(kCsvHeader);
+
+// The texts of a reading in UTF-8, converted once.
+struct SheetTexts {
+  std::array<std::string, kCycleLength> pillars, personalities;
+  std::string note;  // the late-marriage note without the comma that joins it to the personality text
+
+  SheetTexts() {
+    for (int i = 0; i < kCycleLength; ++i) {
+      pillars[i] = Utf8(CycleEntry(i));
+      personalities[i] = Utf8(PersonalityOf(i));
+    }
+    constexpr std::size_t kFullWidthComma = 2;  // "，" in code page 936
+    note = Utf8(std::string_view(LateMarriageNote()).substr(kFullWidthComma));
+  }
+};
+
+class CsvSheet {
+ public:
+  void Start(BlockWriter& out) {
+    row_ = "\xEF\xBB\xBF";  // the byte order mark
+    for (const char* name : kCsvHeader) AppendCell(name);
+    PutRow(out);
+  }
+
+  void TooLong(BlockWriter& out) { PutError("", MessageText(Message::kLineTooLong, Language::kChinese), out); }
+
+  void BadLine(std::string_view line, Message error, int fields, BlockWriter& out) {
+    PutError(line, MessageText(error, Language::kChinese, std::to_string(fields)), out);
+  }
+
+  // The date as given: its one text, or its three fields joined as a date is written.
+  void Echo(const Fields& f, std::string_view dateText, BlockWriter&) {
+    if (!dateText.empty()) {
+      date_.assign(dateText);
+    } else {
+      date_.assign(f.text[0]).append("-").append(f.text[1]).append("-").append(f.text[2]);
+    }
+  }
+
+  void UnknownMode(BlockWriter& out) { PutError(date_, MessageText(Message::kUnknownMode, Language::kChinese), out); }
+
+  void Refused(const Refusal& refusal, BlockWriter& out) { PutError(date_, ToUtf8(refusal.text), out); }
+
+  void Read(const Reading& r, BlockWriter& out) {
+    const Pillars& p = r.pillars;
+    const std::string pillars = texts_.pillars[p.Entry(kYearPillar)] + " " + texts_.pillars[p.Entry(kMonthPillar)] +
+                                " " + texts_.pillars[p.Entry(kDayPillar)];
+    AppendCell(date_);
+    AppendCell(r.read.asLunar ? "农历" : "公历");
+    AppendCell(IsoDateText(r.read.solar));
+    AppendCell(pillars);
+    for (int rating : {r.libido, r.date, r.kindness, r.money}) AppendCell(std::to_string(std::clamp(rating, 0, 5)));
+    AppendCell(r.lateMarriageNote ? texts_.note : "");
+    AppendCell(texts_.personalities[r.DayPillar()]);
+    AppendCell("");
+    PutRow(out);
+  }
+
+ private:
+  // A row of a line that got no reading: the date as given, and in the last column the error.
+  void PutError(std::string_view date, std::string_view error, BlockWriter& out) {
+    AppendCell(date);
+    for (std::size_t k = 2; k < kColumns; ++k) AppendCell("");
+    AppendCell(error);
+    PutRow(out);
+  }
+
+  void AppendCell(std::string_view text) {
+    if (cells_++ > 0) row_ += ',';
+    AppendCsvField(row_, text);
+  }
+  void PutRow(BlockWriter& out) {
+    row_ += "\r\n";
+    out.Put(row_);
+    row_.clear();
+    cells_ = 0;
+  }
+
+  SheetTexts texts_;
+  std::string date_, row_;
+  std::size_t cells_ = 0;
+};
+
+}  // namespace
+
+int ReadCsvSheet(std::istream& in, BlockWriter& writer) {
+  CsvSheet sheet;
+  sheet.Start(writer);
+  return ReadBatch(in, writer, sheet);
+}
+
+}  // namespace tesserin
