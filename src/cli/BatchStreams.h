@@ -58,21 +58,25 @@ class LineReader {
   bool Next(InputLine& line) {
     for (;;) {
       const char* at = buffer_.data() + begin_;
-      if (const void* end = std::memchr(at, '\n', end_ - begin_)) {
+      if (const void* end = std::memchr(at + searched_, '\n', end_ - begin_ - searched_)) {
         const std::size_t size = static_cast<std::size_t>(static_cast<const char*>(end) - at);
         line = {std::string_view(at, size), skipping_ || size > kMaxLine};
         begin_ += size + 1;
+        searched_ = 0;
         skipping_ = false;
         return true;
       }
+      searched_ = end_ - begin_;
       if (end_ - begin_ > kMaxLine) {  // too long to keep: only its end is looked for
         skipping_ = true;
         begin_ = end_;
+        searched_ = 0;
       }
       if (atEnd_) {
         if (begin_ == end_ && !skipping_) return false;
         line = {std::string_view(at, end_ - begin_), skipping_};
         begin_ = end_;
+        searched_ = 0;
         skipping_ = false;
         return !failure_;
       }
@@ -88,7 +92,7 @@ class LineReader {
   // Moves the unfinished line to the front, makes room for more if it fills the buffer, and
   // reads on.
   void Refill() {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    if (begin_ > 0) std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
     if (buffer_.size() - end_ < kBlock) buffer_.resize(std::min(2 * buffer_.size(), kMaxLine + 2 * kBlock));
@@ -110,6 +114,7 @@ class LineReader {
       failure_ = failure;
       atEnd_ = true;
       end_ = begin_;  // the line cut short by the failure
+      searched_ = 0;
       return;
     }
     if (encoding_ == InputEncoding::kUndecided) TellEncoding();
@@ -126,6 +131,7 @@ class LineReader {
     const ByteOrderMark mark = ReadByteOrderMark({buffer_.data(), end_}, !atEnd_);
     encoding_ = mark.encoding;
     if (encoding_ == InputEncoding::kUndecided) return;
+    searched_ = 0;  // the bytes searched so far were the mark's, or are decoded anew
     if (encoding_ == InputEncoding::kUtf8) {
       begin_ = mark.size;
       return;
@@ -142,6 +148,9 @@ class LineReader {
   std::function<void()> beforeRead_;
   std::string buffer_;
   std::size_t begin_ = 0, end_ = 0;
+  // The bytes of the unfinished line already searched for its end: a line that comes in many
+  // small reads is searched once, not once a read.
+  std::size_t searched_ = 0;
   bool atEnd_ = false;
   bool skipping_ = false;  // within a line longer than kMaxLine
   std::optional<StreamFailure> failure_;
