@@ -105,14 +105,6 @@ TEST(CliMessages, TheReadingIsTheSameInEitherLanguage) {
   EXPECT_EQ(RunCliOn({"--batch", "--format=csv"}, batch).out, RunInChinese({"--batch", "--format=csv"}, batch).out);
 }
 
-std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
-  std::set<std::string> found;
-  const std::regex re(pattern);
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator(); ++it)
-    found.insert((*it)[1].str());
-  return found;
-}
-
 // The Chinese help names the options, the formats and the exit statuses that the English one
 // names, and its forms are those of the English usage.
 TEST(CliMessages, TheChineseHelpSaysWhatTheEnglishSays) {
