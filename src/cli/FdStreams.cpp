@@ -13,13 +13,19 @@ namespace {
 // One call moves at most this much: the C runtime of Windows counts in unsigned int.
 constexpr std::streamsize kMaxTransfer = 1 << 30;
 
-// A reader gone from the pipe. The C runtime of Windows reports a pipe whose reader has closed it
-// as EINVAL; the system's own code tells: ERROR_BROKEN_PIPE, ERROR_NO_DATA, or under Wine, for a
-// pipe of the host system, ERROR_PIPE_NOT_CONNECTED.
-bool BrokenPipe(int error) {
+// A reader gone from the pipe on `fd`. The C runtime of Windows reports a pipe whose reader has
+// closed it as EINVAL; the system's own code tells: ERROR_BROKEN_PIPE, ERROR_NO_DATA, or under
+// Wine, for a pipe of the host system, ERROR_PIPE_NOT_CONNECTED. Wine's C runtime also fails a
+// write that the pipe took only part of, with EINVAL and no system code; a blocking pipe takes
+// part of a write only when its reader closes it meanwhile.
+bool BrokenPipe(int fd, int error) {
 #ifdef _WIN32
   constexpr unsigned long kBrokenPipe = 109, kNoData = 232, kPipeNotConnected = 233;
   if (_doserrno == kBrokenPipe || _doserrno == kNoData || _doserrno == kPipeNotConnected) return true;
+  struct stat file {};
+  if (error == EINVAL && _doserrno == 0 && fstat(fd, &file) == 0 && S_ISFIFO(file.st_mode)) return true;
+#else
+  (void)fd;
 #endif
   return error == EPIPE;
 }
@@ -76,7 +82,7 @@ bool FdOutput::WriteAll(const char* s, std::size_t n) {
     if (wrote < 0) {
       if (errno == EINTR) continue;
       const int error = errno;
-      const bool brokenPipe = BrokenPipe(error);
+      const bool brokenPipe = BrokenPipe(fd_, error);
       CutBackToLineEnd();
       setp(buffer_.get(), buffer_.get() + kBufferSize);  // what could not be written is dropped
       if (onFailure_ == OnWriteFailure::kDrop) return false;

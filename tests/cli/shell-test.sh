@@ -18,14 +18,18 @@ check() {  # what, got, expected
 }
 
 awk 'BEGIN { for (i = 0; i < 20000; i++) printf "1990\t5\t12\tlunar\n" }' > "$tmp/in.tsv"
-# SIGPIPE ignored, as by a program that starts the reader: the failed write ends the batch.
-(
-  trap '' PIPE
-  { "$@" --batch < "$tmp/in.tsv" 2> "$tmp/err"; echo $? > "$tmp/status"; } | head -n 1 > "$tmp/first"
-)
-check "the status after the reader closed the pipe" "$(cat "$tmp/status")" 74
-check "the message after the reader closed the pipe" "$(cat "$tmp/err")" ""
-check "the line the reader read" "$(cut -c 1-15 "$tmp/first")" '{"year":"1990",'
+# SIGPIPE ignored, as by a program that starts the reader: the failed write ends the batch. The
+# reader may close the pipe between two writes or during one, which the system reports
+# differently: several runs meet both.
+for run in 1 2 3 4 5 6 7 8 9 10; do
+  (
+    trap '' PIPE
+    { "$@" --batch < "$tmp/in.tsv" 2> "$tmp/err"; echo $? > "$tmp/status"; } | head -n 1 > "$tmp/first"
+  )
+  check "run $run: the status after the reader closed the pipe" "$(cat "$tmp/status")" 74
+  check "run $run: the message after the reader closed the pipe" "$(cat "$tmp/err")" ""
+  check "run $run: the line the reader read" "$(cut -c 1-15 "$tmp/first")" '{"year":"1990",'
+done
 
 LC_ALL=zh_CN.UTF-8 "$@" --bogus 2> "$tmp/err"
 check "the status of a usage error" $? 64
