@@ -15,7 +15,7 @@ Utf8Piece Utf8PieceAt(std::string_view text, std::size_t at) {
   const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
   const bool whole = length > 1 && n == length && code >= least && code <= 0x10FFFF &&
                      !(code >= 0xD800 && code <= 0xDFFF);
-  if (!whole) return {n, std::nullopt};
+  if (!whole) return {n, std::nullopt, n < length && at + n == text.size()};
   return {n, code};
 }
 

@@ -14,6 +14,7 @@ namespace tesserin {
 struct Utf8Piece {
   std::size_t length;                 // in bytes, at least 1
   std::optional<char32_t> character;  // none for a piece that is no character
+  bool cutShort = false;              // ended by the end of the text: its other bytes may follow
 };
 
 // The piece that starts at `at` (which must be inside the text).

@@ -1,5 +1,5 @@
 // The batch reader's input and output: lines read in large blocks, output assembled in one
-// buffer that goes to the stream in blocks.
+// buffer that goes to the stream in blocks of whole lines.
 #pragma once
 
 #include <algorithm>
@@ -58,21 +58,25 @@ class LineReader {
   bool Next(InputLine& line) {
     for (;;) {
       const char* at = buffer_.data() + begin_;
-      if (const void* end = std::memchr(at, '\n', end_ - begin_)) {
+      if (const void* end = std::memchr(at + searched_, '\n', end_ - begin_ - searched_)) {
         const std::size_t size = static_cast<std::size_t>(static_cast<const char*>(end) - at);
         line = {std::string_view(at, size), skipping_ || size > kMaxLine};
         begin_ += size + 1;
+        searched_ = 0;
         skipping_ = false;
         return true;
       }
+      searched_ = end_ - begin_;
       if (end_ - begin_ > kMaxLine) {  // too long to keep: only its end is looked for
         skipping_ = true;
         begin_ = end_;
+        searched_ = 0;
       }
       if (atEnd_) {
         if (begin_ == end_ && !skipping_) return false;
         line = {std::string_view(at, end_ - begin_), skipping_};
         begin_ = end_;
+        searched_ = 0;
         skipping_ = false;
         return !failure_;
       }
@@ -88,7 +92,7 @@ class LineReader {
   // Moves the unfinished line to the front, makes room for more if it fills the buffer, and
   // reads on.
   void Refill() {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    if (begin_ > 0) std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
     if (buffer_.size() - end_ < kBlock) buffer_.resize(std::min(2 * buffer_.size(), kMaxLine + 2 * kBlock));
@@ -110,6 +114,7 @@ class LineReader {
       failure_ = failure;
       atEnd_ = true;
       end_ = begin_;  // the line cut short by the failure
+      searched_ = 0;
       return;
     }
     if (encoding_ == InputEncoding::kUndecided) TellEncoding();
@@ -126,6 +131,7 @@ class LineReader {
     const ByteOrderMark mark = ReadByteOrderMark({buffer_.data(), end_}, !atEnd_);
     encoding_ = mark.encoding;
     if (encoding_ == InputEncoding::kUndecided) return;
+    searched_ = 0;  // the bytes searched so far were the mark's, or are decoded anew
     if (encoding_ == InputEncoding::kUtf8) {
       begin_ = mark.size;
       return;
@@ -142,6 +148,9 @@ class LineReader {
   std::function<void()> beforeRead_;
   std::string buffer_;
   std::size_t begin_ = 0, end_ = 0;
+  // The bytes of the unfinished line already searched for its end: a line that comes in many
+  // small reads is searched once, not once a read.
+  std::size_t searched_ = 0;
   bool atEnd_ = false;
   bool skipping_ = false;  // within a line longer than kMaxLine
   std::optional<StreamFailure> failure_;
@@ -150,9 +159,11 @@ class LineReader {
   std::unique_ptr<char[]> raw_;  // UTF-16 as read, before decoding
 };
 
-// The output in blocks: pieces are copied into one buffer, which goes to the stream when the
-// next piece would not fit, and when flushed. A stream that fails throws StreamFailure here, so
-// that a batch stops at the first output it cannot write.
+// The output in blocks: pieces are copied into one buffer, whose whole lines go to the stream
+// when the next piece would not fit, and all of it when flushed (between lines). The stream
+// gets whole lines only, so that output cut short by a failure ends at a line end; a line
+// longer than a block grows the block until it ends. A stream that fails throws StreamFailure
+// here, so that a batch stops at the first output it cannot write.
 class BlockWriter {
  public:
   explicit BlockWriter(std::ostream& out) : out_(out), block_(new char[kSize]) {}
@@ -162,14 +173,14 @@ class BlockWriter {
   // A short piece: its whole block is copied, the bytes past its end overwritten by the next.
   // Returns where it went, for a piece whose blanks are filled in place.
   char* Put(const ShortPiece& piece) {
-    if (used_ > kSize - ShortPiece::kCapacity) Flush();
+    if (used_ > capacity_ - ShortPiece::kCapacity) MakeRoom(ShortPiece::kCapacity);
     char* at = block_.get() + used_;
     std::memcpy(at, piece.bytes, ShortPiece::kCapacity);
     used_ += piece.size;
     return at;
   }
   void Put(std::string_view piece) {
-    if (piece.size() > kSize - used_) return PutPastTheBlock(piece);
+    if (piece.size() > capacity_ - used_) MakeRoom(piece.size());
     std::memcpy(block_.get() + used_, piece.data(), piece.size());
     used_ += piece.size();
   }
@@ -179,7 +190,7 @@ class BlockWriter {
     Put(scratch_);
     PutQuoted(utf8);
   }
-  // A text quoted and escaped, a long one in pieces: never more than a block of it at once.
+  // A text quoted and escaped, a long one in pieces: never more than half a block of it at once.
   void PutQuoted(std::string_view utf8) {
     scratch_.assign("\"");
     for (std::size_t at = 0; at < utf8.size();) {
@@ -194,30 +205,46 @@ class BlockWriter {
   }
   // Everything put so far to the stream, and the stream's own buffer to its destination. Kept
   // out of line, as the rare way out of Put: the batch's speed is Put's few moves (batch_bench).
-  [[gnu::noinline]] void Flush() {
-    out_.write(block_.get(), static_cast<std::streamsize>(used_));
-    used_ = 0;
-    out_.flush();
-    Check();
-  }
+  [[gnu::noinline]] void Flush() { HandOn(used_); }
 
  private:
-  // A piece that does not fit the block: the block goes first, and a piece longer than a block
-  // (a line that echoes a very long field) straight after it.
-  [[gnu::noinline]] void PutPastTheBlock(std::string_view piece) {
-    Flush();
-    if (piece.size() <= kSize) return Put(piece);
-    out_.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-    Check();
+  // Room for `size` more bytes: the whole lines go to the stream, the unfinished one moves to
+  // the front, and a block that is still too small for it grows.
+  [[gnu::noinline]] void MakeRoom(std::size_t size) {
+    std::size_t lineEnd = used_;
+    while (lineEnd > 0 && block_[lineEnd - 1] != '\n') --lineEnd;
+    HandOn(lineEnd);
+    if (size <= capacity_ - used_) return;
+    std::size_t capacity = 2 * capacity_;
+    while (capacity - used_ < size) capacity *= 2;
+    std::unique_ptr<char[]> grown(new char[capacity]);
+    std::memcpy(grown.get(), block_.get(), used_);
+    block_ = std::move(grown);
+    capacity_ = capacity;
   }
-  void Check() const {
-    if (!out_) throw StreamFailure("error writing standard output");
+  // The first `size` bytes to the stream, the rest to the front; a block grown for a long line
+  // shrinks back once that line has gone.
+  void HandOn(std::size_t size) {
+    if (size > 0) {
+      out_.write(block_.get(), static_cast<std::streamsize>(size));
+      out_.flush();
+      if (!out_) throw StreamFailure::Writing(0);
+    }
+    used_ -= size;
+    if (capacity_ > kSize && used_ <= kSize / 2) {
+      std::unique_ptr<char[]> block(new char[kSize]);
+      std::memcpy(block.get(), block_.get() + size, used_);
+      block_ = std::move(block);
+      capacity_ = kSize;
+    } else if (size > 0) {
+      std::memmove(block_.get(), block_.get() + size, used_);
+    }
   }
 
   static constexpr std::size_t kSize = 1 << 16;
   std::ostream& out_;
   std::unique_ptr<char[]> block_;
-  std::size_t used_ = 0;
+  std::size_t capacity_ = kSize, used_ = 0;
   std::string scratch_;
 };
 

@@ -1,22 +1,33 @@
 #include "cli/ConsoleOutput_win.h"
 
 #include <cstring>
+#include <string>
+#include <string_view>
 
-#include "cli/StreamFailure.h"
+#include "base/Utf8.h"
 
 namespace tesserin {
 namespace {
 
-// How many bytes at the end of `bytes` are the start of a UTF-8 character whose other bytes
-// have not come yet.
-std::size_t CutCharacter(const char* bytes, std::size_t size) {
-  for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
-    const auto b = static_cast<unsigned char>(bytes[size - back]);
-    if ((b & 0xC0) == 0x80) continue;  // a continuation byte: the start is further back
-    const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-    return length > back ? back : 0;
+// UTF-8 to UTF-16 by the program's one decoder (base/Utf8.h), up to a character cut short at
+// the end unless `all`; returns how many bytes it took. A piece that is no character becomes
+// one U+FFFD for each of its bytes, as in the batch's JSON.
+std::size_t Utf16Of(std::string_view utf8, bool all, std::wstring& wide) {
+  std::size_t at = 0;
+  while (at < utf8.size()) {
+    const Utf8Piece piece = Utf8PieceAt(utf8, at);
+    if (piece.cutShort && !all) break;
+    if (!piece.character) {
+      wide.append(piece.length, L'\xFFFD');
+    } else if (*piece.character < 0x10000) {
+      wide += static_cast<wchar_t>(*piece.character);
+    } else {
+      wide += static_cast<wchar_t>(0xD800 + ((*piece.character - 0x10000) >> 10));
+      wide += static_cast<wchar_t>(0xDC00 + ((*piece.character - 0x10000) & 0x3FF));
+    }
+    at += piece.length;
   }
-  return 0;
+  return at;
 }
 
 }  // namespace
@@ -26,40 +37,40 @@ bool IsConsole(HANDLE handle) {
   return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
 }
 
-ConsoleOutput::ConsoleOutput(HANDLE console, const std::string& name)
-    : console_(console), failure_("error writing " + name + " to the console"), buffer_(new char[kBufferSize]) {
+ConsoleOutput::ConsoleOutput(HANDLE console, OnWriteFailure onFailure)
+    : console_(console), onFailure_(onFailure), buffer_(new char[kBufferSize]) {
   setp(buffer_.get(), buffer_.get() + kBufferSize);
 }
 
 ConsoleOutput::~ConsoleOutput() {
   try {
     WritePending(true);
-  } catch (const StreamFailure&) {  // nobody left to tell
+  } catch (...) {  // nobody left to tell
   }
 }
 
-void ConsoleOutput::WritePending(bool all) {
+bool ConsoleOutput::WritePending(bool all) {
   const std::size_t pending = static_cast<std::size_t>(pptr() - pbase());
-  const std::size_t cut = all ? 0 : CutCharacter(buffer_.get(), pending);
-  const std::size_t ready = pending - cut;
-  // Invalid bytes become U+FFFD, as they do in the reader's UTF-8.
-  std::wstring wide(ready, L'\0');
-  const int units = ready == 0 ? 0
-                                : MultiByteToWideChar(CP_UTF8, 0, buffer_.get(), static_cast<int>(ready), wide.data(),
-                                                      static_cast<int>(wide.size()));
-  std::memmove(buffer_.get(), buffer_.get() + ready, cut);
+  std::wstring wide;
+  const std::size_t ready = Utf16Of({buffer_.get(), pending}, all, wide);
+  std::memmove(buffer_.get(), buffer_.get() + ready, pending - ready);
   setp(buffer_.get(), buffer_.get() + kBufferSize);
-  pbump(static_cast<int>(cut));
-  for (int at = 0; at < units;) {
+  pbump(static_cast<int>(pending - ready));
+  for (std::size_t at = 0; at < wide.size();) {
     DWORD written = 0;
-    if (!WriteConsoleW(console_, wide.data() + at, static_cast<DWORD>(units - at), &written, nullptr) || written == 0)
-      throw StreamFailure(failure_ + " (Windows error " + std::to_string(GetLastError()) + ")");
-    at += static_cast<int>(written);
+    if (!WriteConsoleW(console_, wide.data() + at, static_cast<DWORD>(wide.size() - at), &written, nullptr) ||
+        written == 0) {
+      const DWORD error = GetLastError();
+      if (onFailure_ == OnWriteFailure::kDrop) return false;
+      throw StreamFailure::WritingToConsole(error);
+    }
+    at += written;
   }
+  return true;
 }
 
 ConsoleOutput::int_type ConsoleOutput::overflow(int_type c) {
-  WritePending(false);
+  if (!WritePending(false)) return traits_type::eof();
   if (!traits_type::eq_int_type(c, traits_type::eof())) {
     *pptr() = traits_type::to_char_type(c);
     pbump(1);
@@ -67,9 +78,6 @@ ConsoleOutput::int_type ConsoleOutput::overflow(int_type c) {
   return traits_type::not_eof(c);
 }
 
-int ConsoleOutput::sync() {
-  WritePending(false);
-  return 0;
-}
+int ConsoleOutput::sync() { return WritePending(false) ? 0 : -1; }
 
 }  // namespace tesserin

@@ -6,7 +6,8 @@
 
 #include <memory>
 #include <streambuf>
-#include <string>
+
+#include "cli/StreamFailure.h"
 
 namespace tesserin {
 
@@ -15,7 +16,7 @@ bool IsConsole(HANDLE handle);
 
 class ConsoleOutput : public std::streambuf {
  public:
-  ConsoleOutput(HANDLE console, const std::string& name);  // name: "standard output"
+  ConsoleOutput(HANDLE console, OnWriteFailure onFailure);
   ~ConsoleOutput() override;
 
  protected:
@@ -25,11 +26,12 @@ class ConsoleOutput : public std::streambuf {
  private:
   // Writes what has gathered but a character cut at its end, which waits for its other bytes
   // (the reader hands its output on in blocks, which may cut a character); `all` writes that too.
-  void WritePending(bool all);
+  // False: the console refused it, and it was dropped.
+  bool WritePending(bool all);
 
   static constexpr std::size_t kBufferSize = 1 << 12;
   HANDLE console_;
-  std::string failure_;
+  OnWriteFailure onFailure_;
   std::unique_ptr<char[]> buffer_;
 };
 

@@ -1,5 +1,7 @@
 #include "cli/DateText.h"
 
+#include <algorithm>
+
 namespace tesserin {
 namespace {
 
@@ -16,6 +18,9 @@ std::optional<std::string_view> Digits(std::string_view& text, std::size_t fewes
 }  // namespace
 
 std::optional<std::array<std::string_view, 3>> SplitDateText(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t";
+  text.remove_prefix(std::min(text.find_first_not_of(kBlanks), text.size()));
+  text.remove_suffix(text.size() - std::min(text.find_last_not_of(kBlanks) + 1, text.size()));
   const auto year = Digits(text, 4, 4);
   if (!year || text.empty() || (text[0] != '-' && text[0] != '/')) return std::nullopt;
   const char separator = text[0];

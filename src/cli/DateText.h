@@ -7,11 +7,9 @@
 
 namespace tesserin {
 
-// The forms a date may be written in, as the messages name them.
-constexpr const char* kDateForms = "YYYY-MM-DD or YYYY/M/D";
-
 // YYYY-MM-DD or YYYY/M/D: a year of four digits, a month and a day of one or two, the same
-// separator twice. The three texts as a reading takes them, or none for any other text.
+// separator twice, blanks (spaces and TABs) before and after alike. The three texts as a reading
+// takes them, or none for any other text.
 std::optional<std::array<std::string_view, 3>> SplitDateText(std::string_view text);
 
 }  // namespace tesserin

@@ -1,7 +1,9 @@
 // Running the reader in the test's own process: RunCli over in-memory streams, and what it
-// wrote as lines.
+// wrote as lines or as the matches of a pattern.
 #pragma once
 
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,6 +30,15 @@ inline std::vector<std::string> LinesOf(const std::string& text) {
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
+}
+
+// The first group of each match of `pattern` in `text`.
+inline std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
+  std::set<std::string> found;
+  const std::regex re(pattern);
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator(); ++it)
+    found.insert((*it)[1].str());
+  return found;
 }
 
 }  // namespace tesserin

@@ -48,15 +48,55 @@ TEST(Cli, RefusalsGoToStandardErrorWithStatus2) {
 }
 
 TEST(Cli, UsageErrorsAndHelp) {
-  for (const auto& args : std::vector<std::vector<std::string>>{{}, {"1990", "5"}, {"--moon", "1990", "5", "12"},
-                                                                {"--batch", "x"}}) {
+  for (const auto& args : std::vector<std::vector<std::string>>{{"1990", "5"},
+                                                                {"--moon", "1990", "5", "12"},
+                                                                {"--batch", "x"},
+                                                                {"--batch", "--format=xml"},
+                                                                {"--batch", "--format"},
+                                                                {"--batch", "--format=csv", "1990-05-12"},
+                                                                {"--format=csv", "1990", "5", "12"}}) {
+    SCOPED_TRACE(args.back());
     CliResult r = RunCliOn(args);
     EXPECT_EQ(kExitUsage, r.status);
-    EXPECT_NE(std::string::npos, r.err.find("Usage:"));
+    EXPECT_EQ(0u, r.err.find("tesserin-cli: "));
+    EXPECT_NE(std::string::npos, r.err.find("\nUsage:"));
+    EXPECT_LE(LinesOf(r.err).size(), 5u) << "the error and the short usage";
+    EXPECT_EQ("", r.out);
   }
+  EXPECT_EQ(0u, RunCliOn({"--batch", "--format=xml"}).err.find("tesserin-cli: unknown format 'xml' (expected "));
   CliResult help = RunCliOn({"--help"});
   EXPECT_EQ(kExitOk, help.status);
   EXPECT_NE(std::string::npos, help.out.find("--batch"));
+  EXPECT_NE(std::string::npos, help.out.find("--format=csv"));
+}
+
+// Called with nothing: the forms in a few lines and where to read more, not the whole help.
+TEST(Cli, ABareCallGivesTheShortUsage) {
+  for (Language language : {Language::kEnglish, Language::kChinese}) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(kExitUsage, RunCli({}, in, out, err, language));
+    EXPECT_EQ("", out.str());
+    const std::vector<std::string> lines = LinesOf(err.str());
+    EXPECT_GE(lines.size(), 2u);
+    EXPECT_LE(lines.size(), 4u);
+    for (const char* form : {"[--lunar|--solar] [--verbose]", "--batch [--format=jsonl|csv]", "tesserin-cli --help"})
+      EXPECT_NE(std::string::npos, err.str().find(form)) << form;
+  }
+}
+
+// The format of a batch: JSON Lines unless --format=csv, before or after --batch.
+TEST(Cli, BatchFormats) {
+  const std::string line = "1990\t5\t12\tlunar\n";
+  const CliResult json = RunCliOn({"--batch"}, line);
+  EXPECT_EQ(json.out, RunCliOn({"--batch", "--format=jsonl"}, line).out);
+  EXPECT_EQ(0u, json.out.find("{\"year\":\"1990\""));
+  for (const auto& args : std::vector<std::vector<std::string>>{{"--batch", "--format=csv"}, {"--format=csv", "--batch"}}) {
+    const CliResult csv = RunCliOn(args, line);
+    EXPECT_EQ(kExitOk, csv.status);
+    EXPECT_EQ(0u, csv.out.find("\xEF\xBB\xBF"));
+    EXPECT_EQ(2u, LinesOf(csv.out).size());
+  }
 }
 
 TEST(Cli, TakesTheDateAsOneText) {
@@ -69,6 +109,9 @@ TEST(Cli, TakesTheDateAsOneText) {
       {{"--solar", "1990/5/12"}, {"--solar", "1990", "5", "12"}},
       {{"--", "1990-5-2"}, {"1990", "5", "2"}},
       {{"2030-01-01"}, {"2030", "1", "1"}},  // refused as the three fields are
+      {{" 1990-05-12"}, {"1990", "5", "12"}},  // blanks on either side alike
+      {{"1990-05-12 "}, {"1990", "5", "12"}},
+      {{"\t1990/5/12  "}, {"1990", "5", "12"}},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.args.back());
@@ -80,8 +123,9 @@ TEST(Cli, TakesTheDateAsOneText) {
 }
 
 TEST(Cli, ADateItCannotTellNamesTheFormsItTakes) {
-  const std::vector<std::string> kArgs[] = {{"1990.05.12"}, {"90-5-12"},    {"1990-5/12"}, {"1990-005-12"},
-                                            {"1990-05-"},   {"1990-05-12x"}, {"1990-05-12", "lunar"}};
+  const std::vector<std::string> kArgs[] = {{"1990.05.12"}, {"90-5-12"},     {"1990-5/12"},          {"1990-005-12"},
+                                            {"1990-05-"},   {"1990-05-12x"}, {"1990-05-12", "lunar"}, {"1990 -05-12"},
+                                            {" "},          {"1990-05-12 x"}};
   for (const auto& args : kArgs) {
     SCOPED_TRACE(args.front());
     CliResult r = RunCliOn(args);
@@ -202,6 +246,9 @@ TEST(CliBatch, TakesTheDateAsOneField) {
       {"1990/2/30\tsolar\r", "", "1990\t2\t30\tsolar"},
       {"2030-01-01\tlunar", "", "2030\t01\t01\tlunar"},
       {"1990-05-12\tmoon", "", "1990\t05\t12\tmoon"},
+      {" 1990-05-12\tlunar", "", "1990\t05\t12\tlunar"},  // blanks on either side alike
+      {"1990-05-12 \tlunar", "", "1990\t05\t12\tlunar"},
+      {"  1990/5/12  \tsolar\r", "", "1990\t5\t12\tsolar"},
       {"1990.05.12\tlunar",
        R"j({"input":"1990.05.12\tlunar","error":"expected the date as YYYY-MM-DD or YYYY/M/D, or 4 TAB-separated fields (year, month, day, mode)"})j",
        ""},

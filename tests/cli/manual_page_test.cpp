@@ -7,7 +7,7 @@
 #include <set>
 #include <sstream>
 
-#include "cli/Cli.h"
+#include "CliRun.h"
 
 namespace tesserin {
 namespace {
@@ -63,14 +63,6 @@ std::vector<std::string> Synopsis(const std::string& page) {
     lines.back() += (lines.back().empty() ? "" : " ") + piece;
   }
   return lines;
-}
-
-std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
-  std::set<std::string> found;
-  const std::regex re(pattern);
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator(); ++it)
-    found.insert((*it)[1].str());
-  return found;
 }
 
 std::string Section(const std::string& page, const std::string& name) {

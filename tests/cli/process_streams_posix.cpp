@@ -1,6 +1,7 @@
 // tesserin-cli as a process on Linux: output to a full disk, a closed descriptor or a reader
-// that stops early; input that is closed, a folder, or fails part-way (read_fault_shim); and a
-// pipe used as a conversation.
+// that stops early; standard error closed or full; output cut short part-way, input that is
+// closed, a folder, or fails part-way (stream_fault_shim); a pipe used as a conversation; and
+// the language of its messages.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -24,6 +25,10 @@ namespace tesserin {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The start of a command that runs the reader with the fault shim preloaded.
+const std::string kWithShim =
+    "ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 LD_PRELOAD=" TESSERIN_STREAM_FAULT_SHIM;
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -153,8 +158,7 @@ TEST_F(ProcessTest, InputThatCannotBeReadEndsWithStatus74AfterTheAnswers) {
        "tesserin-cli: error reading standard input: Bad file descriptor\n"},
       {"a folder", R"("$TESSERIN_CLI" --batch < /)", "", "tesserin-cli: error reading standard input: Is a directory\n"},
       {"a failure after 12,500 lines and a half",
-       "ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 LD_PRELOAD=" TESSERIN_READ_FAULT_SHIM
-       " TESSERIN_READ_FAULT_AFTER=" + std::to_string(bytesOf12500Lines_ + 7) +
+       kWithShim + " TESSERIN_READ_FAULT_AFTER=" + std::to_string(bytesOf12500Lines_ + 7) +
            R"( "$TESSERIN_CLI" --batch < "$DIR/in.tsv")",
        first12500, "tesserin-cli: error reading standard input: Input/output error\n"},
   };
@@ -164,6 +168,72 @@ TEST_F(ProcessTest, InputThatCannotBeReadEndsWithStatus74AfterTheAnswers) {
     EXPECT_EQ(74, r.status);
     EXPECT_EQ(c.err, r.err);
     EXPECT_TRUE(c.out == r.out) << r.out.size() << " bytes out, expected " << c.out.size();
+  }
+}
+
+// Standard error that cannot be written: the message is lost, the exit status stays what it
+// would have been, and nothing aborts.
+TEST_F(ProcessTest, StandardErrorThatCannotBeWrittenKeepsTheExitStatus) {
+  struct Case {
+    const char* what;
+    const char* command;
+    int status;
+  };
+  const Case kCases[] = {
+      {"a refusal, standard error closed", R"("$TESSERIN_CLI" 1900 1 1 2>&-)", 2},
+      {"a refusal, standard error full", R"("$TESSERIN_CLI" 1900 1 1 2>/dev/full)", 2},
+      {"both outputs full", R"("$TESSERIN_CLI" 1990 5 12 >/dev/full 2>/dev/full)", 74},
+      {"both outputs closed", R"("$TESSERIN_CLI" --batch < "$DIR/in.tsv" >&- 2>&-)", 74},
+      {"a usage error, standard error full", R"("$TESSERIN_CLI" --bogus 2>/dev/full)", 64},
+      {"a bare call, standard error closed", R"("$TESSERIN_CLI" 2>&-)", 64},
+      {"input that cannot be read, standard error full", R"("$TESSERIN_CLI" --batch < / 2>/dev/full)", 74},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.status, Shell(c.command).status);
+  }
+}
+
+// Output cut short part-way, by a disk that refuses a write or takes only part of it: the file
+// holds whole lines, those of the output up to the last line end it could take.
+TEST_F(ProcessTest, OutputCutShortEndsAtALineEnd) {
+  struct Output {
+    const char* what;
+    std::string args;
+  };
+  const Output kOutputs[] = {
+      {"JSON Lines", R"(--batch < "$DIR/in.tsv")"},
+      {"CSV", R"(--batch --format=csv < "$DIR/in.tsv")"},
+      {"one reading", "1990 5 12"},
+  };
+  for (const Output& run : kOutputs) {
+    SCOPED_TRACE(run.what);
+    const std::string whole = Shell(R"("$TESSERIN_CLI" )" + run.args).out;
+    for (std::size_t limit : {std::size_t{0}, std::size_t{10}, std::size_t{100}, std::size_t{65536},
+                              std::size_t{65536 + 100}, std::size_t{100 * 1024}, std::size_t{300000}}) {
+      if (limit >= whole.size()) continue;
+      SCOPED_TRACE(limit);
+      const std::string shim =
+          kWithShim + " TESSERIN_WRITE_FAULT_AFTER=" + std::to_string(limit) + " TESSERIN_WRITE_FAULT=";
+      const std::string untilLineEnd = whole.substr(0, whole.rfind('\n', limit == 0 ? 0 : limit - 1) + 1);
+
+      // A part of a write taken: cut back to the last line end.
+      Run shortened = Shell(shim + R"(shorten "$TESSERIN_CLI" )" + run.args + R"( > "$DIR/file")");
+      EXPECT_EQ(74, shortened.status);
+      EXPECT_EQ("tesserin-cli: error writing standard output: No space left on device\n", shortened.err);
+      const std::string file = ReadFile(dir_ / "file");
+      EXPECT_TRUE(file == untilLineEnd) << file.size() << " bytes, expected " << untilLineEnd.size();
+
+      // Whole writes refused, to a file and through a pipe: whole lines only were handed on.
+      for (const char* to : {R"( > "$DIR/file")", R"( | cat > "$DIR/file")"}) {
+        SCOPED_TRACE(to);
+        Run refused = Shell(shim + R"(refuse "$TESSERIN_CLI" )" + run.args + to);
+        const std::string got = ReadFile(dir_ / "file");
+        EXPECT_LE(got.size(), limit);
+        EXPECT_TRUE(whole.starts_with(got) && (got.empty() || got.ends_with("\n")))
+            << got.size() << " bytes, ending " << got.substr(got.size() - std::min<std::size_t>(got.size(), 20));
+      }
+    }
   }
 }
 
@@ -209,6 +279,33 @@ TEST_F(ProcessTest, APipeUsedAsAConversation) {
   waitpid(pid, &status, 0);
   close(fromCli[0]);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// The messages in Chinese where the locale variables say Chinese, whether or not that locale is
+// installed: the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty decides.
+TEST_F(ProcessTest, MessagesInTheUsersLanguage) {
+  const std::string english = "tesserin-cli: unknown option --bogus\n", chinese = "tesserin-cli: 无法识别的选项 --bogus\n";
+  struct Case {
+    const char* locale;
+    const std::string& first;
+  };
+  const Case kCases[] = {
+      {"LC_ALL=zh_CN.UTF-8", chinese},
+      {"LC_MESSAGES=zh_TW.UTF-8", chinese},
+      {"LANG=zh_CN.GBK", chinese},
+      {"LANG=zh", chinese},
+      {"LANG=en_US.UTF-8", english},
+      {"LC_ALL=C LANG=zh_CN.UTF-8", english},
+      {"LC_MESSAGES=en_GB.UTF-8 LANG=zh_CN.UTF-8", english},
+      {"LC_ALL= LC_MESSAGES= LANG=zh_CN.UTF-8", chinese},
+      {"", english},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.locale);
+    Run r = Shell(std::string("unset LC_ALL LC_MESSAGES LANG; ") + c.locale + R"( "$TESSERIN_CLI" --bogus)");
+    EXPECT_EQ(64, r.status);
+    EXPECT_EQ(c.first, LinesOf(r.err).at(0) + "\n");
+  }
 }
 
 }  // namespace

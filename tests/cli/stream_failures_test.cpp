@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <streambuf>
 
 #include "CliRun.h"
+#include "cli/Messages.h"
 #include "cli/StreamFailure.h"
 
 namespace tesserin {
@@ -26,7 +28,7 @@ class LineByLine : public std::streambuf {
   std::streamsize xsgetn(char* s, std::streamsize n) override {
     outputAtRead.push_back(out_.str().size());
     if (next_ == lines_.size()) {
-      if (failAtEnd_) throw StreamFailure("error reading standard input: Input/output error");
+      if (failAtEnd_) throw StreamFailure::Reading(EIO);
       return 0;
     }
     const std::string& line = lines_[next_++];
@@ -78,9 +80,7 @@ class FailingOutput : public std::streambuf {
  protected:
   std::streamsize xsputn(const char* s, std::streamsize n) override {
     if (written.size() + static_cast<std::size_t>(n) > room_) {
-      throw StreamFailure(brokenPipe_ ? "error writing standard output: Broken pipe"
-                                      : "error writing standard output: No space left on device",
-                          brokenPipe_);
+      throw StreamFailure::Writing(brokenPipe_ ? EPIPE : ENOSPC, brokenPipe_);
     }
     written.append(s, static_cast<std::size_t>(n));
     return n;
@@ -123,6 +123,7 @@ TEST(CliStreams, WriteFailureEndsWithStatus74AndItsReason) {
     EXPECT_EQ(kExitIoError, RunCli(c.args, in, out, err));
     EXPECT_EQ(c.err, err.str());
     EXPECT_LE(sink.written.size(), c.room);
+    EXPECT_TRUE(sink.written.empty() || sink.written.ends_with("\n")) << "a line cut short";
   }
   // A stream that fails without saying why is still a failure.
   FailingOutput sink(10, false);
@@ -131,6 +132,57 @@ TEST(CliStreams, WriteFailureEndsWithStatus74AndItsReason) {
   std::ostringstream err;
   EXPECT_EQ(kExitIoError, RunCli({"1990", "5", "12"}, in, quiet, err));
   EXPECT_EQ("tesserin-cli: error writing standard output\n", err.str());
+}
+
+// The output goes to the stream in whole lines, a line longer than the output's blocks of 64 KiB
+// too: a stream that takes no more leaves no line cut short.
+TEST(CliStreams, WholeLinesGoToTheStream) {
+  const std::string good = "1990\t5\t12\tlunar\n", goodAnswer = RunCliOn({"--batch"}, good).out;
+  std::string input, before;
+  for (int i = 0; i < 10; ++i) input += good, before += goodAnswer;
+  input += std::string(200000, '7') + "\t5\t12\tsolar\n";  // its echo and its error: 400,000 bytes
+  for (int i = 0; i < 10; ++i) input += good;
+  const std::string whole = RunCliOn({"--batch"}, input).out;
+  ASSERT_GT(whole.size(), before.size() + 400000);
+  for (std::size_t room : {before.size() + 1000, before.size() + 70000, before.size() + 399000}) {
+    SCOPED_TRACE(room);
+    FailingOutput sink(room, false);
+    std::istringstream in(input);
+    std::ostream out(&sink);
+    out.exceptions(std::ios::badbit);
+    std::ostringstream err;
+    EXPECT_EQ(kExitIoError, RunCli({"--batch"}, in, out, err));
+    EXPECT_TRUE(sink.written == before) << sink.written.size() << " bytes, expected " << before.size();
+  }
+}
+
+// What failed and why, in the user's language.
+TEST(CliStreams, FailuresAreToldInTheUsersLanguage) {
+  struct Case {
+    Language language;
+    StreamFailure failure;
+    const char* text;
+  };
+  const Case kCases[] = {
+      {Language::kEnglish, StreamFailure::Writing(ENOSPC), "error writing standard output: No space left on device"},
+      {Language::kChinese, StreamFailure::Writing(ENOSPC), "写入标准输出时出错：磁盘空间不足"},
+      {Language::kEnglish, StreamFailure::Reading(EIO), "error reading standard input: Input/output error"},
+      {Language::kChinese, StreamFailure::Reading(EIO), "读取标准输入时出错：输入/输出错误"},
+      {Language::kChinese, StreamFailure::Writing(0), "写入标准输出时出错"},
+      {Language::kEnglish, StreamFailure::WritingToConsole(6), "error writing standard output to the console (Windows error 6)"},
+      {Language::kChinese, StreamFailure::WritingToConsole(6), "向控制台写入标准输出时出错（Windows 错误代码 6）"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(c.text, StreamFailureText(c.failure, c.language));
+  }
+  FailingOutput sink(10, false);
+  std::istringstream in;
+  std::ostream out(&sink);
+  out.exceptions(std::ios::badbit);
+  std::ostringstream err;
+  EXPECT_EQ(kExitIoError, RunCli({"1990", "5", "12"}, in, out, err, Language::kChinese));
+  EXPECT_EQ("tesserin-cli: 写入标准输出时出错：磁盘空间不足\n", err.str());
 }
 
 }  // namespace

@@ -1,0 +1,144 @@
+// The batch reader fed as a pipe feeds it: the input in short pieces, after a first line whose
+// length puts the fuzzed lines across the 64 KiB blocks of the reader or around its 1 MiB limit.
+// Besides sanitizer findings it checks that the answers are those of the whole input at once,
+// in either format, and that a line of a date and a mode (DATE<TAB>MODE) is answered as the
+// line of its four fields would be.
+//
+// Input: a byte for the pieces, a byte for the first line's length, a byte that shortens it, a
+// byte of flags (1: CSV; 2: the first line has no line end, so that the fuzzed text's first
+// line continues it), then the text.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <string_view>
+
+#include "FuzzInput.h"
+#include "cli/Cli.h"
+
+namespace {
+
+using tesserin::fuzz::Check;
+
+// The reader's longest line; a longer one is answered with its error alone.
+constexpr std::size_t kMaxLine = 1 << 20;
+
+// The first line's lengths: at the reader's block ends and around its line limit.
+constexpr std::size_t kFirstLines[] = {0, 1 << 16, 2 << 16, 3 << 16, kMaxLine - 1, kMaxLine, kMaxLine + 1, kMaxLine + 64};
+
+// An input given in pieces of 1 to `most` bytes, their sizes from a small generator.
+class InPieces : public std::streambuf {
+ public:
+  InPieces(std::string_view bytes, std::uint8_t seed)
+      : bytes_(bytes), most_(std::size_t{1} << (seed % 13)), state_(seed | 1u) {}
+
+ protected:
+  FUZZ_NO_COVERAGE std::streamsize xsgetn(char* s, std::streamsize n) override {
+    state_ = state_ * 1103515245u + 12345u;
+    const std::size_t piece = 1 + (state_ >> 8) % most_;
+    const std::size_t size = std::min({static_cast<std::size_t>(n), piece, bytes_.size() - at_});
+    std::memcpy(s, bytes_.data() + at_, size);
+    at_ += size;
+    return static_cast<std::streamsize>(size);
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t at_ = 0, most_;
+  std::uint32_t state_;
+};
+
+struct Answer {
+  int status;
+  std::string out, err;
+  bool operator==(const Answer&) const = default;
+};
+
+Answer Run(const std::vector<std::string>& args, std::streambuf& source) {
+  std::istream in(&source);
+  std::ostringstream out, err;
+  const int status = tesserin::RunCli(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// YYYY-MM-DD or YYYY/M/D between blanks, as the reader's help describes a date: its three
+// fields, or false.
+FUZZ_NO_COVERAGE bool DateFields(std::string_view text, std::string& fields) {
+  const std::size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+  if (first == std::string_view::npos) return false;
+  text = text.substr(first, last - first + 1);
+  auto digits = [&](std::size_t at) {
+    std::size_t n = 0;
+    while (at + n < text.size() && text[at + n] >= '0' && text[at + n] <= '9') ++n;
+    return n;
+  };
+  if (digits(0) != 4 || text.size() < 5 || (text[4] != '-' && text[4] != '/')) return false;
+  const char separator = text[4];
+  const std::size_t month = digits(5);
+  if (month < 1 || month > 2 || 5 + month >= text.size() || text[5 + month] != separator) return false;
+  const std::size_t dayAt = 6 + month, day = digits(dayAt);
+  if (day < 1 || day > 2 || dayAt + day != text.size()) return false;
+  fields = std::string(text.substr(0, 4)) + "\t" + std::string(text.substr(5, month)) + "\t" +
+           std::string(text.substr(dayAt, day));
+  return true;
+}
+
+// The text with each DATE<TAB>MODE line written as its four fields, CR at the end kept.
+FUZZ_NO_COVERAGE std::string AsFourFields(std::string_view text) {
+  std::string result;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    std::string_view line = text.substr(0, end), cr;
+    if (line.ends_with('\r')) line.remove_suffix(1), cr = "\r";
+    const std::size_t tab = line.find('\t');
+    std::string fields;
+    if (line.size() <= kMaxLine && tab != std::string_view::npos && line.find('\t', tab + 1) == std::string_view::npos &&
+        DateFields(line.substr(0, tab), fields)) {
+      result += fields + std::string(line.substr(tab)) + std::string(cr);
+    } else {
+      result += text.substr(0, end);
+    }
+    if (end < text.size()) result += '\n';
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return result;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  tesserin::fuzz::ByteReader reader(data, size);
+  const std::uint8_t seed = reader.Byte();
+  const std::size_t firstLine = kFirstLines[reader.Byte() % std::size(kFirstLines)];
+  const std::size_t shorter = std::min<std::size_t>(reader.Byte(), firstLine);
+  const std::uint8_t flags = reader.Byte();
+  const std::string_view text(reinterpret_cast<const char*>(data) + (size - reader.Left()), reader.Left());
+
+  const bool csv = flags & 1;
+  const std::vector<std::string> args = csv ? std::vector<std::string>{"--batch", "--format=csv"}
+                                            : std::vector<std::string>{"--batch"};
+  std::string head(firstLine - shorter, '7');
+  if (!(flags & 2) && !head.empty()) head += '\n';
+  const std::string input = head + std::string(text);
+
+  std::stringbuf whole(input);
+  const Answer atOnce = Run(args, whole);
+  InPieces pieces(input, seed);
+  Check(Run(args, pieces) == atOnce, "the answers in pieces are those of the whole input");
+
+  // The CSV shows the date as given, the JSON its fields: only the JSON answers a date line as
+  // its four fields. A byte order mark at the start decides the encoding of what follows.
+  const bool utf8 = !input.starts_with("\xFF\xFE") && !input.starts_with("\xFE\xFF");
+  if (!csv && utf8) {
+    const std::size_t mark = input.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    const std::string fourFields = input.substr(0, mark) + AsFourFields(std::string_view(input).substr(mark));
+    if (fourFields != input) {
+      std::stringbuf rewritten(fourFields);
+      Check(Run(args, rewritten) == atOnce, "a date line is answered as its four fields", text.substr(0, 200));
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,13 @@
+// Fields of CSV as RFC 4180 writes them, for the batch's sheet.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tesserin {
+
+// `utf8` as one field: between quotes, its quotes doubled, when it holds a comma, a quote, CR or
+// LF; as it is otherwise. Bytes that are no UTF-8 become U+FFFD, one for each, as in the JSON.
+void AppendCsvField(std::string& row, std::string_view utf8);
+
+}  // namespace tesserin

@@ -1,0 +1,95 @@
+#include "cli/CsvBatch.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "cli/BatchLine.h"
+#include "cli/Csv.h"
+#include "cli/DateText.h"
+#include "reading/ReadingText.h"
+#include "reading/TextPieces.h"
+
+namespace tesserin {
+namespace {
+
+constexpr std::size_t kColumns = std::size(kCsvHeader);
+
+class CsvSheet {
+ public:
+  void Start(BlockWriter& out) {
+    row_ = "\xEF\xBB\xBF";  // the byte order mark
+    for (const char* name : kCsvHeader) AppendCell(name);
+    PutRow(out);
+  }
+
+  void TooLong(BlockWriter& out) { PutError("", MessageText(Message::kLineTooLong, Language::kChinese), out); }
+
+  void BadLine(std::string_view line, Message error, int fields, BlockWriter& out) {
+    PutError(line, MessageText(error, Language::kChinese, std::to_string(fields)), out);
+  }
+
+  // The date as given: its one text, or its three fields joined as a date is written.
+  void Echo(const Fields& f, std::string_view dateText, BlockWriter&) {
+    if (!dateText.empty()) {
+      date_.assign(dateText);
+    } else {
+      date_.assign(f.text[0]).append("-").append(f.text[1]).append("-").append(f.text[2]);
+    }
+  }
+
+  void UnknownMode(BlockWriter& out) { PutError(date_, MessageText(Message::kUnknownMode, Language::kChinese), out); }
+
+  void Refused(const Refusal& refusal, BlockWriter& out) { PutError(date_, ToUtf8(RefusalText(refusal)), out); }
+
+  // The note goes in a column of its own, without the comma that joins it to the personality
+  // text; the personality text goes without it.
+  void Read(const Reading& r, BlockWriter& out) {
+    const TextPieces& texts = TextPieces::Utf8();
+    AppendCell(date_);
+    AppendCell(texts.HowReadWord(HowReadOf(r)));
+    AppendCell(IsoDateText(r.read.solar));
+    AppendCell(texts.PillarsText(r.pillars));
+    for (int rating : {r.libido, r.dating, r.kindness, r.money}) AppendCell(std::to_string(std::clamp(rating, 0, 5)));
+    AppendCell(r.lateMarriageNote ? texts.NoteAlone() : "");
+    AppendCell(texts.Description(r.DayPillar()));
+    AppendCell("");
+    PutRow(out);
+  }
+
+ private:
+  // A row of a line that got no reading: the date as given, and in the last column the error.
+  void PutError(std::string_view date, std::string_view error, BlockWriter& out) {
+    AppendCell(date);
+    for (std::size_t k = 2; k < kColumns; ++k) AppendCell("");
+    AppendCell(error);
+    PutRow(out);
+  }
+
+  void AppendCell(std::string_view text) {
+    if (cells_++ > 0) row_ += ',';
+    AppendCsvField(row_, text);
+  }
+  void PutRow(BlockWriter& out) {
+    row_ += "\r\n";
+    out.Put(row_);
+    row_.clear();
+    cells_ = 0;
+  }
+
+  std::string date_, row_;
+  std::size_t cells_ = 0;
+};
+
+}  // namespace
+
+int ReadCsvSheet(std::istream& in, BlockWriter& writer) {
+  CsvSheet sheet;
+  sheet.Start(writer);
+  return ReadBatch(in, writer, sheet);
+}
+
+}  // namespace tesserin

@@ -1,0 +1,24 @@
+// tesserin-cli --batch --format=csv: the batch as a sheet that Excel and WPS open as it is. CSV
+// as RFC 4180 writes it (CR LF line ends), in UTF-8 behind a byte order mark, which both take as
+// the sign of UTF-8 (without it they read the file in the system's code page, 936 on a Chinese
+// Windows). A header line, then a row per line of input.
+//
+// The sheet is for people who read Chinese: its header and the errors of lines that are no
+// reading are in Chinese wherever it is made, as its readings are, so that one input gives one
+// sheet on every machine. Programs read the JSON Lines.
+#pragma once
+
+#include <istream>
+
+#include "cli/BatchStreams.h"
+
+namespace tesserin {
+
+// The columns, in order.
+inline constexpr const char* kCsvHeader[] = {"输入的日期", "计算历法", "公历日期", "八字",     "性欲指数", "可约指数",
+                                             "善良指数",   "要钱指数", "附注",     "性格总论", "错误"};
+
+// Reads `in` to its end as RunBatch does, and writes the sheet.
+int ReadCsvSheet(std::istream& in, BlockWriter& writer);
+
+}  // namespace tesserin

@@ -1,0 +1,34 @@
+// The reader's own texts in English and in Chinese: the usage, the help, the usage errors, the
+// failures of the standard streams, and the errors of batch lines that are no reading. The
+// JSON of a batch takes the English ones, as programs read them; the CSV sheet the Chinese ones.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/Language.h"
+#include "cli/StreamFailure.h"
+
+namespace tesserin {
+
+enum class Message {
+  kShortUsage,         // the forms, and --help for more
+  kHelp,               // the usage and what it means
+  kUnknownOption,      // %s: the option
+  kBatchArguments,     // --batch with more than --format
+  kFormatWithoutBatch,
+  kUnknownFormat,      // %s: the value after --format=
+  kExpectedDate,       // arguments that are no date
+  kLineTooLong,        // a batch line over LineReader::kMaxLine
+  kFieldCount,         // %s: the number of fields found
+  kNotADate,           // two fields, the first no date
+  kUnknownMode,        // a mode other than lunar and solar
+};
+
+// The text of `message` in `language`, with `detail` in place of its %s.
+std::string MessageText(Message message, Language language, std::string_view detail = {});
+
+// What failed and why: "error writing standard output: No space left on device".
+std::string StreamFailureText(const StreamFailure& failure, Language language);
+
+}  // namespace tesserin
