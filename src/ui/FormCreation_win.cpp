@@ -99,6 +99,7 @@ void CreateControls(HWND form) {
     if (layout.keys != KeyRule::None) AttachKeyHandler(control, layout.keys);
     if (layout.kind == Kind::Memo) {
       AttachMemoKeys(control);
+      AttachMemoScrollBar(control);
       FitMemoScrollBar(control);
     }
     if (layout.kind == Kind::List) SetUpRecordList(control);

@@ -7,6 +7,7 @@
 #include "base/Gbk.h"
 #include "ui/Clipboard_win.h"
 #include "ui/FormState_win.h"
+#include "ui/ListTopRow_win.h"
 #include "ui/ShortcutKey_win.h"
 
 namespace tesserin::ui {
@@ -17,14 +18,9 @@ HWND RecordList() { return Control(Ctl::ListView1); }
 // The rows selected in the list, top to bottom.
 std::vector<int> SelectedRows(HWND list) {
   std::vector<int> rows;
-  for (int i = ListView_GetNextItem(list, -1, LVNI_SELECTED); i >= 0; i = ListView_GetNextItem(list, i, LVNI_SELECTED))
-    rows.push_back(i);
+  for (const SelectedRun& run : SelectedRuns(list))
+    for (int i = run.first; i <= run.last; ++i) rows.push_back(i);
   return rows;
-}
-
-int RowHeight(HWND list) {
-  RECT r{};
-  return ListView_GetItemRect(list, 0, &r, LVIR_BOUNDS) ? r.bottom - r.top : 0;
 }
 
 }  // namespace
@@ -48,29 +44,10 @@ void FitRecordColumns(HWND list) {
 }
 
 // The list holds no rows of its own (it asks the record for each cell as it draws it), only
-// their number and which of them are selected. A new row on top moves every row down one: the
-// selection, the focus and the view move with them.
+// their number and which of them are selected.
 void AddRecordRow(RecordRow row) {
-  const ReadingRecord& record = Form1State().record;
   Form1State().record.Add(std::move(row));
-  HWND list = RecordList();
-  if (!list) return;
-  const int rows = static_cast<int>(record.Size());
-  const std::vector<int> selected = SelectedRows(list);
-  const int focused = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
-  const int mark = ListView_GetSelectionMark(list);
-  const int top = ListView_GetTopIndex(list);
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  ListView_SetItemCountEx(list, rows, LVSICF_NOSCROLL);
-  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-  for (int i : selected)
-    if (i + 1 < rows) ListView_SetItemState(list, i + 1, LVIS_SELECTED, LVIS_SELECTED);
-  if (focused >= 0 && focused + 1 < rows) ListView_SetItemState(list, focused + 1, LVIS_FOCUSED, LVIS_FOCUSED);
-  if (mark >= 0) ListView_SetSelectionMark(list, mark + 1 < rows ? mark + 1 : -1);
-  // Unless the view shows the top, where the new row appears, it keeps showing the same rows.
-  if (top > 0) ListView_Scroll(list, 0, RowHeight(list));
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, FALSE);
+  if (HWND list = RecordList()) ShowNewTopRow(list, static_cast<int>(Form1State().record.Size()));
 }
 
 std::optional<std::size_t> ActivatedRecordRow(const NMHDR& header) {

@@ -84,6 +84,37 @@ UINT KeyOf(wchar_t c) {
 
 std::string Utf8Of(const std::wstring& text) { return Utf8(GbkFromWide(text)); }
 
+Pixels Capture(HWND window) {
+  // From the window's own device context: what the window drew, whether or not it has reached
+  // the screen yet (Wine copies a window's drawing to the display a little later).
+  RECT r;
+  GetWindowRect(window, &r);
+  Pixels p;
+  p.width = r.right - r.left;
+  p.height = r.bottom - r.top;
+  HDC screen = GetWindowDC(window);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, p.width, p.height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, p.width, p.height, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = p.width;
+  info.bmiHeader.biHeight = -p.height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<RGBQUAD> bits(static_cast<size_t>(p.width * p.height));
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(p.height), bits.data(), &info, DIB_RGB_COLORS);
+  p.data.reserve(bits.size());
+  for (const RGBQUAD& q : bits) p.data.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  return p;
+}
+
 void FormTest::SetUp() {
   AnalysisBusy = false;
   form = CreateForm1(GetModuleHandleW(nullptr));

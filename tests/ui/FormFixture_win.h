@@ -69,6 +69,16 @@ using e2e::MouseAt;
 using e2e::MouseButton;
 
 std::string Utf8Of(const std::wstring& text);
+
+// The pixels of a window as they are on the screen (its frame included), one COLORREF-like
+// value per pixel.
+struct Pixels {
+  int width = 0, height = 0;
+  std::vector<COLORREF> data;
+  COLORREF At(int x, int y) const { return data[static_cast<size_t>(y * width + x)]; }
+  bool operator==(const Pixels&) const = default;
+};
+Pixels Capture(HWND window);
 inline POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 }  // namespace tesserin::ui::test

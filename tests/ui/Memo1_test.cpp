@@ -80,5 +80,23 @@ TEST_F(Memo1Test, ATextThatFitsShowsNoScrollBarAndTheBarGoesWithALongText) {
   EXPECT_FALSE(ScrollBarShown()) << Utf8Of(text);
 }
 
+// The text wraps at one width, beside the bar, whether the bar shows or not: the bar coming and
+// going never rewraps it (each rewrap for a new width costs memory in Wine's edit control).
+TEST_F(Memo1Test, TheTextWrapsAtOneWidthWhetherTheBarShowsOrNot) {
+  auto textBoxWidth = [] {
+    RECT box{};
+    SendMessageW(Memo(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&box));
+    return box.right - box.left;
+  };
+  ReadLunar(L"1950", L"2", L"23");
+  ASSERT_TRUE(ScrollBarShown());
+  const int besideTheBar = textBoxWidth();
+  ReadSolar(L"1990", L"5", L"12");
+  ASSERT_FALSE(ScrollBarShown());
+  EXPECT_EQ(textBoxWidth(), besideTheBar);
+  ReadLunar(L"1950", L"2", L"23");
+  EXPECT_EQ(textBoxWidth(), besideTheBar);
+}
+
 }  // namespace
 }  // namespace tesserin::ui::test

@@ -7,51 +7,20 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
+#include "ProbeKit_win.h"
 #include "ui/Form1_win.h"
 #include "ui/FormCreation_win.h"
 #include "ui/FormDispatch_win.h"
-#include "ui/MessageLoop_win.h"
 
 namespace {
 
 using namespace tesserin;
 using namespace tesserin::ui;
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (PreTranslateFormMessage(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-// The bytes of every block in use on the process's heaps.
-double HeapKb() {
-  std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
-  heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
-  double bytes = 0;
-  for (HANDLE heap : heaps) {
-    if (!HeapLock(heap)) continue;
-    PROCESS_HEAP_ENTRY entry{};
-    while (HeapWalk(heap, &entry))
-      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += entry.cbData;
-    HeapUnlock(heap);
-  }
-  return bytes / 1024.0;
-}
-
-double WorkingSetKb() {
-  PROCESS_MEMORY_COUNTERS counters{};
-  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-  return static_cast<double>(counters.WorkingSetSize) / 1024.0;
-}
+using namespace tesserin::ui::probe;
 
 // Dates of every year and month, read as solar dates, as Button1 reads them.
 void ReadThousandDates() {

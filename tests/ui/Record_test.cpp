@@ -15,6 +15,7 @@
 #include "ui/Form1_win.h"
 #include "ui/FormCreation_win.h"
 #include "ui/ReadingRecord.h"
+#include "ui/RecordPage_win.h"
 
 namespace tesserin::ui::test {
 namespace {
@@ -184,6 +185,78 @@ TEST_F(RecordTest, AddingARowKeepsThePageTheFocusTheSelectionAndTheRowsInView) {
   ASSERT_EQ(ListView_GetTopIndex(List()), 0);
   FromProfile("new 3", L"1990", L"5", L"12");
   EXPECT_EQ(ListView_GetTopIndex(List()), 0);
+}
+
+// A row put on the record straight, as the watcher's unreadable profiles are: quick enough to
+// fill the record.
+void AddNamedRow(const std::string& nickname) { AddRecordRow(UnreadableRow({12, 0, 0}, nickname, "")); }
+
+// A new row changes little of what the list shows, and draws only that: each time the list
+// looks as it does when drawn anew in full, with the page in front, on a record still growing
+// and on a full one (whose oldest row goes), at the top of the view, scrolled down and with the
+// last rows in view; the selection, the focus and the rows in view move with their rows.
+TEST_F(RecordTest, ANewRowLeavesTheListDrawnAsAWholeRedrawWould) {
+  for (int i = 0; i < 30; ++i) AddNamedRow("row " + std::to_string(i));
+  OpenRecordPage();
+  SetFocus(List());
+  ListView_SetItemState(List(), 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(List(), 3, LVIS_SELECTED, LVIS_SELECTED);
+  ListView_SetItemState(List(), 7, LVIS_SELECTED, LVIS_SELECTED);
+  ListView_SetSelectionMark(List(), 2);
+  Pump();
+  int newRows = 0;
+  auto addAndCompare = [&](const char* what) {
+    SCOPED_TRACE(what);
+    const std::vector<int> selected = Selected();
+    const int focused = ListView_GetNextItem(List(), -1, LVNI_FOCUSED);
+    const int top = ListView_GetTopIndex(List());
+    const bool full = Rows() == static_cast<int>(ReadingRecord::kMaxRows);
+    const std::wstring topRow = Cell(top, RecordColumn::Source);
+    AddNamedRow("new " + std::to_string(++newRows));
+    Pump();
+    const Pixels drawn = Capture(List());
+    RedrawWindow(List(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_TRUE(drawn == Capture(List())) << "the list drawn after the new row differs from the list drawn anew";
+
+    std::vector<int> moved;
+    for (int i : selected)
+      if (i + 1 < Rows()) moved.push_back(i + 1);
+    EXPECT_EQ(Selected(), moved);
+    EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_FOCUSED), focused + 1 < Rows() ? focused + 1 : -1);
+    const bool lastRowsInView = top + ListView_GetCountPerPage(List()) >= Rows();
+    if (top > 0 && !(full && lastRowsInView)) {
+      EXPECT_EQ(ListView_GetTopIndex(List()), top + 1);
+      EXPECT_EQ(Cell(top + 1, RecordColumn::Source), topRow) << "the same row at the top of the view";
+    }
+    EXPECT_EQ(Cell(0, RecordColumn::Source), L"new " + std::to_wstring(newRows));
+  };
+  RECT row{};
+  ListView_GetItemRect(List(), 0, &row, LVIR_BOUNDS);
+  const int rowHeight = row.bottom - row.top;
+  auto scrollTo = [&](int topRow) {
+    ListView_Scroll(List(), 0, (topRow - ListView_GetTopIndex(List())) * rowHeight);
+    Pump();
+  };
+
+  addAndCompare("a growing record, at the top");
+  addAndCompare("again");
+  scrollTo(4);
+  addAndCompare("a growing record, scrolled down");
+  scrollTo(Rows());
+  addAndCompare("a growing record, the last rows in view");
+  scrollTo(0);
+  while (Rows() < static_cast<int>(ReadingRecord::kMaxRows)) AddNamedRow("row " + std::to_string(Rows()));
+  Pump();
+  ASSERT_EQ(Rows(), static_cast<int>(ReadingRecord::kMaxRows));
+  addAndCompare("a full record, at the top");
+  scrollTo(500);
+  addAndCompare("a full record, scrolled down");
+  for (int i = 0; i < 5; ++i) addAndCompare("a full record, scrolled down, row after row");
+  const int last = Rows() - 1;
+  ListView_SetItemState(List(), last, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  scrollTo(Rows());
+  addAndCompare("a full record, the last rows in view, the oldest row selected");
+  EXPECT_EQ(ListView_GetItemState(List(), last, LVIS_SELECTED), 0u) << "the oldest row went";
 }
 
 TEST_F(RecordTest, CtrlACtrlCCopyTheRowsAsTabSeparatedText) {

@@ -14,34 +14,6 @@
 namespace tesserin::ui::test {
 namespace {
 
-// The pixels of a control as they are on the screen, one COLORREF-like value per pixel.
-struct Pixels {
-  int width = 0, height = 0;
-  std::vector<COLORREF> data;
-  COLORREF At(int x, int y) const { return data[static_cast<size_t>(y * width + x)]; }
-};
-
-Pixels Capture(HWND control) {
-  RECT r;
-  GetWindowRect(control, &r);
-  Pixels p;
-  p.width = r.right - r.left;
-  p.height = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, p.width, p.height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, p.width, p.height, screen, r.left, r.top, SRCCOPY);
-  p.data.reserve(static_cast<size_t>(p.width * p.height));
-  for (int y = 0; y < p.height; ++y)
-    for (int x = 0; x < p.width; ++x) p.data.push_back(GetPixel(memory, x, y));
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return p;
-}
-
 bool IsInk(COLORREF c, COLORREF background) {
   auto d = [](int a, int b) { return a > b ? a - b : b - a; };
   return d(GetRValue(c), GetRValue(background)) + d(GetGValue(c), GetGValue(background)) +
