@@ -63,8 +63,8 @@ void TypeReading(int n) {
 // The six result texts of the n-th date, set into the fields as another program could.
 void SetTextsFromOutside(int n) {
   const Date d = NthDate(n);
-  const AnalysisOutcome outcome =
-      AnalysisRun("1", {std::to_string(d.year), std::to_string(d.month), std::to_string(d.day)});
+  const AnalysisOutcome outcome = AnalysisRun(
+      {DateField::Number(d.year), DateField::Number(d.month), DateField::Number(d.day), CalendarMode::Lunar});
   const Reading* reading = std::get_if<Reading>(&outcome);
   if (!reading) return;
   const AnalysisDisplay fields = FieldsOf(*reading);
