@@ -45,8 +45,8 @@ HWND List() { return Control(Ctl::ListView1); }
 
 // A reading's row as the record keeps it.
 RecordRow SomeRow(int n) {
-  const AnalysisOutcome outcome = AnalysisRun("0", {std::to_string(1950 + n % 76), std::to_string(1 + n % 12),
-                                                   std::to_string(1 + n % 28)});
+  const AnalysisOutcome outcome = AnalysisRun({DateField::Number(1950 + n % 76), DateField::Number(1 + n % 12),
+                                               DateField::Number(1 + n % 28), CalendarMode::Solar});
   return *RowOfRun(outcome, {12, 34, 56}, std::nullopt, "");
 }
 
