@@ -9,7 +9,6 @@
 #include "base/Gbk.h"
 #include "cli/BatchLine.h"
 #include "cli/BatchStreams.h"
-#include "cli/Cli.h"
 #include "cli/CsvBatch.h"
 #include "cli/Json.h"
 #include "cli/Messages.h"

@@ -17,7 +17,7 @@
 
 #include "base/Gbk.h"
 #include "cli/BatchStreams.h"
-#include "cli/Cli.h"
+#include "cli/ExitStatus.h"
 #include "cli/DateText.h"
 #include "cli/Json.h"
 #include "cli/Messages.h"

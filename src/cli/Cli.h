@@ -11,15 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/ExitStatus.h"
 #include "cli/Language.h"
 
 namespace tesserin {
-
-// Exit statuses.
-constexpr int kExitOk = 0;
-constexpr int kExitReadingRefused = 2;  // a validation message or a conversion error
-constexpr int kExitUsage = 64;
-constexpr int kExitIoError = 74;  // standard input or output failed (EX_IOERR of sysexits.h)
 
 // `args` excludes the program name; the reader's own messages are in `language`. A failed
 // stream ends the run with kExitIoError and a message on `err`: with the reason when its buffer
