@@ -8,7 +8,7 @@ set(TESSERIN_SRC ${CMAKE_CURRENT_LIST_DIR})
 file(GLOB TESSERIN_CORE_SOURCES CONFIGURE_DEPENDS
   ${TESSERIN_SRC}/base/*.cpp ${TESSERIN_SRC}/cycle/*.cpp ${TESSERIN_SRC}/calendar/*.cpp
   ${TESSERIN_SRC}/tengod/*.cpp ${TESSERIN_SRC}/reading/*.cpp ${TESSERIN_SRC}/capture/*.cpp
-  ${TESSERIN_SRC}/watcher/*.cpp ${TESSERIN_SRC}/ui/*.cpp)
+  ${TESSERIN_SRC}/watcher/*.cpp ${TESSERIN_SRC}/form/*.cpp)
 list(FILTER TESSERIN_CORE_SOURCES EXCLUDE REGEX "_(win|iconv)\\.cpp$")
 set(TESSERIN_GBK_POSIX ${TESSERIN_SRC}/base/Gbk_iconv.cpp)
 set(TESSERIN_GBK_WIN ${TESSERIN_SRC}/base/Gbk_win.cpp)

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "ui/FormCommands.h"
+#include "form/MenuCommands.h"
 
 namespace tesserin::ui {
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "ui/FormLayout.h"
+#include "form/Layout.h"
 #include "base/Gdi_win.h"
 
 namespace tesserin::ui {

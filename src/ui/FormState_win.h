@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "ui/Fonts_win.h"
-#include "ui/FormLayout.h"
-#include "ui/MainPage.h"
-#include "ui/ReadingRecord.h"
+#include "form/Layout.h"
+#include "form/MainPage.h"
+#include "form/ReadingRecord.h"
 
 namespace tesserin::ui {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ui/KeyRules.h"
+#include "form/KeyRules.h"
 
 namespace tesserin::ui {
 

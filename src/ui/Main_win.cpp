@@ -1,7 +1,7 @@
 // Program start: the main form, shown on page 主界面, then the message loop until it closes.
 #include <windows.h>
 
-#include "ui/FormDispatch_win.h"
+#include "ui/MainWindow_win.h"
 #include "ui/MessageLoop_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "base/Gbk.h"
-#include "ui/ErrorText.h"
-#include "ui/FormLayout.h"
+#include "form/ErrorText.h"
+#include "form/Layout.h"
 
 namespace tesserin::ui {
 namespace {

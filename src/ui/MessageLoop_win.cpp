@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "ui/CopyReading_win.h"
-#include "ui/Form1_win.h"
-#include "ui/FormCreation_win.h"
+#include "ui/ReadingBinding_win.h"
+#include "ui/Pages_win.h"
 #include "ui/RecordPage_win.h"
 
 namespace tesserin::ui {

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "ui/ReadingRecord.h"
+#include "form/ReadingRecord.h"
 
 namespace tesserin::ui {
 

@@ -9,7 +9,7 @@
 #include <cwchar>
 
 #include "ui/CopyReading_win.h"
-#include "ui/FormLayout.h"
+#include "form/Layout.h"
 #include "ui/resource.h"
 
 namespace tesserin::ui {

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "e2e/Desktop_win.h"
-#include "ui/FormLayout.h"
-#include "ui/Form1_win.h"
-#include "ui/FormCommands.h"
+#include "form/Layout.h"
+#include "ui/ReadingBinding_win.h"
+#include "form/MenuCommands.h"
 
 namespace {
 

@@ -16,10 +16,10 @@
 #include "e2e/Desktop_win.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
-#include "ui/FormLayout.h"
+#include "form/Layout.h"
 #include "ui/Clipboard_win.h"
-#include "ui/Form1_win.h"
-#include "ui/ReadingRecord.h"
+#include "ui/ReadingBinding_win.h"
+#include "form/ReadingRecord.h"
 
 namespace tesserin {
 namespace {

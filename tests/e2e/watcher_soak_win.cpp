@@ -21,8 +21,8 @@
 #include "e2e/Desktop_win.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
-#include "ui/FormLayout.h"
-#include "ui/Form1_win.h"
+#include "form/Layout.h"
+#include "ui/ReadingBinding_win.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "base/Gbk.h"
 #include "e2e/Desktop_win.h"
 #include "reading/AnalysisRun.h"
-#include "ui/Form1_win.h"
-#include "ui/FormDispatch_win.h"
+#include "ui/ReadingBinding_win.h"
+#include "ui/MainWindow_win.h"
 #include "ui/MessageLoop_win.h"
 #include "ui/WindowText_win.h"
 

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/Desktop_win.h"
-#include "ui/FormLayout.h"
+#include "form/Layout.h"
 
 namespace tesserin::ui::test {
 

@@ -9,8 +9,8 @@
 #include "base/Dpi_win.h"
 #include "ui/Fonts_win.h"
 #include "ui/Frame_win.h"
-#include "ui/Form1_win.h"
-#include "ui/FormCreation_win.h"
+#include "ui/ReadingBinding_win.h"
+#include "ui/Pages_win.h"
 #include "ui/WindowText_win.h"
 
 namespace tesserin::ui::test {

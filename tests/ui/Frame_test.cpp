@@ -9,7 +9,7 @@
 #include "FormFixture_win.h"
 #include "base/Gbk.h"
 #include "ui/Frame_win.h"
-#include "ui/Form1_win.h"
+#include "ui/ReadingBinding_win.h"
 #include "ui/Clipboard_win.h"
 #include "ui/Tray_win.h"
 

@@ -10,9 +10,9 @@
 #include "FormFixture_win.h"
 #include "base/Gbk.h"
 #include "ui/Clipboard_win.h"
-#include "ui/Form1_win.h"
-#include "ui/FormCommands.h"
-#include "ui/ReadingRecord.h"
+#include "ui/ReadingBinding_win.h"
+#include "form/MenuCommands.h"
+#include "form/ReadingRecord.h"
 #include "watcher/ProfileWatcher.h"
 
 namespace tesserin::ui::test {

@@ -7,7 +7,7 @@
 #include "WorkedReadings.h"
 #include "base/Gbk.h"
 #include "reading/AnalysisRun.h"
-#include "ui/Form1_win.h"
+#include "ui/ReadingBinding_win.h"
 
 namespace tesserin::ui::test {
 namespace {

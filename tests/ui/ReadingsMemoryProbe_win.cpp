@@ -15,9 +15,9 @@
 #include "base/Gbk.h"
 #include "reading/ReadingText.h"
 #include "ProbeKit_win.h"
-#include "ui/Form1_win.h"
-#include "ui/FormCreation_win.h"
-#include "ui/FormDispatch_win.h"
+#include "ui/ReadingBinding_win.h"
+#include "ui/Pages_win.h"
+#include "ui/MainWindow_win.h"
 
 namespace {
 

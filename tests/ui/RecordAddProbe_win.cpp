@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "ProbeKit_win.h"
-#include "ui/Form1_win.h"
-#include "ui/FormCreation_win.h"
-#include "ui/FormDispatch_win.h"
+#include "ui/ReadingBinding_win.h"
+#include "ui/Pages_win.h"
+#include "ui/MainWindow_win.h"
 #include "ui/RecordPage_win.h"
 
 namespace {

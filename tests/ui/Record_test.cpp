@@ -12,9 +12,9 @@
 #include "base/Dpi_win.h"
 #include "base/Gbk.h"
 #include "ui/Clipboard_win.h"
-#include "ui/Form1_win.h"
-#include "ui/FormCreation_win.h"
-#include "ui/ReadingRecord.h"
+#include "ui/ReadingBinding_win.h"
+#include "ui/Pages_win.h"
+#include "form/ReadingRecord.h"
 #include "ui/RecordPage_win.h"
 
 namespace tesserin::ui::test {

@@ -1,6 +1,6 @@
 // The form's contents: the tab control with its three pages, child windows placed over the tab
 // control's display area, and every control made in place for the monitor's DPI.
-#include "ui/FormCreation_win.h"
+#include "ui/Pages_win.h"
 
 #include <commctrl.h>
 
@@ -9,7 +9,7 @@
 
 #include "ui/CopyReading_win.h"
 #include "base/Dpi_win.h"
-#include "ui/FormPlacement_win.h"
+#include "ui/Placement_win.h"
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/KeyHandlers_win.h"

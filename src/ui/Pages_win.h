@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "ui/FormLayout.h"
+#include "form/Layout.h"
 
 namespace tesserin::ui {
 

@@ -1,6 +1,6 @@
 // The key rules of the date fields. A discarded key becomes the null character, and the later
 // steps look at that, not at the key as typed: a refused Enter or Backspace is no longer one.
-#include "ui/KeyRules.h"
+#include "form/KeyRules.h"
 
 namespace tesserin::ui {
 namespace {

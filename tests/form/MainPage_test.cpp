@@ -2,7 +2,7 @@
 // profile or a new contact's nickname; the nickname only beside the date the watcher filled in
 // (or a record row put back), until a date field is edited; the word after the day field says
 // how the reading shown read its date.
-#include "ui/MainPage.h"
+#include "form/MainPage.h"
 
 #include <gtest/gtest.h>
 

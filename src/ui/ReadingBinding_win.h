@@ -1,5 +1,5 @@
 // ui/: the main window on Win32 (the form, its frame, tray, copy and message boxes, the binding
-// of the reading and the watcher to its controls) and its portable rules (layout, keys).
+// of the reading and the watcher to its controls); its portable rules are in form/.
 //
 // The main form TForm1 as the rest of the program and its tests see it: its windows, the texts
 // of its controls (code page 936, as the reading and the watcher use them), the auto-close
@@ -13,9 +13,9 @@
 
 #include "base/Gbk.h"
 #include "reading/AnalysisRun.h"
-#include "ui/FormLayout.h"
+#include "form/Layout.h"
 #include "ui/FormState_win.h"
-#include "ui/ReadingRecord.h"
+#include "form/ReadingRecord.h"
 
 namespace tesserin::ui {
 
@@ -63,10 +63,10 @@ void DateFieldChanged();
 // date fields are then that contact's again, as the watcher filled them in. False for a row of
 // an unreadable profile, which has no reading to show.
 bool ShowRecordedRow(const RecordRow& row);
-// Defined beside the watcher (Timer1Timer_win.cpp).
+// Defined beside the watcher (WatcherBinding_win.cpp).
 void EndProfileReRead();
 
-// The form's handlers. Timer1Timer runs every 500 ms from the start (Timer1Timer_win.cpp).
+// The form's handlers. Timer1Timer runs every 500 ms from the start (WatcherBinding_win.cpp).
 void Button1Click();
 void Timer1Timer();
 

@@ -4,7 +4,7 @@
 #include "watcher/ProfileWatcher.h"
 #include "watcher/SystemClock_win.h"
 #include "watcher/WindowSystem_win.h"
-#include "ui/Form1_win.h"
+#include "ui/ReadingBinding_win.h"
 
 namespace tesserin::ui {
 namespace {

@@ -4,7 +4,7 @@
 
 namespace tesserin::ui {
 
-// In creation order, which is also the order of the form's table of controls (FormLayout.h).
+// In creation order, which is also the order of the form's table of controls (form/Layout.h).
 enum class Ctl {
   Label1, Edit1, Button1, Label6, Label5, Edit4, Label2, Edit2, Label3, Edit3, CheckBox1,
   Label8, Memo1, Label7, Label4, Label9, Label11, Label10, Label12, Label13, Label14,

@@ -6,8 +6,8 @@
 #include <array>
 #include <string_view>
 
-#include "ui/FormControls.h"
-#include "ui/KeyRules.h"
+#include "form/Controls.h"
+#include "form/KeyRules.h"
 
 namespace tesserin::ui {
 

@@ -1,5 +1,5 @@
 // The text of the standard error box: its full stop.
-#include "ui/ErrorText.h"
+#include "form/ErrorText.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // Every window procedure ends in a catch: no exception crosses into the system's code.
 // Controls are laid out in pixels scaled for the monitor's DPI, not in dialog units, which
 // depend on the installed fonts.
-#include "ui/FormDispatch_win.h"
+#include "ui/MainWindow_win.h"
 
 #include <commctrl.h>
 
@@ -12,9 +12,9 @@
 
 #include "ui/CopyReading_win.h"
 #include "base/Dpi_win.h"
-#include "ui/Form1_win.h"
-#include "ui/FormCreation_win.h"
-#include "ui/FormPlacement_win.h"
+#include "ui/ReadingBinding_win.h"
+#include "ui/Pages_win.h"
+#include "ui/Placement_win.h"
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/MessageBoxes_win.h"

@@ -1,5 +1,5 @@
 // The key rules as pure functions: what happens to each typed character, given the field's text.
-#include "ui/KeyRules.h"
+#include "form/KeyRules.h"
 
 #include <gtest/gtest.h>
 

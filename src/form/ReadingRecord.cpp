@@ -1,4 +1,4 @@
-#include "ui/ReadingRecord.h"
+#include "form/ReadingRecord.h"
 
 #include <algorithm>
 #include <cstdio>

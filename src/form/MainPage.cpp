@@ -1,4 +1,4 @@
-#include "ui/MainPage.h"
+#include "form/MainPage.h"
 
 #include "base/GbkLiteral.h"
 #include "reading/TextPieces.h"

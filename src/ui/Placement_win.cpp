@@ -1,7 +1,7 @@
 // Where the form's windows go for the current DPI: the window's size, the tab control's page
 // area, and each control's rectangle (a label fits its text; the memo shows its scroll bar
 // only for a text longer than the box).
-#include "ui/FormPlacement_win.h"
+#include "ui/Placement_win.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
 // The record of readings: which runs add a row, newest first, the cap, the cells of each kind
 // of row, and the text a copy puts on the clipboard.
-#include "ui/ReadingRecord.h"
+#include "form/ReadingRecord.h"
 
 #include <gtest/gtest.h>
 

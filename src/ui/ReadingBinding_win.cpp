@@ -1,6 +1,6 @@
 // The texts of the form's controls for other code, and the binding of the reading and of what
 // the main page shows (MainPage.h) to the form's controls and to the record.
-#include "ui/Form1_win.h"
+#include "ui/ReadingBinding_win.h"
 
 #include <optional>
 #include <variant>
@@ -9,8 +9,8 @@
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
 #include "ui/CopyReading_win.h"
-#include "ui/ErrorText.h"
-#include "ui/FormPlacement_win.h"
+#include "form/ErrorText.h"
+#include "ui/Placement_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/RecordPage_win.h"
 #include "ui/WindowText_win.h"

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "ui/FormLayout.h"
+#include "form/Layout.h"
 
 namespace tesserin::ui {
 

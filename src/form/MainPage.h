@@ -3,7 +3,7 @@
 // hold. The rules: a reading is shown only beside the date it read and the name of the contact
 // whose date that is; when a run gives no reading, or while a new contact's profile is being
 // read, the page shows no reading at all. The form writes the texts to its controls
-// (Form1_win.cpp); no <windows.h> here.
+// (ui/ReadingBinding_win.cpp); no <windows.h> here.
 #pragma once
 
 #include <optional>
@@ -11,7 +11,7 @@
 #include "base/Gbk.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
-#include "ui/FormControls.h"
+#include "form/Controls.h"
 
 namespace tesserin::ui {
 
