@@ -4,11 +4,14 @@
 
 namespace tesserin::ui {
 
-// In creation order, which is also the order of the form's table of controls (form/Layout.h).
+// Named by what they show, in creation order, which is also the order of the form's table of
+// controls (form/Layout.h); the table keeps each control's designer name (Edit4, Label11, ...)
+// beside it.
 enum class Ctl {
-  Label1, Edit1, Button1, Label6, Label5, Edit4, Label2, Edit2, Label3, Edit3, CheckBox1,
-  Label8, Memo1, Label7, Label4, Label9, Label11, Label10, Label12, Label13, Label14,
-  Label15, Label16, Label52, Label18, ListView1,
+  AgeCaption, AgeField, SolarButton, BornCaption, YearCaption, YearField, MonthCaption, MonthField,
+  DayLabel, DayField, AutoCloseBox, PersonalityCaption, PersonalityMemo, NicknameLabel, PillarLine,
+  LibidoCaption, LibidoStars, DatingCaption, DatingStars, KindnessCaption, KindnessStars,
+  MoneyCaption, MoneyStars, HelpText, NoteText, RecordList,
   Count
 };
 inline constexpr int kCtlCount = static_cast<int>(Ctl::Count);

@@ -45,7 +45,7 @@ enum class Ink { Default, WindowText, Red, Blue, Purple, Green };
 
 struct ControlSpec {
   Ctl id;
-  std::wstring_view name;
+  std::wstring_view name;  // the designer's name of the control (Edit4, Label11, ...)
   Kind kind;
   Page page;
   int x, y;
@@ -77,37 +77,38 @@ inline constexpr std::wstring_view kNoteText =
 inline constexpr std::array<std::wstring_view, kPageCount> kPageCaptions = {L"主界面", L"说明", L"记录"};
 inline constexpr std::array<std::wstring_view, kPageCount> kPageNames = {L"TabSheet1", L"TabSheet4", L"TabSheet2"};
 
-// Rows in creation order. The focusable controls come in tab order (Edit1, Button1, Edit4,
-// Edit2, Edit3, CheckBox1, Memo1); each field is preceded by the label that names it, which is
-// where screen readers look for a field's name.
+// Rows in creation order, each control by its name in code and its designer's name. The
+// focusable controls come in tab order (age, the button, year, month, day, the auto-close box,
+// the memo); each field is preceded by the label that names it, which is where screen readers
+// look for a field's name.
 inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
-    {Ctl::Label1, L"Label1", Kind::Label, Page::Main, 416, 15, 0, 0, L"年龄", FontRole::Form, Ink::Default},
-    {Ctl::Edit1, L"Edit1", Kind::Edit, Page::Main, 445, 11, 28, 21, L"", FontRole::Form, Ink::Default},
-    {Ctl::Button1, L"Button1", Kind::Button, Page::Main, 201, 247, 126, 25, L"按阳历再计算一次", FontRole::Form, Ink::Default},
-    {Ctl::Label6, L"Label6", Kind::Label, Page::Main, 140, 15, 0, 0, L"出生于：", FontRole::Form, Ink::Default},
-    {Ctl::Label5, L"Label5", Kind::Label, Page::Main, 235, 15, 0, 0, L"年", FontRole::Form, Ink::Default},
-    {Ctl::Edit4, L"Edit4", Kind::Edit, Page::Main, 190, 11, 43, 21, L"", FontRole::Form, Ink::Default, KeyRule::Year},
-    {Ctl::Label2, L"Label2", Kind::Label, Page::Main, 278, 15, 0, 0, L"月", FontRole::Form, Ink::Default},
-    {Ctl::Edit2, L"Edit2", Kind::Edit, Page::Main, 249, 11, 28, 21, L"", FontRole::Form, Ink::Default, KeyRule::Month},
-    {Ctl::Label3, L"Label3", Kind::Label, Page::Main, 322, 15, 0, 0, L"日(农历)", FontRole::Form, Ink::Default},
-    {Ctl::Edit3, L"Edit3", Kind::Edit, Page::Main, 293, 11, 28, 21, L"", FontRole::Form, Ink::Default, KeyRule::Day},
-    {Ctl::CheckBox1, L"CheckBox1", Kind::CheckBox, Page::Main, 320, 213, 185, 17, L"计算后自动关闭QQ资料窗口", FontRole::Form, Ink::Default},
-    {Ctl::Label8, L"Label8", Kind::Label, Page::Main, 66, 85, 0, 0, L"性格总论：", FontRole::Caption, Ink::WindowText},
-    {Ctl::Memo1, L"Memo1", Kind::Memo, Page::Main, 150, 67, 353, 51, L"", FontRole::Memo, Ink::Purple},
-    {Ctl::Label7, L"Label7", Kind::Label, Page::Main, 20, 30, 0, 0, L"QQ", FontRole::Nickname, Ink::Red},
-    {Ctl::Label4, L"Label4", Kind::Label, Page::Main, 260, 42, 0, 0, L"八字：", FontRole::Pillars, Ink::Blue},
-    {Ctl::Label9, L"Label9", Kind::Label, Page::Main, 66, 128, 0, 0, L"性欲指数：", FontRole::Caption, Ink::Default},
-    {Ctl::Label11, L"Label11", Kind::Label, Page::Main, 148, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
-    {Ctl::Label10, L"Label10", Kind::Label, Page::Main, 66, 169, 0, 0, L"可约指数：", FontRole::Caption, Ink::Default},
-    {Ctl::Label12, L"Label12", Kind::Label, Page::Main, 148, 166, 0, 0, L" ", FontRole::Stars, Ink::Red},
-    {Ctl::Label13, L"Label13", Kind::Label, Page::Main, 299, 128, 0, 0, L"善良指数：", FontRole::Caption, Ink::Default},
-    {Ctl::Label14, L"Label14", Kind::Label, Page::Main, 378, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
-    {Ctl::Label15, L"Label15", Kind::Label, Page::Main, 299, 169, 0, 0, L"要钱指数：", FontRole::Caption, Ink::Default},
-    {Ctl::Label16, L"Label16", Kind::Label, Page::Main, 378, 166, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
-    {Ctl::Label52, L"Label52", Kind::WrappedLabel, Page::Help, 19, 13, 478, 160, kHelpText, FontRole::Help, Ink::Blue},
-    {Ctl::Label18, L"Label18", Kind::WrappedLabel, Page::Help, 19, 189, 468, 100, kNoteText, FontRole::Help, Ink::Green},
+    {Ctl::AgeCaption, L"Label1", Kind::Label, Page::Main, 416, 15, 0, 0, L"年龄", FontRole::Form, Ink::Default},
+    {Ctl::AgeField, L"Edit1", Kind::Edit, Page::Main, 445, 11, 28, 21, L"", FontRole::Form, Ink::Default},
+    {Ctl::SolarButton, L"Button1", Kind::Button, Page::Main, 201, 247, 126, 25, L"按阳历再计算一次", FontRole::Form, Ink::Default},
+    {Ctl::BornCaption, L"Label6", Kind::Label, Page::Main, 140, 15, 0, 0, L"出生于：", FontRole::Form, Ink::Default},
+    {Ctl::YearCaption, L"Label5", Kind::Label, Page::Main, 235, 15, 0, 0, L"年", FontRole::Form, Ink::Default},
+    {Ctl::YearField, L"Edit4", Kind::Edit, Page::Main, 190, 11, 43, 21, L"", FontRole::Form, Ink::Default, KeyRule::Year},
+    {Ctl::MonthCaption, L"Label2", Kind::Label, Page::Main, 278, 15, 0, 0, L"月", FontRole::Form, Ink::Default},
+    {Ctl::MonthField, L"Edit2", Kind::Edit, Page::Main, 249, 11, 28, 21, L"", FontRole::Form, Ink::Default, KeyRule::Month},
+    {Ctl::DayLabel, L"Label3", Kind::Label, Page::Main, 322, 15, 0, 0, L"日(农历)", FontRole::Form, Ink::Default},
+    {Ctl::DayField, L"Edit3", Kind::Edit, Page::Main, 293, 11, 28, 21, L"", FontRole::Form, Ink::Default, KeyRule::Day},
+    {Ctl::AutoCloseBox, L"CheckBox1", Kind::CheckBox, Page::Main, 320, 213, 185, 17, L"计算后自动关闭QQ资料窗口", FontRole::Form, Ink::Default},
+    {Ctl::PersonalityCaption, L"Label8", Kind::Label, Page::Main, 66, 85, 0, 0, L"性格总论：", FontRole::Caption, Ink::WindowText},
+    {Ctl::PersonalityMemo, L"Memo1", Kind::Memo, Page::Main, 150, 67, 353, 51, L"", FontRole::Memo, Ink::Purple},
+    {Ctl::NicknameLabel, L"Label7", Kind::Label, Page::Main, 20, 30, 0, 0, L"QQ", FontRole::Nickname, Ink::Red},
+    {Ctl::PillarLine, L"Label4", Kind::Label, Page::Main, 260, 42, 0, 0, L"八字：", FontRole::Pillars, Ink::Blue},
+    {Ctl::LibidoCaption, L"Label9", Kind::Label, Page::Main, 66, 128, 0, 0, L"性欲指数：", FontRole::Caption, Ink::Default},
+    {Ctl::LibidoStars, L"Label11", Kind::Label, Page::Main, 148, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
+    {Ctl::DatingCaption, L"Label10", Kind::Label, Page::Main, 66, 169, 0, 0, L"可约指数：", FontRole::Caption, Ink::Default},
+    {Ctl::DatingStars, L"Label12", Kind::Label, Page::Main, 148, 166, 0, 0, L" ", FontRole::Stars, Ink::Red},
+    {Ctl::KindnessCaption, L"Label13", Kind::Label, Page::Main, 299, 128, 0, 0, L"善良指数：", FontRole::Caption, Ink::Default},
+    {Ctl::KindnessStars, L"Label14", Kind::Label, Page::Main, 378, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
+    {Ctl::MoneyCaption, L"Label15", Kind::Label, Page::Main, 299, 169, 0, 0, L"要钱指数：", FontRole::Caption, Ink::Default},
+    {Ctl::MoneyStars, L"Label16", Kind::Label, Page::Main, 378, 166, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
+    {Ctl::HelpText, L"Label52", Kind::WrappedLabel, Page::Help, 19, 13, 478, 160, kHelpText, FontRole::Help, Ink::Blue},
+    {Ctl::NoteText, L"Label18", Kind::WrappedLabel, Page::Help, 19, 189, 468, 100, kNoteText, FontRole::Help, Ink::Green},
     // The record of the readings (ReadingRecord.h): a report list over the whole page.
-    {Ctl::ListView1, L"ListView1", Kind::List, Page::Record, 6, 6, 507, 322, L"", FontRole::Form, Ink::Default},
+    {Ctl::RecordList, L"ListView1", Kind::List, Page::Record, 6, 6, 507, 322, L"", FontRole::Form, Ink::Default},
 }};
 
 constexpr const ControlSpec& SpecOf(Ctl id) { return kControls[static_cast<int>(id)]; }

@@ -33,7 +33,7 @@ const GbkString& NicknameText(const std::optional<GbkString>& owner);
 const GbkString& DayLabelText(const std::optional<Reading>& shown);
 
 // Edit4, Edit2 and Edit3, whose texts make the date; the age field Edit1 is not one of them.
-constexpr bool IsDateField(Ctl id) { return id == Ctl::Edit4 || id == Ctl::Edit2 || id == Ctl::Edit3; }
+constexpr bool IsDateField(Ctl id) { return id == Ctl::YearField || id == Ctl::MonthField || id == Ctl::DayField; }
 
 class MainPage {
  public:

@@ -79,7 +79,7 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == Control(Ctl::Button1))
+      if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == Control(Ctl::SolarButton))
         Button1Click();
       if (HIWORD(wParam) == EN_CHANGE) {
         const ControlSpec* field = LayoutOfWindow(reinterpret_cast<HWND>(lParam));
@@ -200,7 +200,7 @@ void ShowForm1(int showCommand) {
   CentreOnScreen(form);
   ShowWindow(form, showCommand);
   UpdateWindow(form);
-  SendMessageW(form, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::Edit1)), TRUE);
+  SendMessageW(form, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::AgeField)), TRUE);
 }
 
 }  // namespace tesserin::ui

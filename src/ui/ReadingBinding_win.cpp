@@ -24,12 +24,12 @@ namespace {
 MainPage& FormPage() { return Form1State().page; }
 
 void WriteDisplay(const AnalysisDisplay& display) {
-  SetControlText(Ctl::Label4, display.PillarLine);
-  SetControlText(Ctl::Memo1, display.PersonalityText);
-  SetControlText(Ctl::Label11, display.LibidoStars);
-  SetControlText(Ctl::Label12, display.DateStars);
-  SetControlText(Ctl::Label14, display.KindnessStars);
-  SetControlText(Ctl::Label16, display.MoneyStars);
+  SetControlText(Ctl::PillarLine, display.PillarLine);
+  SetControlText(Ctl::PersonalityMemo, display.PersonalityText);
+  SetControlText(Ctl::LibidoStars, display.LibidoStars);
+  SetControlText(Ctl::DatingStars, display.DateStars);
+  SetControlText(Ctl::KindnessStars, display.KindnessStars);
+  SetControlText(Ctl::MoneyStars, display.MoneyStars);
 }
 
 // What the page shows, into its controls: the result fields before the nickname, so that
@@ -38,8 +38,8 @@ void WriteDisplay(const AnalysisDisplay& display) {
 void WritePage() {
   const MainPageTexts& texts = FormPage().Texts();
   WriteDisplay(texts.fields);
-  SetControlText(Ctl::Label7, texts.nickname);
-  SetControlText(Ctl::Label3, texts.dayLabel);
+  SetControlText(Ctl::NicknameLabel, texts.nickname);
+  SetControlText(Ctl::DayLabel, texts.dayLabel);
   ShowCopyCommandState(FormHandle());
 }
 
@@ -72,7 +72,7 @@ void ReadDate(const AnalysisInput& input) {
     if (const Reading* reading = std::get_if<Reading>(&outcome)) {
       FormPage().ShowReading(*reading);
       WritePage();
-      AddRecordRow(*RowOfRun(outcome, Now(), FormPage().DateOwner(), ControlText(Ctl::Edit1)));
+      AddRecordRow(*RowOfRun(outcome, Now(), FormPage().DateOwner(), ControlText(Ctl::AgeField)));
     } else {
       ShowRefusal(std::get<Refusal>(outcome));
     }
@@ -96,7 +96,7 @@ bool SetControlText(Ctl id, std::string_view gbkText) {
 }
 
 bool CheckBox1Checked() {
-  HWND box = Control(Ctl::CheckBox1);
+  HWND box = Control(Ctl::AutoCloseBox);
   return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -109,7 +109,7 @@ void RunAnalysis(const AnalysisInput& input, const std::optional<GbkString>& nic
 }
 
 AnalysisInput InputOfFields(CalendarMode mode) {
-  return InputOfTexts(ControlText(Ctl::Edit4), ControlText(Ctl::Edit2), ControlText(Ctl::Edit3), mode);
+  return InputOfTexts(ControlText(Ctl::YearField), ControlText(Ctl::MonthField), ControlText(Ctl::DayField), mode);
 }
 
 void RunTypedAnalysis(CalendarMode mode) {
@@ -126,7 +126,7 @@ void ShowProfileFound(const GbkString& nickname) {
 void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname) {
   FormPage().ShowUnreadable(nickname, message);
   WritePage();
-  AddRecordRow(UnreadableRow(Now(), nickname, ControlText(Ctl::Edit1)));
+  AddRecordRow(UnreadableRow(Now(), nickname, ControlText(Ctl::AgeField)));
 }
 
 void DateFieldChanged() { FormPage().DateFieldChanged(); }
@@ -136,10 +136,10 @@ bool ShowRecordedRow(const RecordRow& row) {
   // Like a reading the user asks for, it ends a pending re-read, which would overwrite it.
   EndProfileReRead();
   const CalendarDate& date = row.reading->entered;
-  SetControlText(Ctl::Edit1, row.age);
-  SetControlText(Ctl::Edit4, std::to_string(date.year));
-  SetControlText(Ctl::Edit2, std::to_string(date.month));
-  SetControlText(Ctl::Edit3, std::to_string(date.day));
+  SetControlText(Ctl::AgeField, row.age);
+  SetControlText(Ctl::YearField, std::to_string(date.year));
+  SetControlText(Ctl::MonthField, std::to_string(date.month));
+  SetControlText(Ctl::DayField, std::to_string(date.day));
   FormPage().DateFilledIn(row.nickname);
   FormPage().ShowReading(*row.reading);
   WritePage();

@@ -13,7 +13,7 @@
 namespace tesserin::ui {
 namespace {
 
-HWND RecordList() { return Control(Ctl::ListView1); }
+HWND RecordList() { return Control(Ctl::RecordList); }
 
 // The rows selected in the list, top to bottom.
 std::vector<int> SelectedRows(HWND list) {

@@ -19,11 +19,11 @@ class Form1Binding : public ProfileForm {
     ShowProfileFound(nickname);
   }
   void ShowScan(const ScanTexts& texts) override {
-    SetControlText(Ctl::Edit1, texts.age);
-    SetControlText(Ctl::Edit2, texts.month);
-    SetControlText(Ctl::Edit3, texts.day);
+    SetControlText(Ctl::AgeField, texts.age);
+    SetControlText(Ctl::MonthField, texts.month);
+    SetControlText(Ctl::DayField, texts.day);
   }
-  void ShowBirthYear(int year) override { SetControlText(Ctl::Edit4, std::to_string(year)); }
+  void ShowBirthYear(int year) override { SetControlText(Ctl::YearField, std::to_string(year)); }
   void ShowUnreadable(const GbkString& message) override { ShowUnreadableProfile(message, nickname_); }
   bool CloseAfterReading() override { return CheckBox1Checked(); }
   void ReadAsLunarDate(const CalendarDate& date) override {

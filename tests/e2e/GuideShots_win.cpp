@@ -70,7 +70,7 @@ class Scenes {
     Require(tesserin_->Started(), "tesserin.exe did not start");
     Require(WaitFor([&] {
               form_ = e2e::TopWindowOf(tesserin_->Id(), L"TForm1");
-              return form_ && IsWindowVisible(form_) && Control(Ctl::Edit1);
+              return form_ && IsWindowVisible(form_) && Control(Ctl::AgeField);
             }, 30000),
             "no main window");
   }
@@ -102,7 +102,7 @@ class Scenes {
 
   // Enter in the day field, as typed: the key passes the program's own message loop.
   void EnterInDayField() {
-    HWND day = Control(Ctl::Edit3);
+    HWND day = Control(Ctl::DayField);
     PostMessageW(day, WM_KEYDOWN, VK_RETURN, 1);
     PostMessageW(day, WM_KEYUP, VK_RETURN, 1 | (LPARAM{3} << 30));
   }
@@ -135,13 +135,13 @@ class Scenes {
 
   void TypedDate() {
     Activate();
-    SetField(Ctl::Edit4, L"1990");
-    SetField(Ctl::Edit2, L"5");
-    SetField(Ctl::Edit3, L"12");
-    SendMessageW(form_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::Edit3)), TRUE);
-    SendMessageW(Control(Ctl::Edit3), EM_SETSEL, 2, 2);  // the caret after the digits, as typed
+    SetField(Ctl::YearField, L"1990");
+    SetField(Ctl::MonthField, L"5");
+    SetField(Ctl::DayField, L"12");
+    SendMessageW(form_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::DayField)), TRUE);
+    SendMessageW(Control(Ctl::DayField), EM_SETSEL, 2, 2);  // the caret after the digits, as typed
     EnterInDayField();
-    Require(WaitFor([&] { return FieldIs(Ctl::Label4, L"八字：庚午 辛巳 庚子"); }), "no lunar reading");
+    Require(WaitFor([&] { return FieldIs(Ctl::PillarLine, L"八字：庚午 辛巳 庚子"); }), "no lunar reading");
     Shot("reading", RectOf(form_));
   }
 
@@ -155,8 +155,8 @@ class Scenes {
   void ProfileRead() {
     HWND profile = StandIn(L"--nickname 小红 --age 25 --month 3 --day 14");
     Require(WaitFor([&] {
-              return FieldIs(Ctl::Label7, L"小红") && FieldIs(Ctl::Edit1, L"25") &&
-                     !FieldIs(Ctl::Label4, L"八字：庚午 辛巳 庚子") && !FieldIs(Ctl::Memo1, L"");
+              return FieldIs(Ctl::NicknameLabel, L"小红") && FieldIs(Ctl::AgeField, L"25") &&
+                     !FieldIs(Ctl::PillarLine, L"八字：庚午 辛巳 庚子") && !FieldIs(Ctl::PersonalityMemo, L"");
             }, 20000),
             "the profile was not read");
     Shot("profile", BesideForm(profile));
@@ -165,7 +165,7 @@ class Scenes {
 
   void ProfileUnreadable() {
     HWND profile = StandIn(L"--nickname 小兰 --blank");
-    Require(WaitFor([&] { return FieldIs(Ctl::Label7, L"小兰") && FieldIs(Ctl::Memo1, kUnreadable); }, 30000),
+    Require(WaitFor([&] { return FieldIs(Ctl::NicknameLabel, L"小兰") && FieldIs(Ctl::PersonalityMemo, kUnreadable); }, 30000),
             "no message for the unreadable profile");
     Shot("unreadable", BesideForm(profile));
     standIn_.reset();
@@ -204,14 +204,14 @@ class Scenes {
   // list is another process's: it is worked by clicks and keys, not by its messages.)
   void RecordPage() {
     Activate();
-    SetField(Ctl::Edit4, L"1950");
-    SetField(Ctl::Edit2, L"1");
-    SetField(Ctl::Edit3, L"7");
-    PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
-    Require(WaitFor([&] { return FieldIs(Ctl::Label4, L"八字：己丑 丁丑 壬寅"); }), "no solar reading");
+    SetField(Ctl::YearField, L"1950");
+    SetField(Ctl::MonthField, L"1");
+    SetField(Ctl::DayField, L"7");
+    PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
+    Require(WaitFor([&] { return FieldIs(Ctl::PillarLine, L"八字：己丑 丁丑 壬寅"); }), "no solar reading");
     HWND record = Sheet(L"TabSheet2");
     const RECT tabs = OpenPage(record, 100);
-    HWND list = Control(Ctl::ListView1);
+    HWND list = Control(Ctl::RecordList);
     Require(WaitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 4; }), "not four rows");
     // A click on the first row, below the column captions, and one row down.
     const RECT r = RectOf(list);

@@ -67,7 +67,7 @@ class WatcherEndToEnd : public ::testing::Test {
     ASSERT_TRUE(tesserin_->Started());
     ASSERT_TRUE(WaitFor([&] {
       form_ = FormWindow();
-      return form_ && Control(Ctl::Edit1) && IsWindowVisible(form_);
+      return form_ && Control(Ctl::AgeField) && IsWindowVisible(form_);
     }));
     Pause(300);  // the form sets its controls' start state as it is first shown
   }
@@ -77,7 +77,7 @@ class WatcherEndToEnd : public ::testing::Test {
   }
 
   HWND FormWindow() {
-    return e2e::FormOf(tesserin_->Id(), ui::kFirstControlId + static_cast<int>(Ctl::Edit1));
+    return e2e::FormOf(tesserin_->Id(), ui::kFirstControlId + static_cast<int>(Ctl::AgeField));
   }
   HWND Control(Ctl id) { return e2e::ControlById(form_, ui::kFirstControlId + static_cast<int>(id)); }
   std::wstring Field(Ctl id) { return TextOf(Control(id)); }
@@ -86,24 +86,24 @@ class WatcherEndToEnd : public ::testing::Test {
   }
   // A date read with Button1, as the user clicks it; waits for its reading.
   void ReadByButton(const std::wstring& year, const std::wstring& month, const std::wstring& day) {
-    SetField(Ctl::Edit4, year);
-    SetField(Ctl::Edit2, month);
-    SetField(Ctl::Edit3, day);
+    SetField(Ctl::YearField, year);
+    SetField(Ctl::MonthField, month);
+    SetField(Ctl::DayField, day);
     const int rows = RecordRows();
-    PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+    PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
   }
-  int RecordRows() { return static_cast<int>(SendMessageW(Control(Ctl::ListView1), LVM_GETITEMCOUNT, 0, 0)); }
+  int RecordRows() { return static_cast<int>(SendMessageW(Control(Ctl::RecordList), LVM_GETITEMCOUNT, 0, 0)); }
   // The result fields show no reading: the captions alone, and the memo's text.
   void ExpectNoReading(const std::wstring& memo) {
-    EXPECT_EQ(L"八字：", Field(Ctl::Label4));
-    EXPECT_EQ(memo, Field(Ctl::Memo1));
-    for (Ctl stars : {Ctl::Label11, Ctl::Label12, Ctl::Label14, Ctl::Label16}) EXPECT_EQ(L" ", Field(stars));
-    EXPECT_EQ(L"日(农历)", Field(Ctl::Label3));
+    EXPECT_EQ(L"八字：", Field(Ctl::PillarLine));
+    EXPECT_EQ(memo, Field(Ctl::PersonalityMemo));
+    for (Ctl stars : {Ctl::LibidoStars, Ctl::DatingStars, Ctl::KindnessStars, Ctl::MoneyStars}) EXPECT_EQ(L" ", Field(stars));
+    EXPECT_EQ(L"日(农历)", Field(Ctl::DayLabel));
   }
   void TickCheckBox1() {
-    SendMessageW(Control(Ctl::CheckBox1), BM_SETCHECK, BST_CHECKED, 0);
-    ASSERT_EQ(BST_CHECKED, SendMessageW(Control(Ctl::CheckBox1), BM_GETCHECK, 0, 0));
+    SendMessageW(Control(Ctl::AutoCloseBox), BM_SETCHECK, BST_CHECKED, 0);
+    ASSERT_EQ(BST_CHECKED, SendMessageW(Control(Ctl::AutoCloseBox), BM_GETCHECK, 0, 0));
   }
 
   // Starts a stand-in and waits until its window has its title.
@@ -134,12 +134,12 @@ class WatcherEndToEnd : public ::testing::Test {
     const AnalysisOutcome outcome = AnalysisRun(InputOfTexts(std::string(year.begin(), year.end()), month, day, mode));
     ASSERT_TRUE(std::holds_alternative<Reading>(outcome));
     const AnalysisDisplay display = FieldsOf(std::get<Reading>(outcome));
-    EXPECT_EQ(WideFromGbk(display.PillarLine), Field(Ctl::Label4));
-    EXPECT_EQ(WideFromGbk(display.PersonalityText), Field(Ctl::Memo1));
-    EXPECT_EQ(WideFromGbk(display.LibidoStars), Field(Ctl::Label11));
-    EXPECT_EQ(WideFromGbk(display.DateStars), Field(Ctl::Label12));
-    EXPECT_EQ(WideFromGbk(display.KindnessStars), Field(Ctl::Label14));
-    EXPECT_EQ(WideFromGbk(display.MoneyStars), Field(Ctl::Label16));
+    EXPECT_EQ(WideFromGbk(display.PillarLine), Field(Ctl::PillarLine));
+    EXPECT_EQ(WideFromGbk(display.PersonalityText), Field(Ctl::PersonalityMemo));
+    EXPECT_EQ(WideFromGbk(display.LibidoStars), Field(Ctl::LibidoStars));
+    EXPECT_EQ(WideFromGbk(display.DateStars), Field(Ctl::DatingStars));
+    EXPECT_EQ(WideFromGbk(display.KindnessStars), Field(Ctl::KindnessStars));
+    EXPECT_EQ(WideFromGbk(display.MoneyStars), Field(Ctl::MoneyStars));
   }
 
   // With CheckBox1 ticked, 一号 (25, 3-14) and 二号 (33, 6-9) open side by side; whether both
@@ -163,7 +163,7 @@ class WatcherEndToEnd : public ::testing::Test {
     GetWindowRect(form_, &form);
     e2e::MouseAt({form.left + 12, form.bottom - 12});  // an empty spot brings the window to the front
     WaitFor([&] { return GetForegroundWindow() == form_; }, 3000);
-    HWND list = Control(Ctl::ListView1);
+    HWND list = Control(Ctl::RecordList);
     for (int i = 0; i < 2; ++i) e2e::PressKeys({VK_CONTROL, VK_TAB});
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(list) != FALSE; }));
     RECT r;
@@ -242,11 +242,11 @@ TEST_F(WatcherEndToEnd, ANewProfileWindowIsReadInBothLayouts) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Process& standIn = StandIn(c.nickname, c.options);
-    ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == c.nickname && !Field(Ctl::Label4).empty() && Field(Ctl::Edit3) == c.day; }));
-    EXPECT_EQ(c.age, Field(Ctl::Edit1));
-    EXPECT_EQ(c.month, Field(Ctl::Edit2));
+    ASSERT_TRUE(WaitFor([&] { return Field(Ctl::NicknameLabel) == c.nickname && !Field(Ctl::PillarLine).empty() && Field(Ctl::DayField) == c.day; }));
+    EXPECT_EQ(c.age, Field(Ctl::AgeField));
+    EXPECT_EQ(c.month, Field(Ctl::MonthField));
     std::wstring year = ExpectedYear(c.ageNumber, c.monthNumber, c.dayNumber);
-    ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Edit4) == year; }));
+    ASSERT_TRUE(WaitFor([&] { return Field(Ctl::YearField) == year; }));
     std::string month(c.month, c.month + wcslen(c.month)), day(c.day, c.day + wcslen(c.day));
     ExpectReading(year, month.c_str(), day.c_str());
     standIn.Kill();
@@ -256,38 +256,38 @@ TEST_F(WatcherEndToEnd, ANewProfileWindowIsReadInBothLayouts) {
 
 TEST_F(WatcherEndToEnd, AWindowIsHandledOnceAndOneLowerDownWaitsForIt) {
   Process& first = StandIn(L"甲", L"--age 25 --month 3 --day 14");
-  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Edit4) != L""; }));
-  SetField(Ctl::Edit1, L"x");
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::YearField) != L""; }));
+  SetField(Ctl::AgeField, L"x");
   Process& second = StandIn(L"乙", L"--age 33 --month 6 --day 9 --at 400,40");
   SetWindowPos(WindowOf(second), WindowOf(first), 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Pause(1500);
-  EXPECT_EQ(L"甲", Field(Ctl::Label7)) << "the lower one waits";
-  EXPECT_EQ(L"x", Field(Ctl::Edit1)) << "the first one is not read again";
+  EXPECT_EQ(L"甲", Field(Ctl::NicknameLabel)) << "the lower one waits";
+  EXPECT_EQ(L"x", Field(Ctl::AgeField)) << "the first one is not read again";
   first.Kill();
-  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"乙" && Field(Ctl::Edit1) == L"33"; }));
+  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::NicknameLabel) == L"乙" && Field(Ctl::AgeField) == L"33"; }));
 }
 
 TEST_F(WatcherEndToEnd, NumberTitlesAndOtherProgramsWindowsArePassedOver) {
   Process& number = StandIn(L"123456", L"");
   Process& other = StandIn(L"其他", L"--class Other", L"Other");
   Pause(1500);
-  EXPECT_EQ(L"QQ", Field(Ctl::Label7));
-  EXPECT_EQ(L"", Field(Ctl::Edit1));
+  EXPECT_EQ(L"QQ", Field(Ctl::NicknameLabel));
+  EXPECT_EQ(L"", Field(Ctl::AgeField));
   // The watcher was ticking all along: a profile window below one of them and above the other
   // (beside both on the screen, so that its block can be copied) is read past them.
   Process& real = StandIn(L"丁", L"--age 25 --month 3 --day 14 --at 700,40");
   SetWindowPos(WindowOf(real), WindowOf(other), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(WindowOf(number), WindowOf(real), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"丁" && Field(Ctl::Edit1) == L"25"; }));
+  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::NicknameLabel) == L"丁" && Field(Ctl::AgeField) == L"25"; }));
 }
 
-TEST_F(WatcherEndToEnd, WithCheckBox1TheProfileWindowIsClosedAndThePointerReturns) {
+TEST_F(WatcherEndToEnd, WithTheAutoCloseBoxTickedTheProfileWindowIsClosedAndThePointerReturns) {
   TickCheckBox1();
   SetCursorPos(50, 900);
   Process& standIn = StandIn(L"丙", L"--age 25 --month 3 --day 14");
   EXPECT_TRUE(WaitFor([&] { return !standIn.Running(); })) << "closed by the click";
-  EXPECT_EQ(L"丙", Field(Ctl::Label7));
+  EXPECT_EQ(L"丙", Field(Ctl::NicknameLabel));
   EXPECT_TRUE(WaitFor([&] { return PointerAt(50, 900); }, kPointerLagMs));
 }
 
@@ -314,8 +314,8 @@ TEST_F(WatcherEndToEnd, FiftyClosesInARowPutThePointerBackEveryTimeBusyCoresOrNo
 TEST_F(WatcherEndToEnd, TwoProfileWindowsAtOnceAreReadAndClosedOneAfterTheOther) {
   EXPECT_TRUE(ReadAndCloseTwoProfilesAtOnce());
   // Which one comes first depends on when the ticks fall; the last one read shows.
-  EXPECT_EQ(Field(Ctl::Label7) == L"二号" ? L"33" : L"25", Field(Ctl::Edit1));
-  EXPECT_NE(kUnreadable, Field(Ctl::Memo1));
+  EXPECT_EQ(Field(Ctl::NicknameLabel) == L"二号" ? L"33" : L"25", Field(Ctl::AgeField));
+  EXPECT_NE(kUnreadable, Field(Ctl::PersonalityMemo));
   EXPECT_TRUE(WaitFor([&] { return PointerAt(40, 950); }, kPointerLagMs));
 }
 
@@ -378,12 +378,12 @@ TEST_F(WatcherEndToEnd, AProfileWindowKilledAtTheMomentOfTheClickLetsNoClickFall
 
 TEST_F(WatcherEndToEnd, AProfileWindowKilledWhileItIsReadShowsTheMessageAndNoError) {
   TickCheckBox1();
-  SetField(Ctl::Memo1, L"");
+  SetField(Ctl::PersonalityMemo, L"");
   SetCursorPos(70, 930);
   Process& standIn = StandIn(L"读中", L"--blank --title-first");
-  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"读中"; }));
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::NicknameLabel) == L"读中"; }));
   standIn.Kill();  // during the retries
-  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::PersonalityMemo) == kUnreadable; }));
   Pause(600);
   EXPECT_FALSE(Box());
   EXPECT_TRUE(tesserin_->Running());
@@ -395,35 +395,35 @@ TEST_F(WatcherEndToEnd, AProfileWindowKilledWhileItIsReadShowsTheMessageAndNoErr
 TEST_F(WatcherEndToEnd, AManualReadingsBoxClosingKeepsTheWatchersMessage) {
   // The manual reading stops at validation with its box open; meanwhile the watcher reads an
   // unreadable profile and writes its message. Closing the box must not erase it.
-  SetField(Ctl::Edit4, L"2030");
-  PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  SetField(Ctl::YearField, L"2030");
+  PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
   HWND box = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (box = Box()) != nullptr; }));
-  EXPECT_EQ(L"", Field(Ctl::Memo1)) << "emptied before the box";
+  EXPECT_EQ(L"", Field(Ctl::PersonalityMemo)) << "emptied before the box";
   StandIn(L"看不清", L"--no-marker");
-  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::PersonalityMemo) == kUnreadable; }));
   SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
   Pause(600);
-  EXPECT_EQ(kUnreadable, Field(Ctl::Memo1));
-  EXPECT_EQ(L"看不清", Field(Ctl::Label7));
+  EXPECT_EQ(kUnreadable, Field(Ctl::PersonalityMemo));
+  EXPECT_EQ(L"看不清", Field(Ctl::NicknameLabel));
 }
 
 TEST_F(WatcherEndToEnd, AReadingByHandDuringTheReReadOfAnUnreadableProfileStandsWhole) {
   TickCheckBox1();
   Process& standIn = StandIn(L"手动", L"--blank --title-first");
-  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"手动"; }));
-  SetField(Ctl::Edit4, L"1990");
-  SetField(Ctl::Edit2, L"5");
-  SetField(Ctl::Edit3, L"12");
-  PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label4) != L"八字："; }));
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::NicknameLabel) == L"手动"; }));
+  SetField(Ctl::YearField, L"1990");
+  SetField(Ctl::MonthField, L"5");
+  SetField(Ctl::DayField, L"12");
+  PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::PillarLine) != L"八字："; }));
   Pause(2500);  // past the end of the re-reads
-  EXPECT_EQ(L"5", Field(Ctl::Edit2));
-  EXPECT_EQ(L"12", Field(Ctl::Edit3));
+  EXPECT_EQ(L"5", Field(Ctl::MonthField));
+  EXPECT_EQ(L"12", Field(Ctl::DayField));
   ExpectReading(L"1990", "5", "12", CalendarMode::Solar);
-  EXPECT_EQ(L"QQ", Field(Ctl::Label7)) << "a date typed by hand is nobody's";
-  EXPECT_EQ(L"日(公历)", Field(Ctl::Label3));
+  EXPECT_EQ(L"QQ", Field(Ctl::NicknameLabel)) << "a date typed by hand is nobody's";
+  EXPECT_EQ(L"日(公历)", Field(Ctl::DayLabel));
   EXPECT_TRUE(standIn.Running()) << "a window that was not read is not closed";
 }
 
@@ -461,7 +461,7 @@ TEST_F(WatcherEndToEnd, AProfileWindowClosedMeanwhileGetsNoClickAndCausesNoError
 TEST_F(WatcherEndToEnd, EveryProfileReadStaysInTheRecordTheUnreadableToo) {
   ASSERT_TRUE(ReadAndCloseTwoProfilesAtOnce());
   Process& blank = StandIn(L"空白", L"--blank --at 640,380");
-  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::PersonalityMemo) == kUnreadable; }));
   blank.Kill();
 
   const std::vector<std::wstring> lines = CopiedRecord();
@@ -478,24 +478,24 @@ TEST_F(WatcherEndToEnd, EveryProfileReadStaysInTheRecordTheUnreadableToo) {
 TEST_F(WatcherEndToEnd, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
   Process& standIn = StandIn(L"小明", L"--age 25 --month 3 --day 14");
   const std::wstring year = ExpectedYear(25, 3, 14);
-  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Edit4) == year && Field(Ctl::Label4) != L"八字："; }));
-  EXPECT_EQ(L"小明", Field(Ctl::Label7));
-  EXPECT_EQ(L"日(农历)", Field(Ctl::Label3));
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::YearField) == year && Field(Ctl::PillarLine) != L"八字："; }));
+  EXPECT_EQ(L"小明", Field(Ctl::NicknameLabel));
+  EXPECT_EQ(L"日(农历)", Field(Ctl::DayLabel));
   standIn.Kill();
 
   int rows = RecordRows();
-  PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
   ExpectReading(year, "3", "14", CalendarMode::Solar);
-  EXPECT_EQ(L"小明", Field(Ctl::Label7));
-  EXPECT_EQ(L"日(公历)", Field(Ctl::Label3));
+  EXPECT_EQ(L"小明", Field(Ctl::NicknameLabel));
+  EXPECT_EQ(L"日(公历)", Field(Ctl::DayLabel));
 
-  SetField(Ctl::Edit3, L"15");  // edited from outside, as by hand
+  SetField(Ctl::DayField, L"15");  // edited from outside, as by hand
   rows = RecordRows();
-  PostMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
   ExpectReading(year, "3", "15", CalendarMode::Solar);
-  EXPECT_EQ(L"QQ", Field(Ctl::Label7));
+  EXPECT_EQ(L"QQ", Field(Ctl::NicknameLabel));
 
   const std::vector<std::wstring> lines = CopiedRecord();
   ASSERT_EQ(lines.size(), 4u);
@@ -525,8 +525,8 @@ TEST_F(WatcherEndToEnd, AnUnreadableProfileShowsTheMessage) {
     SCOPED_TRACE(c.what);
     ReadByButton(L"1990", L"5", L"12");  // a reading that must not stay beside the nickname
     Process& standIn = StandIn(c.nickname, c.options);
-    EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
-    EXPECT_EQ(c.nickname, Field(Ctl::Label7));
+    EXPECT_TRUE(WaitFor([&] { return Field(Ctl::PersonalityMemo) == kUnreadable; }));
+    EXPECT_EQ(c.nickname, Field(Ctl::NicknameLabel));
     ExpectNoReading(kUnreadable);
     EXPECT_FALSE(Box());
     standIn.Kill();
@@ -538,8 +538,8 @@ TEST_F(WatcherEndToEnd, ACoveredProfileWindowShowsTheMessage) {
   Process covered(TESSERIN_STANDIN_EXE, L"--nickname 被盖 --at 20,40 --title-after 1500");
   ASSERT_TRUE(WaitFor([&] { return WindowOf(covered) != nullptr; }));
   StandIn(L"盖子", L"--class Other --at 20,40", L"Other");
-  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
-  EXPECT_EQ(L"被盖", Field(Ctl::Label7));
+  EXPECT_TRUE(WaitFor([&] { return Field(Ctl::PersonalityMemo) == kUnreadable; }));
+  EXPECT_EQ(L"被盖", Field(Ctl::NicknameLabel));
 }
 
 // The stand-in "25", 3月14日 at (300, 100) has its block at (360, 406) to (520, 706); the day's
@@ -579,25 +579,25 @@ TEST_F(WatcherEndToEnd, ABlockIsReadOnlyWhereItIsShownWholeAndNeverAsAnotherDate
   const std::wstring year = ExpectedYear(25, 3, 14);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    for (Ctl field : {Ctl::Memo1, Ctl::Edit3, Ctl::Edit4}) SetField(field, L"");
+    for (Ctl field : {Ctl::PersonalityMemo, Ctl::DayField, Ctl::YearField}) SetField(field, L"");
     TitledLate(standIns_, c.nickname, c.at);
     Process* over = c.over ? &StandIn(L"上面", L"--class Other " + std::wstring(c.over), L"Other")
                            : nullptr;
     if (c.overLeaves) {
-      ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == c.nickname; }));
+      ASSERT_TRUE(WaitFor([&] { return Field(Ctl::NicknameLabel) == c.nickname; }));
       over->Kill();
     }
     std::set<std::wstring> days;  // every day shown on the way
     bool message = false;
     EXPECT_TRUE(WaitFor([&] {
-      if (!Field(Ctl::Edit3).empty()) days.insert(Field(Ctl::Edit3));
-      message = message || Field(Ctl::Memo1) == kUnreadable;
-      return message || Field(Ctl::Edit4) == year;
+      if (!Field(Ctl::DayField).empty()) days.insert(Field(Ctl::DayField));
+      message = message || Field(Ctl::PersonalityMemo) == kUnreadable;
+      return message || Field(Ctl::YearField) == year;
     }));
-    if (!Field(Ctl::Edit3).empty()) days.insert(Field(Ctl::Edit3));
+    if (!Field(Ctl::DayField).empty()) days.insert(Field(Ctl::DayField));
     EXPECT_EQ(!c.read, message);
     EXPECT_EQ(c.read ? std::set<std::wstring>{L"14"} : std::set<std::wstring>{}, days);
-    EXPECT_EQ(c.nickname, Field(Ctl::Label7));
+    EXPECT_EQ(c.nickname, Field(Ctl::NicknameLabel));
     standIns_.clear();
   }
 }
@@ -614,16 +614,16 @@ TEST_F(WatcherEndToEnd, AProfileWindowPaintedLateIsReadWithoutAMessage) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    SetField(Ctl::Edit4, L"");
+    SetField(Ctl::YearField, L"");
     Process& standIn = StandIn(c.nickname, std::wstring(c.options) + L" --age 25 --month 3 --day 14");
     bool messageSeen = false;
     EXPECT_TRUE(WaitFor([&] {
-      messageSeen = messageSeen || Field(Ctl::Memo1) == kUnreadable;
-      return Field(Ctl::Edit4) == ExpectedYear(25, 3, 14);
+      messageSeen = messageSeen || Field(Ctl::PersonalityMemo) == kUnreadable;
+      return Field(Ctl::YearField) == ExpectedYear(25, 3, 14);
     }));
     EXPECT_FALSE(messageSeen);
-    EXPECT_EQ(c.nickname, Field(Ctl::Label7));
-    EXPECT_EQ(L"14", Field(Ctl::Edit3));
+    EXPECT_EQ(c.nickname, Field(Ctl::NicknameLabel));
+    EXPECT_EQ(L"14", Field(Ctl::DayField));
     standIn.Kill();
   }
 }
@@ -632,16 +632,16 @@ TEST_F(WatcherEndToEnd, AProfileWindowThatNeverPaintsShowsTheMessageOnceAfterThe
   ReadByButton(L"1950", L"1", L"7");
   auto start = std::chrono::steady_clock::now();
   StandIn(L"不画", L"--blank --title-first");
-  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Label7) == L"不画"; }));
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::NicknameLabel) == L"不画"; }));
   // No message while the window may still be painted, and no reading beside its nickname.
   ExpectNoReading(L"");
-  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::Memo1) == kUnreadable; }));
+  ASSERT_TRUE(WaitFor([&] { return Field(Ctl::PersonalityMemo) == kUnreadable; }));
   ExpectNoReading(kUnreadable);
   // Lower bound only: the retries take two seconds from the window's discovery.
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
-  SetField(Ctl::Memo1, L"seen");
+  SetField(Ctl::PersonalityMemo, L"seen");
   Pause(1500);
-  EXPECT_EQ(L"seen", Field(Ctl::Memo1)) << "shown once";
+  EXPECT_EQ(L"seen", Field(Ctl::PersonalityMemo)) << "shown once";
 }
 
 }  // namespace

@@ -62,12 +62,12 @@ class Soak {
 
   bool Start() {
     bool found = e2e::WaitFor([&] {
-      form_ = e2e::FormOf(tesserin_.Id(), Id(Ctl::Edit1));
+      form_ = e2e::FormOf(tesserin_.Id(), Id(Ctl::AgeField));
       return form_ && IsWindowVisible(form_);
     }, 20000);
     if (!found) return false;
     e2e::Pause(300);
-    SendMessageW(Control(Ctl::CheckBox1), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(Control(Ctl::AutoCloseBox), BM_SETCHECK, BST_CHECKED, 0);
     return true;
   }
 
@@ -95,14 +95,14 @@ class Soak {
     if (!std::holds_alternative<Reading>(outcome)) return "the profile's date gives no reading";
     const AnalysisDisplay display = FieldsOf(std::get<Reading>(outcome));
     const std::pair<Ctl, std::wstring> expected[] = {
-        {Ctl::Label7, nickname},
-        {Ctl::Edit1, std::to_wstring(age)},
-        {Ctl::Edit2, std::to_wstring(month)},
-        {Ctl::Edit3, std::to_wstring(day)},
-        {Ctl::Edit4, WideFromGbk(year)},
-        {Ctl::Label4, WideFromGbk(display.PillarLine)},
-        {Ctl::Memo1, WideFromGbk(display.PersonalityText)},
-        {Ctl::Label14, WideFromGbk(display.KindnessStars)},
+        {Ctl::NicknameLabel, nickname},
+        {Ctl::AgeField, std::to_wstring(age)},
+        {Ctl::MonthField, std::to_wstring(month)},
+        {Ctl::DayField, std::to_wstring(day)},
+        {Ctl::YearField, WideFromGbk(year)},
+        {Ctl::PillarLine, WideFromGbk(display.PillarLine)},
+        {Ctl::PersonalityMemo, WideFromGbk(display.PersonalityText)},
+        {Ctl::KindnessStars, WideFromGbk(display.KindnessStars)},
     };
     for (const auto& [control, text] : expected) {
       if (e2e::TextOf(Control(control)) != text) return "misread";

@@ -35,19 +35,19 @@ class CopyReadingTest : public FormTest {
     Pump();
   }
   static void ReadLunar1990_5_12() {
-    FocusOn(Ctl::Edit4);
+    FocusOn(Ctl::YearField);
     Type(L"1990512\r");
-    ASSERT_EQ(Utf8Of(TextOf(Ctl::Label4)), "八字：庚午 辛巳 庚子");
+    ASSERT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：庚午 辛巳 庚子");
   }
 };
 
 TEST_F(CopyReadingTest, CtrlCCopiesTheReadingAsTheCommandLineReaderPrintsIt) {
   ReadLunar1990_5_12();
-  ASSERT_EQ(Focused(), Ctl::Edit3);
+  ASSERT_EQ(Focused(), Ctl::DayField);
   PressCtrlC();
   EXPECT_EQ(ClipboardSeenElsewhere(), kLunar1990_5_12);
   EXPECT_TRUE(OpenBoxes().empty());
-  EXPECT_EQ(TextOf(Ctl::Edit3), L"12") << "the key reaches no field";
+  EXPECT_EQ(TextOf(Ctl::DayField), L"12") << "the key reaches no field";
 }
 
 TEST_F(CopyReadingTest, WindowMenuCommandCopiesTheSame) {
@@ -61,10 +61,10 @@ TEST_F(CopyReadingTest, WindowMenuCommandCopiesTheSame) {
 }
 
 TEST_F(CopyReadingTest, TheReadingShownIsCopied) {
-  SetTextOf(Ctl::Edit4, L"1950");
-  SetTextOf(Ctl::Edit2, L"1");
-  SetTextOf(Ctl::Edit3, L"7");
-  SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+  SetTextOf(Ctl::YearField, L"1950");
+  SetTextOf(Ctl::MonthField, L"1");
+  SetTextOf(Ctl::DayField, L"7");
+  SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
   Pump();
   PressCtrlC();  // the focus is on the button
   const std::optional<std::wstring> text = ClipboardSeenElsewhere();
@@ -74,11 +74,11 @@ TEST_F(CopyReadingTest, TheReadingShownIsCopied) {
 }
 
 TEST_F(CopyReadingTest, NothingIsCopiedOrSaidBeforeTheFirstReading) {
-  FocusOn(Ctl::Edit1);
+  FocusOn(Ctl::AgeField);
   PressCtrlC();
   ChooseFromWindowMenu();
-  SetTextOf(Ctl::Edit2, L"13");  // a refused date is no reading either
-  FocusOn(Ctl::Edit3);
+  SetTextOf(Ctl::MonthField, L"13");  // a refused date is no reading either
+  FocusOn(Ctl::DayField);
   WithBox([] { Type(L"5\r"); });
   PressCtrlC();
   EXPECT_EQ(ClipboardSeenElsewhere(), kSentinel);
@@ -94,13 +94,13 @@ TEST_F(CopyReadingTest, ASelectionInAnEditFieldIsThatFieldsToCopy) {
     const wchar_t* copied;
   };
   const Case kCases[] = {
-      {"age field", Ctl::Edit1, 0, -1, L"25"},
-      {"year field", Ctl::Edit4, 2, 4, L"90"},
-      {"month field", Ctl::Edit2, 0, -1, L"5"},
-      {"day field", Ctl::Edit3, 0, 1, L"1"},
-      {"personality memo", Ctl::Memo1, 0, 2, L"聪明"},
+      {"age field", Ctl::AgeField, 0, -1, L"25"},
+      {"year field", Ctl::YearField, 2, 4, L"90"},
+      {"month field", Ctl::MonthField, 0, -1, L"5"},
+      {"day field", Ctl::DayField, 0, 1, L"1"},
+      {"personality memo", Ctl::PersonalityMemo, 0, 2, L"聪明"},
   };
-  SetTextOf(Ctl::Edit1, L"25");
+  SetTextOf(Ctl::AgeField, L"25");
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
     FocusOn(c.field);
@@ -109,11 +109,11 @@ TEST_F(CopyReadingTest, ASelectionInAnEditFieldIsThatFieldsToCopy) {
     EXPECT_EQ(ClipboardSeenElsewhere(), c.copied);
     EXPECT_EQ(Focused(), c.field) << "copying is no typing: the focus stays";
   }
-  EXPECT_EQ(TextOf(Ctl::Edit4), L"1990");
-  EXPECT_EQ(TextOf(Ctl::Edit3), L"12");
-  SendMessageW(Control(Ctl::Edit1), EM_SETSEL, 1, 1);  // the caret alone is no selection
-  FocusOn(Ctl::Edit1);
-  SendMessageW(Control(Ctl::Edit1), EM_SETSEL, 1, 1);
+  EXPECT_EQ(TextOf(Ctl::YearField), L"1990");
+  EXPECT_EQ(TextOf(Ctl::DayField), L"12");
+  SendMessageW(Control(Ctl::AgeField), EM_SETSEL, 1, 1);  // the caret alone is no selection
+  FocusOn(Ctl::AgeField);
+  SendMessageW(Control(Ctl::AgeField), EM_SETSEL, 1, 1);
   PressCtrlC();
   EXPECT_EQ(ClipboardSeenElsewhere(), kLunar1990_5_12);
 }

@@ -53,15 +53,15 @@ TEST_F(DpiTest, LayoutScalesWithTheMonitorsDpiAndBack) {
     RECT tab;
     GetClientRect(PageControl1(), &tab);
     EXPECT_EQ(tab.right, c.clientWidth) << "the page control still fills the client area";
-    const RECT edit4 = RectInParent(Control(Ctl::Edit4)), button1 = RectInParent(Control(Ctl::Button1));
+    const RECT edit4 = RectInParent(Control(Ctl::YearField)), button1 = RectInParent(Control(Ctl::SolarButton));
     EXPECT_EQ(edit4.left, c.edit4.left);
     EXPECT_EQ(edit4.top, c.edit4.top);
     EXPECT_EQ(edit4.right, c.edit4.right);
     EXPECT_EQ(edit4.bottom, c.edit4.bottom);
     EXPECT_EQ(button1.left, c.button1.left);
     EXPECT_EQ(button1.bottom, c.button1.bottom);
-    EXPECT_EQ(FontHeight(Control(Ctl::Edit4)), c.formFont);
-    EXPECT_EQ(FontHeight(Control(Ctl::Label11)), c.starsFont);
+    EXPECT_EQ(FontHeight(Control(Ctl::YearField)), c.formFont);
+    EXPECT_EQ(FontHeight(Control(Ctl::LibidoStars)), c.starsFont);
   }
 }
 

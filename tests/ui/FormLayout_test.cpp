@@ -34,31 +34,31 @@ struct Expected {
 
 // The form as it must be, written out here independently of the form's own table.
 const Expected kExpected[] = {
-    {Ctl::Label7, L"Static", Page::Main, 20, 30, 0, 0, "QQ", Family::YaHei, 24, true, kRed},
-    {Ctl::Label6, L"Static", Page::Main, 140, 15, 0, 0, "出生于：", Family::SongTi, 13, false, kText},
-    {Ctl::Edit4, L"Edit", Page::Main, 190, 11, 43, 21, "", Family::SongTi, 13, false, kText},
-    {Ctl::Label5, L"Static", Page::Main, 235, 15, 0, 0, "年", Family::SongTi, 13, false, kText},
-    {Ctl::Edit2, L"Edit", Page::Main, 249, 11, 28, 21, "", Family::SongTi, 13, false, kText},
-    {Ctl::Label2, L"Static", Page::Main, 278, 15, 0, 0, "月", Family::SongTi, 13, false, kText},
-    {Ctl::Edit3, L"Edit", Page::Main, 293, 11, 28, 21, "", Family::SongTi, 13, false, kText},
-    {Ctl::Label3, L"Static", Page::Main, 322, 15, 0, 0, "日(农历)", Family::SongTi, 13, false, kText},
-    {Ctl::Label1, L"Static", Page::Main, 416, 15, 0, 0, "年龄", Family::SongTi, 13, false, kText},
-    {Ctl::Edit1, L"Edit", Page::Main, 445, 11, 28, 21, "", Family::SongTi, 13, false, kText},
-    {Ctl::Label4, L"Static", Page::Main, 260, 42, 0, 0, "八字：", Family::SongTi, 16, true, kBlue},
-    {Ctl::Label8, L"Static", Page::Main, 66, 85, 0, 0, "性格总论：", Family::YaHei, 16, false, kText},
-    {Ctl::Memo1, L"Edit", Page::Main, 150, 67, 353, 51, "", Family::YaHei, 16, true, kPurple},
-    {Ctl::Label9, L"Static", Page::Main, 66, 128, 0, 0, "性欲指数：", Family::YaHei, 16, false, kText},
-    {Ctl::Label11, L"Static", Page::Main, 148, 125, 0, 0, " ", Family::SongTi, 24, true, kText},
-    {Ctl::Label10, L"Static", Page::Main, 66, 169, 0, 0, "可约指数：", Family::YaHei, 16, false, kText},
-    {Ctl::Label12, L"Static", Page::Main, 148, 166, 0, 0, " ", Family::SongTi, 24, true, kRed},
-    {Ctl::Label13, L"Static", Page::Main, 299, 128, 0, 0, "善良指数：", Family::YaHei, 16, false, kText},
-    {Ctl::Label14, L"Static", Page::Main, 378, 125, 0, 0, " ", Family::SongTi, 24, true, kText},
-    {Ctl::Label15, L"Static", Page::Main, 299, 169, 0, 0, "要钱指数：", Family::YaHei, 16, false, kText},
-    {Ctl::Label16, L"Static", Page::Main, 378, 166, 0, 0, " ", Family::SongTi, 24, true, kText},
-    {Ctl::CheckBox1, L"Button", Page::Main, 320, 213, 185, 17, "计算后自动关闭QQ资料窗口", Family::SongTi, 13, false, kText},
-    {Ctl::Button1, L"Button", Page::Main, 201, 247, 126, 25, "按阳历再计算一次", Family::SongTi, 13, false, kText},
-    {Ctl::Label52, L"Static", Page::Help, 19, 13, 478, 160, nullptr, Family::YaHei, 14, false, kBlue},
-    {Ctl::Label18, L"Static", Page::Help, 19, 189, 468, 100, nullptr, Family::YaHei, 14, false, kGreen},
+    {Ctl::NicknameLabel, L"Static", Page::Main, 20, 30, 0, 0, "QQ", Family::YaHei, 24, true, kRed},
+    {Ctl::BornCaption, L"Static", Page::Main, 140, 15, 0, 0, "出生于：", Family::SongTi, 13, false, kText},
+    {Ctl::YearField, L"Edit", Page::Main, 190, 11, 43, 21, "", Family::SongTi, 13, false, kText},
+    {Ctl::YearCaption, L"Static", Page::Main, 235, 15, 0, 0, "年", Family::SongTi, 13, false, kText},
+    {Ctl::MonthField, L"Edit", Page::Main, 249, 11, 28, 21, "", Family::SongTi, 13, false, kText},
+    {Ctl::MonthCaption, L"Static", Page::Main, 278, 15, 0, 0, "月", Family::SongTi, 13, false, kText},
+    {Ctl::DayField, L"Edit", Page::Main, 293, 11, 28, 21, "", Family::SongTi, 13, false, kText},
+    {Ctl::DayLabel, L"Static", Page::Main, 322, 15, 0, 0, "日(农历)", Family::SongTi, 13, false, kText},
+    {Ctl::AgeCaption, L"Static", Page::Main, 416, 15, 0, 0, "年龄", Family::SongTi, 13, false, kText},
+    {Ctl::AgeField, L"Edit", Page::Main, 445, 11, 28, 21, "", Family::SongTi, 13, false, kText},
+    {Ctl::PillarLine, L"Static", Page::Main, 260, 42, 0, 0, "八字：", Family::SongTi, 16, true, kBlue},
+    {Ctl::PersonalityCaption, L"Static", Page::Main, 66, 85, 0, 0, "性格总论：", Family::YaHei, 16, false, kText},
+    {Ctl::PersonalityMemo, L"Edit", Page::Main, 150, 67, 353, 51, "", Family::YaHei, 16, true, kPurple},
+    {Ctl::LibidoCaption, L"Static", Page::Main, 66, 128, 0, 0, "性欲指数：", Family::YaHei, 16, false, kText},
+    {Ctl::LibidoStars, L"Static", Page::Main, 148, 125, 0, 0, " ", Family::SongTi, 24, true, kText},
+    {Ctl::DatingCaption, L"Static", Page::Main, 66, 169, 0, 0, "可约指数：", Family::YaHei, 16, false, kText},
+    {Ctl::DatingStars, L"Static", Page::Main, 148, 166, 0, 0, " ", Family::SongTi, 24, true, kRed},
+    {Ctl::KindnessCaption, L"Static", Page::Main, 299, 128, 0, 0, "善良指数：", Family::YaHei, 16, false, kText},
+    {Ctl::KindnessStars, L"Static", Page::Main, 378, 125, 0, 0, " ", Family::SongTi, 24, true, kText},
+    {Ctl::MoneyCaption, L"Static", Page::Main, 299, 169, 0, 0, "要钱指数：", Family::YaHei, 16, false, kText},
+    {Ctl::MoneyStars, L"Static", Page::Main, 378, 166, 0, 0, " ", Family::SongTi, 24, true, kText},
+    {Ctl::AutoCloseBox, L"Button", Page::Main, 320, 213, 185, 17, "计算后自动关闭QQ资料窗口", Family::SongTi, 13, false, kText},
+    {Ctl::SolarButton, L"Button", Page::Main, 201, 247, 126, 25, "按阳历再计算一次", Family::SongTi, 13, false, kText},
+    {Ctl::HelpText, L"Static", Page::Help, 19, 13, 478, 160, nullptr, Family::YaHei, 14, false, kBlue},
+    {Ctl::NoteText, L"Static", Page::Help, 19, 189, 468, 100, nullptr, Family::YaHei, 14, false, kGreen},
 };
 
 std::wstring ClassOf(HWND hwnd) {
@@ -176,15 +176,15 @@ TEST_F(FormLayoutTest, EveryControlHasItsClassPlaceSizeTextFontAndColour) {
     EXPECT_EQ(font.lfWeight, e.bold ? FW_BOLD : FW_NORMAL);
     EXPECT_EQ(std::wstring(font.lfFaceName), faces[static_cast<int>(e.family)]);
 
-    const bool asksStaticColours = std::wstring(e.windowClass) == L"Static" || e.id == Ctl::Memo1;
+    const bool asksStaticColours = std::wstring(e.windowClass) == L"Static" || e.id == Ctl::PersonalityMemo;
     if (asksStaticColours) {
       EXPECT_EQ(InkOf(control), e.ink == kText ? GetSysColor(COLOR_WINDOWTEXT) : e.ink);
     }
   }
 }
 
-TEST_F(FormLayoutTest, Memo1IsReadOnlyWithAFlatBorder) {
-  HWND memo = Control(Ctl::Memo1);
+TEST_F(FormLayoutTest, ThePersonalityMemoIsReadOnlyWithAFlatBorder) {
+  HWND memo = Control(Ctl::PersonalityMemo);
   const LONG style = GetWindowLongW(memo, GWL_STYLE);
   EXPECT_TRUE(style & ES_READONLY);
   EXPECT_TRUE(style & ES_MULTILINE);
@@ -193,8 +193,8 @@ TEST_F(FormLayoutTest, Memo1IsReadOnlyWithAFlatBorder) {
 }
 
 TEST_F(FormLayoutTest, TabVisitsTheControlsInOrder) {
-  FocusOn(Ctl::Edit1);
-  const Ctl order[] = {Ctl::Button1, Ctl::Edit4, Ctl::Edit2, Ctl::Edit3, Ctl::CheckBox1, Ctl::Memo1};
+  FocusOn(Ctl::AgeField);
+  const Ctl order[] = {Ctl::SolarButton, Ctl::YearField, Ctl::MonthField, Ctl::DayField, Ctl::AutoCloseBox, Ctl::PersonalityMemo};
   for (Ctl next : order) {
     Type(L"\t");
     EXPECT_EQ(Focused(), next) << "expected " << Utf8Of(std::wstring(SpecOf(next).name));
@@ -202,14 +202,14 @@ TEST_F(FormLayoutTest, TabVisitsTheControlsInOrder) {
   Type(L"\t");
   EXPECT_EQ(GetFocus(), PageControl1()) << "after Memo1 the page tabs";
   Type(L"\t");
-  EXPECT_EQ(Focused(), Ctl::Edit1) << "and round again";
+  EXPECT_EQ(Focused(), Ctl::AgeField) << "and round again";
 }
 
 TEST_F(FormLayoutTest, HelpPageShowsBothTextsByteForByte) {
   ShowPage(Page::Help);
   Pump();
-  EXPECT_TRUE(IsWindowVisible(Control(Ctl::Label52)));
-  EXPECT_FALSE(IsWindowVisible(Control(Ctl::Edit4)));
+  EXPECT_TRUE(IsWindowVisible(Control(Ctl::HelpText)));
+  EXPECT_FALSE(IsWindowVisible(Control(Ctl::YearField)));
 
   const char* helpLines[] = {
       "1、所有自动的计算都是按照默认为女性，且以阴历(农历)为准的；",
@@ -227,19 +227,19 @@ TEST_F(FormLayoutTest, HelpPageShowsBothTextsByteForByte) {
                            "\r\n" + Gbk("2、手动输入后，在输入完日期时，按回车，则自动按照农历日期计算；") +
                            "\r\n" + Gbk("3、手动输入后，如果按照公历计算，可以点击下面的") + "\"" +
                            Gbk("按照阳历再计算一次") + "\"" + "\r\n ";
-  EXPECT_EQ(GbkFromWide(WindowText(Control(Ctl::Label52))), help);
-  EXPECT_EQ(GbkFromWide(WindowText(Control(Ctl::Label18))), note);
-  EXPECT_EQ(InkOf(Control(Ctl::Label52)), kBlue);
+  EXPECT_EQ(GbkFromWide(WindowText(Control(Ctl::HelpText))), help);
+  EXPECT_EQ(GbkFromWide(WindowText(Control(Ctl::NoteText))), note);
+  EXPECT_EQ(InkOf(Control(Ctl::HelpText)), kBlue);
 
   // The page lies on the system menu colour.
   HDC dc = CreateCompatibleDC(nullptr);
   SendMessageW(TabSheet(Page::Help), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-               reinterpret_cast<LPARAM>(Control(Ctl::Label18)));
+               reinterpret_cast<LPARAM>(Control(Ctl::NoteText)));
   EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_MENU));
   DeleteDC(dc);
 
   ShowPage(Page::Main);
-  EXPECT_FALSE(IsWindowVisible(Control(Ctl::Label52)));
+  EXPECT_FALSE(IsWindowVisible(Control(Ctl::HelpText)));
 }
 
 TEST_F(FormLayoutTest, Timer1RunsFromTheStart) {

@@ -154,7 +154,7 @@ TEST_F(FrameTest, TheTrayIconsMenuShowsTheWindowCopiesTheReadingAndQuits) {
   EXPECT_FALSE(seen.copyEnabled) << "nothing to copy before the first reading";
   EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form) && !IsIconic(form); })) << "显示窗口";
 
-  FocusOn(Ctl::Edit4);
+  FocusOn(Ctl::YearField);
   Type(L"1990512\r");
   PutClipboardText(form, L"put there by the test");
   seen = RightClickTrayIcon(form, 1);
@@ -175,10 +175,10 @@ TEST_F(FrameTest, TheWindowMenuAndTheTrayMenuOfferTheCopyAlikeOnlyWithAReadingSh
   };
   auto readBy = [](const wchar_t* year) {
     return [=](FrameTest& t) {
-      SetTextOf(Ctl::Edit4, year);
-      SetTextOf(Ctl::Edit2, L"5");
-      SetTextOf(Ctl::Edit3, L"12");
-      auto click = [] { SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0); };
+      SetTextOf(Ctl::YearField, year);
+      SetTextOf(Ctl::MonthField, L"5");
+      SetTextOf(Ctl::DayField, L"12");
+      auto click = [] { SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0); };
       if (std::wstring(year) == L"2030") t.WithBox(click);
       else click();
       Pump();

@@ -23,17 +23,17 @@ const std::wstring kSentinel = L"put there by the test";
 class MainPageTest : public FormTest {
  protected:
   static void EnterDate(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::Edit4, year);
-    SetTextOf(Ctl::Edit2, month);
-    SetTextOf(Ctl::Edit3, day);
+    SetTextOf(Ctl::YearField, year);
+    SetTextOf(Ctl::MonthField, month);
+    SetTextOf(Ctl::DayField, day);
   }
   static void EnterInDay() {
-    FocusOn(Ctl::Edit3);
-    SendMessageW(Control(Ctl::Edit3), EM_SETSEL, 0x7FFF, 0x7FFF);  // the caret at the end
+    FocusOn(Ctl::DayField);
+    SendMessageW(Control(Ctl::DayField), EM_SETSEL, 0x7FFF, 0x7FFF);  // the caret at the end
     Type(L"\r");
   }
   static void ClickButton1() {
-    SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+    SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
     Pump();
   }
   // What the watcher does with a profile it read: the date fields filled in, the lunar reading.
@@ -53,10 +53,10 @@ class MainPageTest : public FormTest {
     return GetMenuState(GetSystemMenu(form, FALSE), kSysCommandCopyReading, MF_BYCOMMAND) & MF_GRAYED;
   }
   static void ExpectNoReading(const std::wstring& memo) {
-    EXPECT_EQ(TextOf(Ctl::Label4), L"八字：");
-    EXPECT_EQ(TextOf(Ctl::Memo1), memo);
-    for (Ctl stars : {Ctl::Label11, Ctl::Label12, Ctl::Label14, Ctl::Label16}) EXPECT_EQ(TextOf(stars), L" ");
-    EXPECT_EQ(TextOf(Ctl::Label3), L"日(农历)");
+    EXPECT_EQ(TextOf(Ctl::PillarLine), L"八字：");
+    EXPECT_EQ(TextOf(Ctl::PersonalityMemo), memo);
+    for (Ctl stars : {Ctl::LibidoStars, Ctl::DatingStars, Ctl::KindnessStars, Ctl::MoneyStars}) EXPECT_EQ(TextOf(stars), L" ");
+    EXPECT_EQ(TextOf(Ctl::DayLabel), L"日(农历)");
   }
 };
 
@@ -81,7 +81,7 @@ TEST_F(MainPageTest, NoReadingIsLeftBesideARefusedDateOrAnUnreadableProfile) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
     FromProfile("小红", L"1990", L"5", L"12");
-    ASSERT_EQ(TextOf(Ctl::Label4), L"八字：庚午 辛巳 庚子");
+    ASSERT_EQ(TextOf(Ctl::PillarLine), L"八字：庚午 辛巳 庚子");
     const ReadingRecord& record = Form1State().record;
     const std::size_t rows = record.Size();
     ASSERT_TRUE(PutClipboardText(form, kSentinel));
@@ -93,8 +93,8 @@ TEST_F(MainPageTest, NoReadingIsLeftBesideARefusedDateOrAnUnreadableProfile) {
       ShowUnreadableProfile(UnreadableProfileMessage(), Gbk("小明"));
     }
     ExpectNoReading(c.memo);
-    EXPECT_EQ(TextOf(Ctl::Label7), c.nickname);
-    FocusOn(Ctl::Button1);
+    EXPECT_EQ(TextOf(Ctl::NicknameLabel), c.nickname);
+    FocusOn(Ctl::SolarButton);
     PressWithCtrl('C');
     SendMessageW(form, WM_SYSCOMMAND, kSysCommandCopyReading, 0);
     Pump();
@@ -111,50 +111,50 @@ TEST_F(MainPageTest, ARefusedDateEmptiesTheFieldsBeforeItsNoticeShows) {
   EnterDate(L"1990", L"13", L"1");
   std::map<Ctl, std::wstring> whileOpen;
   WithBox(ClickButton1, {[&](HWND) {
-            for (Ctl id : {Ctl::Label4, Ctl::Memo1, Ctl::Label11, Ctl::Label16, Ctl::Label7}) whileOpen[id] = TextOf(id);
+            for (Ctl id : {Ctl::PillarLine, Ctl::PersonalityMemo, Ctl::LibidoStars, Ctl::MoneyStars, Ctl::NicknameLabel}) whileOpen[id] = TextOf(id);
           }});
-  EXPECT_EQ(whileOpen[Ctl::Label4], L"八字：");
-  EXPECT_EQ(whileOpen[Ctl::Memo1], L"");
-  EXPECT_EQ(whileOpen[Ctl::Label11], L" ");
-  EXPECT_EQ(whileOpen[Ctl::Label16], L" ");
-  EXPECT_EQ(whileOpen[Ctl::Label7], L"QQ") << "the refused date was typed by hand";
+  EXPECT_EQ(whileOpen[Ctl::PillarLine], L"八字：");
+  EXPECT_EQ(whileOpen[Ctl::PersonalityMemo], L"");
+  EXPECT_EQ(whileOpen[Ctl::LibidoStars], L" ");
+  EXPECT_EQ(whileOpen[Ctl::MoneyStars], L" ");
+  EXPECT_EQ(whileOpen[Ctl::NicknameLabel], L"QQ") << "the refused date was typed by hand";
 }
 
 TEST_F(MainPageTest, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
   FromProfile("小红", L"1990", L"5", L"12");
-  EXPECT_EQ(TextOf(Ctl::Label7), L"小红");
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小红");
   EXPECT_EQ(NewestRow(), L"小红|1990-05-12 农历");
 
   ClickButton1();  // the same fields, read as solar: still her date
-  EXPECT_EQ(TextOf(Ctl::Label7), L"小红");
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小红");
   EXPECT_EQ(NewestRow(), L"小红|1990-05-12 公历");
 
   EnterInDay();  // and as lunar again, by Enter
-  EXPECT_EQ(TextOf(Ctl::Label7), L"小红");
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小红");
   EXPECT_EQ(NewestRow(), L"小红|1990-05-12 农历");
 
-  FocusOn(Ctl::Edit3);  // selects the day
+  FocusOn(Ctl::DayField);  // selects the day
   Type(L"7\r");
-  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ") << "a day typed by hand";
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ") << "a day typed by hand";
   EXPECT_EQ(NewestRow(), L"手动|1990-05-07 农历");
 
-  FocusOn(Ctl::Edit3);
+  FocusOn(Ctl::DayField);
   Type(L"12\r");  // her day again, but typed
-  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ");
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ");
   EXPECT_EQ(NewestRow(), L"手动|1990-05-12 农历");
   ClickButton1();
-  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ");
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ");
   EXPECT_EQ(NewestRow(), L"手动|1990-05-12 公历");
 
   FromProfile("小兰", L"1985", L"8", L"3");
-  SetTextOf(Ctl::Edit1, L"40");  // the age is no part of the date
+  SetTextOf(Ctl::AgeField, L"40");  // the age is no part of the date
   ClickButton1();
-  EXPECT_EQ(TextOf(Ctl::Label7), L"小兰");
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小兰");
   EXPECT_EQ(NewestRow(), L"小兰|1985-08-03 公历");
-  FocusOn(Ctl::Edit4);
+  FocusOn(Ctl::YearField);
   Type(L"1986");  // the year typed over
   ClickButton1();
-  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ");
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ");
   EXPECT_EQ(NewestRow(), L"手动|1986-08-03 公历");
 }
 
@@ -173,8 +173,8 @@ std::map<Ctl, RECT> Rects() {
 // The result labels size themselves to their texts; they stay where they start.
 bool SizesToItsResult(Ctl id) {
   switch (id) {
-    case Ctl::Label3: case Ctl::Label4: case Ctl::Label7: case Ctl::Label11: case Ctl::Label12:
-    case Ctl::Label14: case Ctl::Label16: case Ctl::Memo1:
+    case Ctl::DayLabel: case Ctl::PillarLine: case Ctl::NicknameLabel: case Ctl::LibidoStars: case Ctl::DatingStars:
+    case Ctl::KindnessStars: case Ctl::MoneyStars: case Ctl::PersonalityMemo:
       return true;
     default:
       return false;
@@ -199,10 +199,10 @@ void ExpectNothingMoved(const std::map<Ctl, RECT>& before) {
 // The label after the day field keeps clear of 年龄 and of the row below.
 void ExpectDayLabelFits() {
   const std::map<Ctl, RECT> now = Rects();
-  const RECT& label = now.at(Ctl::Label3);
-  EXPECT_GT(label.left, now.at(Ctl::Edit3).right) << "after the day field";
-  EXPECT_LT(label.right, now.at(Ctl::Label1).left) << "clear of 年龄 at " << FormDpi() << " DPI";
-  EXPECT_LE(label.bottom, now.at(Ctl::Edit1).bottom);
+  const RECT& label = now.at(Ctl::DayLabel);
+  EXPECT_GT(label.left, now.at(Ctl::DayField).right) << "after the day field";
+  EXPECT_LT(label.right, now.at(Ctl::AgeCaption).left) << "clear of 年龄 at " << FormDpi() << " DPI";
+  EXPECT_LE(label.bottom, now.at(Ctl::AgeField).bottom);
 }
 
 void ChangeDpi(HWND form, UINT dpi) {
@@ -214,7 +214,7 @@ void ChangeDpi(HWND form, UINT dpi) {
 
 TEST_F(MainPageTest, TheLabelAfterTheDayFieldSaysHowTheReadingShownReadItsDate) {
   const std::map<Ctl, RECT> start = Rects();
-  EXPECT_EQ(TextOf(Ctl::Label3), L"日(农历)");
+  EXPECT_EQ(TextOf(Ctl::DayLabel), L"日(农历)");
   struct Case {
     const char* what;
     const wchar_t *year, *month, *day;
@@ -232,7 +232,7 @@ TEST_F(MainPageTest, TheLabelAfterTheDayFieldSaysHowTheReadingShownReadItsDate) 
     SCOPED_TRACE(c.what);
     EnterDate(c.year, c.month, c.day);
     c.byEnter ? EnterInDay() : ClickButton1();
-    EXPECT_EQ(TextOf(Ctl::Label3), c.label);
+    EXPECT_EQ(TextOf(Ctl::DayLabel), c.label);
     ExpectNothingMoved(start);
     ExpectDayLabelFits();
   }
@@ -240,14 +240,14 @@ TEST_F(MainPageTest, TheLabelAfterTheDayFieldSaysHowTheReadingShownReadItsDate) 
   ClickButton1();
   EnterDate(L"2030", L"5", L"31");
   WithBox(ClickButton1);
-  EXPECT_EQ(TextOf(Ctl::Label3), L"日(农历)") << "no reading shown: as at start";
+  EXPECT_EQ(TextOf(Ctl::DayLabel), L"日(农历)") << "no reading shown: as at start";
 
   // The longest text on a monitor of another DPI, and back.
   EnterDate(L"1990", L"5", L"31");
   EnterInDay();
   const UINT dpi = FormDpi(), other = dpi == 144 ? 96 : 144;
   ChangeDpi(form, other);
-  EXPECT_EQ(TextOf(Ctl::Label3), L"日(按公历)");
+  EXPECT_EQ(TextOf(Ctl::DayLabel), L"日(按公历)");
   ExpectDayLabelFits();
   ChangeDpi(form, dpi);
   ExpectNothingMoved(start);

@@ -19,37 +19,37 @@ using tesserin::testing::WorkedReading;
 class ReadingTest : public FormTest {
  protected:
   static void ExpectResults(const WorkedReading& r) {
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), r.pillarLine);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Memo1)), r.personality);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label11)), r.libido);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label12)), r.dating);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label14)), r.kindness);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label16)), r.money);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), r.pillarLine);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::PersonalityMemo)), r.personality);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::LibidoStars)), r.libido);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::DatingStars)), r.dating);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::KindnessStars)), r.kindness);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::MoneyStars)), r.money);
   }
   static void EnterDate(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::Edit4, year);
-    SetTextOf(Ctl::Edit2, month);
-    SetTextOf(Ctl::Edit3, day);
+    SetTextOf(Ctl::YearField, year);
+    SetTextOf(Ctl::MonthField, month);
+    SetTextOf(Ctl::DayField, day);
   }
   static void EnterDate(const WorkedReading& r) {
     auto wide = [](const char* ascii) { return std::wstring(ascii, ascii + std::strlen(ascii)); };
     EnterDate(wide(r.year).c_str(), wide(r.month).c_str(), wide(r.day).c_str());
   }
   static void EnterInDay() {
-    FocusOn(Ctl::Edit3);
+    FocusOn(Ctl::DayField);
     Type(L"\r");
   }
-  static void ClickButton1() { SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0), Pump(); }
+  static void ClickButton1() { SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0), Pump(); }
 };
 
 TEST_F(ReadingTest, TypedDateAndEnterInTheDayFieldGiveTheLunarReading) {
-  FocusOn(Ctl::Edit4);
+  FocusOn(Ctl::YearField);
   Type(L"1990512\r");
   ExpectResults(kLunar1990_5_12);
-  EXPECT_EQ(TextOf(Ctl::Edit3), L"12") << "Enter is not inserted";
+  EXPECT_EQ(TextOf(Ctl::DayField), L"12") << "Enter is not inserted";
 }
 
-TEST_F(ReadingTest, Button1GivesTheSolarReading) {
+TEST_F(ReadingTest, TheSolarButtonGivesTheSolarReading) {
   EnterDate(kSolar1950_1_7);
   ClickButton1();
   ExpectResults(kSolar1950_1_7);
@@ -58,7 +58,7 @@ TEST_F(ReadingTest, Button1GivesTheSolarReading) {
 TEST_F(ReadingTest, ResultLabelsSizeToTheirNewText) {
   EnterDate(kSolar1950_1_7);
   ClickButton1();
-  for (Ctl id : {Ctl::Label4, Ctl::Label11, Ctl::Label12, Ctl::Label14, Ctl::Label16}) {
+  for (Ctl id : {Ctl::PillarLine, Ctl::LibidoStars, Ctl::DatingStars, Ctl::KindnessStars, Ctl::MoneyStars}) {
     SCOPED_TRACE(Utf8Of(std::wstring(SpecOf(id).name)));
     RECT r;
     GetWindowRect(Control(id), &r);
@@ -90,14 +90,14 @@ TEST_F(ReadingTest, InvalidDatesAreToldInAModalBox) {
     EnterDate(c.year, c.month, c.day);
     std::wstring memoWhileOpen = L"?";
     const BoxSeen seen = WithBox(c.byEnter ? std::function<void()>(EnterInDay) : std::function<void()>(ClickButton1),
-                                 {[&](HWND) { memoWhileOpen = TextOf(Ctl::Memo1); }});
+                                 {[&](HWND) { memoWhileOpen = TextOf(Ctl::PersonalityMemo); }});
     EXPECT_EQ(seen.caption, L"Tesserin");
     EXPECT_EQ(Utf8Of(seen.text), c.message);
     EXPECT_FALSE(seen.stopIcon);
     EXPECT_EQ(memoWhileOpen, L"") << "Memo1 is already empty while the box is open";
-    EXPECT_EQ(TextOf(Ctl::Memo1), L"");
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), "八字：") << "no reading beside the refused date";
-    EXPECT_EQ(TextOf(Ctl::Label14), L" ");
+    EXPECT_EQ(TextOf(Ctl::PersonalityMemo), L"");
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：") << "no reading beside the refused date";
+    EXPECT_EQ(TextOf(Ctl::KindnessStars), L" ");
   }
 }
 
@@ -162,8 +162,8 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
   const BoxSeen seen = WithBox(EnterInDay, {
       [&](HWND) {
         // A valid date now: a second reading, if one started, would fill the results.
-        SetTextOf(Ctl::Edit4, L"1990");
-        HWND day = Control(Ctl::Edit3);
+        SetTextOf(Ctl::YearField, L"1990");
+        HWND day = Control(Ctl::DayField);
         SendMessageW(day, EM_SETSEL, 0x7FFF, 0x7FFF);  // caret at the end
         for (UINT key : {UINT{'3'}, UINT{VK_RETURN}}) {  // dispatched by the box's own loop
           PostMessageW(day, WM_KEYDOWN, key, 1);
@@ -171,33 +171,33 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
         }
         PostMessageW(form, WM_TIMER, kTimer1Id, 0);
         RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk("Ann"));  // what the profile watcher does on a tick
-        SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+        SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
       },
       [&](HWND) {
         boxesWhileOpen = static_cast<int>(OpenBoxes().size());
-        pillarsWhileOpen = TextOf(Ctl::Label4);
-        dayWhileOpen = TextOf(Ctl::Edit3);
+        pillarsWhileOpen = TextOf(Ctl::PillarLine);
+        dayWhileOpen = TextOf(Ctl::DayField);
       },
   });
   EXPECT_EQ(Utf8Of(seen.text), "本程序只计算1950～2025年间的数据");
   EXPECT_EQ(boxesWhileOpen, 1);
   EXPECT_EQ(Utf8Of(pillarsWhileOpen), "八字：");
   EXPECT_EQ(dayWhileOpen, L"123") << "the keys reached the day field; Enter was not inserted";
-  EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), "八字：") << "nothing ran after the box closed either";
+  EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：") << "nothing ran after the box closed either";
   EXPECT_FALSE(AnalysisBusy);
 
-  SetTextOf(Ctl::Edit3, L"12");
+  SetTextOf(Ctl::DayField, L"12");
   EnterInDay();  // after the box: the next reading works
   ExpectResults(kLunar1990_5_12);
 }
 
 TEST_F(ReadingTest, FieldsAreReachableForOtherCode) {
-  SetControlText(Ctl::Label7, Gbk("昵称"));
-  EXPECT_EQ(Utf8Of(TextOf(Ctl::Label7)), "昵称");
-  SetControlText(Ctl::Edit1, "33");
-  EXPECT_EQ(ControlText(Ctl::Edit1), "33");
+  SetControlText(Ctl::NicknameLabel, Gbk("昵称"));
+  EXPECT_EQ(Utf8Of(TextOf(Ctl::NicknameLabel)), "昵称");
+  SetControlText(Ctl::AgeField, "33");
+  EXPECT_EQ(ControlText(Ctl::AgeField), "33");
   EXPECT_FALSE(CheckBox1Checked());
-  SendMessageW(Control(Ctl::CheckBox1), BM_CLICK, 0, 0);
+  SendMessageW(Control(Ctl::AutoCloseBox), BM_CLICK, 0, 0);
   EXPECT_TRUE(CheckBox1Checked());
   EXPECT_EQ(FormHandle(), form);
 }

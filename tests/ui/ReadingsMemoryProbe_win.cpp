@@ -51,11 +51,11 @@ Date NthDate(int n) { return {1950 + n % 76, 1 + n % 12, 1 + (n * 7) % 28}; }
 // month field that is not empty moves the focus on after the first digit.)
 void TypeReading(int n) {
   const Date d = NthDate(n);
-  for (Ctl field : {Ctl::Edit4, Ctl::Edit2, Ctl::Edit3}) SetWindowTextW(Control(field), L"");
-  SendMessageW(FormHandle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::Edit4)), TRUE);
+  for (Ctl field : {Ctl::YearField, Ctl::MonthField, Ctl::DayField}) SetWindowTextW(Control(field), L"");
+  SendMessageW(FormHandle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::YearField)), TRUE);
   Type(std::to_string(d.year));
   Type(std::to_string(d.month));
-  if (GetFocus() == Control(Ctl::Edit2)) Press(VK_RETURN);
+  if (GetFocus() == Control(Ctl::MonthField)) Press(VK_RETURN);
   Type(std::to_string(d.day));
   Press(VK_RETURN);
 }
@@ -69,9 +69,9 @@ void SetTextsFromOutside(int n) {
   if (!reading) return;
   const AnalysisDisplay fields = FieldsOf(*reading);
   const std::pair<Ctl, const GbkString*> texts[] = {
-      {Ctl::Label4, &fields.PillarLine},     {Ctl::Memo1, &fields.PersonalityText},
-      {Ctl::Label11, &fields.LibidoStars},   {Ctl::Label12, &fields.DateStars},
-      {Ctl::Label14, &fields.KindnessStars}, {Ctl::Label16, &fields.MoneyStars}};
+      {Ctl::PillarLine, &fields.PillarLine},     {Ctl::PersonalityMemo, &fields.PersonalityText},
+      {Ctl::LibidoStars, &fields.LibidoStars},   {Ctl::DatingStars, &fields.DateStars},
+      {Ctl::KindnessStars, &fields.KindnessStars}, {Ctl::MoneyStars, &fields.MoneyStars}};
   for (const auto& [id, text] : texts) SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromGbk(*text).c_str()));
   Pump();
 }

@@ -41,7 +41,7 @@ double NowMs() {
   return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-HWND List() { return Control(Ctl::ListView1); }
+HWND List() { return Control(Ctl::RecordList); }
 
 // A reading's row as the record keeps it.
 RecordRow SomeRow(int n) {

@@ -25,13 +25,13 @@ using namespace tesserin::ui::probe;
 // Dates of every year and month, read as solar dates, as Button1 reads them.
 void ReadThousandDates() {
   for (int n = 0; n < 1000; ++n) {
-    SetControlText(Ctl::Edit4, std::to_string(1950 + n % 76));
-    SetControlText(Ctl::Edit2, std::to_string(1 + n % 12));
-    SetControlText(Ctl::Edit3, std::to_string(1 + n % 28));
+    SetControlText(Ctl::YearField, std::to_string(1950 + n % 76));
+    SetControlText(Ctl::MonthField, std::to_string(1 + n % 12));
+    SetControlText(Ctl::DayField, std::to_string(1 + n % 28));
     RunAnalysis(InputOfFields(CalendarMode::Solar), std::nullopt);
     Pump();
   }
-  UpdateWindow(Control(Ctl::ListView1));
+  UpdateWindow(Control(Ctl::RecordList));
   Pump();
 }
 
@@ -44,9 +44,9 @@ int main() {
   Pump();
   ReadThousandDates();
   const double fullHeap = HeapKb(), fullSet = WorkingSetKb();
-  const int listed = ListView_GetItemCount(Control(Ctl::ListView1));
+  const int listed = ListView_GetItemCount(Control(Ctl::RecordList));
   Form1State().record = ReadingRecord{};
-  ListView_SetItemCountEx(Control(Ctl::ListView1), 0, 0);
+  ListView_SetItemCountEx(Control(Ctl::RecordList), 0, 0);
   Pump();
   const double emptyHeap = HeapKb(), emptySet = WorkingSetKb();
   std::printf("record of %d rows: heaps %8.0f KiB in use, working set %8.0f KiB\n", listed, fullHeap, fullSet);

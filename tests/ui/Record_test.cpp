@@ -24,7 +24,7 @@ const std::wstring kCaptions = L"时间\t来源\t日期\t八字\t性欲\t可约\
 
 class RecordTest : public FormTest {
  protected:
-  static HWND List() { return Control(Ctl::ListView1); }
+  static HWND List() { return Control(Ctl::RecordList); }
   static int Rows() { return ListView_GetItemCount(List()); }
   static std::wstring Cell(int row, RecordColumn column) {
     wchar_t text[128] = {};
@@ -47,22 +47,22 @@ class RecordTest : public FormTest {
   }
   // A typed date read with Enter in the day field (lunar) or with Button1 (solar).
   static void Typed(const wchar_t* year, const wchar_t* month, const wchar_t* day, bool lunar) {
-    SetTextOf(Ctl::Edit4, year);
-    SetTextOf(Ctl::Edit2, month);
-    SetTextOf(Ctl::Edit3, day);
+    SetTextOf(Ctl::YearField, year);
+    SetTextOf(Ctl::MonthField, month);
+    SetTextOf(Ctl::DayField, day);
     if (lunar) {
-      FocusOn(Ctl::Edit3);
+      FocusOn(Ctl::DayField);
       Type(L"\r");
     } else {
-      FocusOn(Ctl::Button1);
+      FocusOn(Ctl::SolarButton);
       Type(L" ");
     }
   }
   // What the watcher does with a profile it read: the year and the lunar reading.
   static void FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::Edit4, year);
-    SetTextOf(Ctl::Edit2, month);
-    SetTextOf(Ctl::Edit3, day);
+    SetTextOf(Ctl::YearField, year);
+    SetTextOf(Ctl::MonthField, month);
+    SetTextOf(Ctl::DayField, day);
     RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk(nickname));
     Pump();
   }
@@ -101,12 +101,12 @@ TEST_F(RecordTest, ThePageIsAReportListWithItsColumnsAndNoRows) {
 
   OpenRecordPage();
   EXPECT_TRUE(IsWindowVisible(List()));
-  EXPECT_FALSE(IsWindowVisible(Control(Ctl::Edit4)));
-  EXPECT_FALSE(IsWindowVisible(Control(Ctl::Label52)));
+  EXPECT_FALSE(IsWindowVisible(Control(Ctl::YearField)));
+  EXPECT_FALSE(IsWindowVisible(Control(Ctl::HelpText)));
 }
 
 TEST_F(RecordTest, CtrlTabGoesRoundTheThreePagesCtrlShiftTabBack) {
-  FocusOn(Ctl::Edit4);
+  FocusOn(Ctl::YearField);
   std::vector<int> shown;
   for (int i = 0; i < 3; ++i) {
     PressWithCtrl(VK_TAB);
@@ -151,10 +151,10 @@ TEST_F(RecordTest, ReadingsAddRowsNewestFirstRefusalsNone) {
 TEST_F(RecordTest, AddingARowKeepsThePageTheFocusTheSelectionAndTheRowsInView) {
   for (int i = 0; i < 40; ++i) FromProfile(("contact " + std::to_string(i)).c_str(), L"1990", L"5", L"12");
   // On the main page: the watcher's row neither switches the page nor moves the focus.
-  FocusOn(Ctl::Edit2);
+  FocusOn(Ctl::MonthField);
   FromProfile("new 1", L"1990", L"5", L"12");
   EXPECT_EQ(TabCtrl_GetCurSel(PageControl1()), 0);
-  EXPECT_EQ(Focused(), Ctl::Edit2);
+  EXPECT_EQ(Focused(), Ctl::MonthField);
 
   // On the record page, scrolled down, two rows selected.
   OpenRecordPage();
@@ -291,9 +291,9 @@ TEST_F(RecordTest, CtrlACtrlCCopyTheRowsAsTabSeparatedText) {
 }
 
 TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
-  SetTextOf(Ctl::Edit1, L"36");
+  SetTextOf(Ctl::AgeField, L"36");
   FromProfile("小红", L"1990", L"5", L"12");
-  SetTextOf(Ctl::Edit1, L"");
+  SetTextOf(Ctl::AgeField, L"");
   Typed(L"1950", L"1", L"07", false);
   ShowUnreadableProfile(Gbk("抱歉"), Gbk("小兰"));
   OpenRecordPage();
@@ -313,15 +313,15 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
 
   doubleClick(2);
   ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(PageControl1()) == 0; }));
-  EXPECT_TRUE(IsWindowVisible(Control(Ctl::Edit4)));
-  EXPECT_EQ(TextOf(Ctl::Label7), L"小红");
-  EXPECT_EQ(TextOf(Ctl::Edit1), L"36");
-  EXPECT_EQ(TextOf(Ctl::Edit4) + L"-" + TextOf(Ctl::Edit2) + L"-" + TextOf(Ctl::Edit3), L"1990-5-12");
-  EXPECT_EQ(TextOf(Ctl::Label4), L"八字：庚午 辛巳 庚子");
-  EXPECT_EQ(TextOf(Ctl::Memo1), L"聪明刚强正直，追求完美，对别人要求过高，女人爱追求年长的异性，婚姻不佳");
-  EXPECT_EQ(TextOf(Ctl::Label11) + TextOf(Ctl::Label12) + TextOf(Ctl::Label14) + TextOf(Ctl::Label16),
+  EXPECT_TRUE(IsWindowVisible(Control(Ctl::YearField)));
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小红");
+  EXPECT_EQ(TextOf(Ctl::AgeField), L"36");
+  EXPECT_EQ(TextOf(Ctl::YearField) + L"-" + TextOf(Ctl::MonthField) + L"-" + TextOf(Ctl::DayField), L"1990-5-12");
+  EXPECT_EQ(TextOf(Ctl::PillarLine), L"八字：庚午 辛巳 庚子");
+  EXPECT_EQ(TextOf(Ctl::PersonalityMemo), L"聪明刚强正直，追求完美，对别人要求过高，女人爱追求年长的异性，婚姻不佳");
+  EXPECT_EQ(TextOf(Ctl::LibidoStars) + TextOf(Ctl::DatingStars) + TextOf(Ctl::KindnessStars) + TextOf(Ctl::MoneyStars),
             L"★★★★★★★★★★★★★☆☆☆☆☆☆☆");
-  FocusOn(Ctl::Button1);
+  FocusOn(Ctl::SolarButton);
   PressWithCtrl('C');
   const std::optional<std::wstring> copied = ClipboardSeenElsewhere();
   ASSERT_TRUE(copied);
@@ -330,9 +330,9 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
   OpenRecordPage();
   doubleClick(1);  // a typed date: Label7 as at start
   ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(PageControl1()) == 0; }));
-  EXPECT_EQ(TextOf(Ctl::Label7), L"QQ");
-  EXPECT_EQ(TextOf(Ctl::Edit4) + L"-" + TextOf(Ctl::Edit2) + L"-" + TextOf(Ctl::Edit3), L"1950-1-7");
-  EXPECT_EQ(TextOf(Ctl::Label4), L"八字：己丑 丁丑 壬寅");
+  EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ");
+  EXPECT_EQ(TextOf(Ctl::YearField) + L"-" + TextOf(Ctl::MonthField) + L"-" + TextOf(Ctl::DayField), L"1950-1-7");
+  EXPECT_EQ(TextOf(Ctl::PillarLine), L"八字：己丑 丁丑 壬寅");
   EXPECT_EQ(Rows(), 3) << "showing a row again adds none";
 
   // The button over the fields as a row put them back reads the same person's date again. (Each
@@ -348,9 +348,9 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
     ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
     doubleClick(again.row);
     ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(PageControl1()) == 0; }));
-    SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+    SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
     Pump();
-    EXPECT_EQ(TextOf(Ctl::Label7), again.nickname);
+    EXPECT_EQ(TextOf(Ctl::NicknameLabel), again.nickname);
     EXPECT_EQ(RowText(0).rfind(again.recorded, 0), 0u) << Utf8Of(RowText(0));
   }
 }

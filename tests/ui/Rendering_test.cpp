@@ -37,7 +37,7 @@ TEST_F(RenderingTest, ChineseLabelsShowDistinctGlyphs) {
     Ctl label;
     int characters;  // all full-width: each takes one square cell
   };
-  const Case cases[] = {{Ctl::Label6, 4}, {Ctl::Label8, 5}, {Ctl::Label4, 3}, {Ctl::Label13, 5}};
+  const Case cases[] = {{Ctl::BornCaption, 4}, {Ctl::PersonalityCaption, 5}, {Ctl::PillarLine, 3}, {Ctl::KindnessCaption, 5}};
   const COLORREF background = GetSysColor(COLOR_BTNFACE);
   for (const Case& c : cases) {
     SCOPED_TRACE(Utf8Of(WindowText(Control(c.label))));

@@ -21,22 +21,22 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"four year digits: the fourth lands in Edit4, the focus in Edit2", Ctl::Edit4, L"", L"", L"", L"1990", L"1990", L"", L"", Ctl::Edit2},
-    {"a letter after three year digits moves on uninserted", Ctl::Edit4, L"199", L"", L"", L"a", L"199", L"", L"", Ctl::Edit2},
-    {"a whole date typed straight through", Ctl::Edit4, L"", L"", L"", L"1990512", L"1990", L"5", L"12", Ctl::Edit3},
-    {"month 5 moves to the day", Ctl::Edit2, L"", L"", L"", L"5", L"", L"5", L"", Ctl::Edit3},
-    {"month 1 stays", Ctl::Edit2, L"", L"", L"", L"1", L"", L"1", L"", Ctl::Edit2},
-    {"month 1 then 2 makes 12 and moves", Ctl::Edit2, L"", L"", L"", L"12", L"", L"12", L"", Ctl::Edit3},
-    {"month 0 is refused and the focus stays", Ctl::Edit2, L"", L"", L"", L"0", L"", L"", L"", Ctl::Edit2},
-    {"day 0 is refused", Ctl::Edit3, L"", L"", L"", L"0", L"", L"", L"", Ctl::Edit3},
-    {"day letters are refused", Ctl::Edit3, L"", L"", L"", L"x1y", L"", L"", L"1", Ctl::Edit3},
-    {"Enter in the year moves on", Ctl::Edit4, L"1990", L"", L"", L"\r", L"1990", L"", L"", Ctl::Edit2},
-    {"Enter in the month moves on", Ctl::Edit2, L"1", L"1", L"", L"\r", L"1", L"1", L"", Ctl::Edit3},
-    {"Backspace edits the year and stays", Ctl::Edit4, L"199", L"", L"", L"\b", L"19", L"", L"", Ctl::Edit4},
-    {"a text beginning with 0 refuses every key", Ctl::Edit3, L"", L"", L"0", L"5\b", L"", L"", L"0", Ctl::Edit3},
-    {"Escape after a month digit moves on", Ctl::Edit2, L"", L"1", L"", L"\x1b", L"", L"1", L"", Ctl::Edit3},
-    {"Tab moves on and is no key for the rules", Ctl::Edit4, L"19", L"", L"", L"\t", L"19", L"", L"", Ctl::Edit2},
-    {"the moved-to field's text is selected and replaced", Ctl::Edit4, L"", L"11", L"", L"19906", L"1990", L"6", L"", Ctl::Edit3},
+    {"four year digits: the fourth lands in Edit4, the focus in Edit2", Ctl::YearField, L"", L"", L"", L"1990", L"1990", L"", L"", Ctl::MonthField},
+    {"a letter after three year digits moves on uninserted", Ctl::YearField, L"199", L"", L"", L"a", L"199", L"", L"", Ctl::MonthField},
+    {"a whole date typed straight through", Ctl::YearField, L"", L"", L"", L"1990512", L"1990", L"5", L"12", Ctl::DayField},
+    {"month 5 moves to the day", Ctl::MonthField, L"", L"", L"", L"5", L"", L"5", L"", Ctl::DayField},
+    {"month 1 stays", Ctl::MonthField, L"", L"", L"", L"1", L"", L"1", L"", Ctl::MonthField},
+    {"month 1 then 2 makes 12 and moves", Ctl::MonthField, L"", L"", L"", L"12", L"", L"12", L"", Ctl::DayField},
+    {"month 0 is refused and the focus stays", Ctl::MonthField, L"", L"", L"", L"0", L"", L"", L"", Ctl::MonthField},
+    {"day 0 is refused", Ctl::DayField, L"", L"", L"", L"0", L"", L"", L"", Ctl::DayField},
+    {"day letters are refused", Ctl::DayField, L"", L"", L"", L"x1y", L"", L"", L"1", Ctl::DayField},
+    {"Enter in the year moves on", Ctl::YearField, L"1990", L"", L"", L"\r", L"1990", L"", L"", Ctl::MonthField},
+    {"Enter in the month moves on", Ctl::MonthField, L"1", L"1", L"", L"\r", L"1", L"1", L"", Ctl::DayField},
+    {"Backspace edits the year and stays", Ctl::YearField, L"199", L"", L"", L"\b", L"19", L"", L"", Ctl::YearField},
+    {"a text beginning with 0 refuses every key", Ctl::DayField, L"", L"", L"0", L"5\b", L"", L"", L"0", Ctl::DayField},
+    {"Escape after a month digit moves on", Ctl::MonthField, L"", L"1", L"", L"\x1b", L"", L"1", L"", Ctl::DayField},
+    {"Tab moves on and is no key for the rules", Ctl::YearField, L"19", L"", L"", L"\t", L"19", L"", L"", Ctl::MonthField},
+    {"the moved-to field's text is selected and replaced", Ctl::YearField, L"", L"11", L"", L"19906", L"1990", L"6", L"", Ctl::DayField},
 };
 
 using TypingTest = FormTest;
@@ -44,31 +44,31 @@ using TypingTest = FormTest;
 TEST_F(TypingTest, DateFieldsFilterKeysAndMoveTheFocus) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    SetTextOf(Ctl::Edit4, c.year);
-    SetTextOf(Ctl::Edit2, c.month);
-    SetTextOf(Ctl::Edit3, c.day);
+    SetTextOf(Ctl::YearField, c.year);
+    SetTextOf(Ctl::MonthField, c.month);
+    SetTextOf(Ctl::DayField, c.day);
     FocusOn(c.start);
     // The caret at the end, as after typing: the rules look at the whole text anyway.
     SendMessageW(Control(c.start), EM_SETSEL, 0x7FFF, 0x7FFF);
     Type(c.keys);
-    EXPECT_EQ(TextOf(Ctl::Edit4), c.yearAfter);
-    EXPECT_EQ(TextOf(Ctl::Edit2), c.monthAfter);
-    EXPECT_EQ(TextOf(Ctl::Edit3), c.dayAfter);
+    EXPECT_EQ(TextOf(Ctl::YearField), c.yearAfter);
+    EXPECT_EQ(TextOf(Ctl::MonthField), c.monthAfter);
+    EXPECT_EQ(TextOf(Ctl::DayField), c.dayAfter);
     EXPECT_EQ(Focused(), c.focusAfter);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::Label4)), "八字：") << "no reading ran";
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：") << "no reading ran";
   }
 }
 
-TEST_F(TypingTest, Edit1TakesAnyText) {
-  FocusOn(Ctl::Edit1);
+TEST_F(TypingTest, TheAgeFieldTakesAnyText) {
+  FocusOn(Ctl::AgeField);
   Type(L"a0b\r");
-  EXPECT_EQ(TextOf(Ctl::Edit1), L"a0b");
-  EXPECT_EQ(Focused(), Ctl::Edit1) << "Enter in Edit1 does nothing";
+  EXPECT_EQ(TextOf(Ctl::AgeField), L"a0b");
+  EXPECT_EQ(Focused(), Ctl::AgeField) << "Enter in Edit1 does nothing";
 }
 
 TEST_F(TypingTest, FocusMovesThroughTheDialogManager) {
   // WM_NEXTDLGCTL with both parameters 0, as the rules send it, from each date field.
-  const std::pair<Ctl, Ctl> moves[] = {{Ctl::Edit4, Ctl::Edit2}, {Ctl::Edit2, Ctl::Edit3}, {Ctl::Edit3, Ctl::CheckBox1}};
+  const std::pair<Ctl, Ctl> moves[] = {{Ctl::YearField, Ctl::MonthField}, {Ctl::MonthField, Ctl::DayField}, {Ctl::DayField, Ctl::AutoCloseBox}};
   for (auto [from, to] : moves) {
     FocusOn(from);
     SendMessageW(form, WM_NEXTDLGCTL, 0, 0);

@@ -1,27 +1,27 @@
-// Memo1 shows the whole personality text: a text longer than its two lines gets a vertical
-// scroll bar, with which the mouse alone brings the last character into view; a text that fits
-// shows none.
+// The personality memo (Memo1) shows the whole personality text: a text longer than its two
+// lines gets a vertical scroll bar, with which the mouse alone brings the last character into
+// view; a text that fits shows none.
 #include "FormFixture_win.h"
 #include "ui/ReadingBinding_win.h"
 
 namespace tesserin::ui::test {
 namespace {
 
-class Memo1Test : public FormTest {
+class PersonalityMemoTest : public FormTest {
  protected:
-  static HWND Memo() { return Control(Ctl::Memo1); }
+  static HWND Memo() { return Control(Ctl::PersonalityMemo); }
   static void ReadSolar(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::Edit4, year);
-    SetTextOf(Ctl::Edit2, month);
-    SetTextOf(Ctl::Edit3, day);
-    SendMessageW(Control(Ctl::Button1), BM_CLICK, 0, 0);
+    SetTextOf(Ctl::YearField, year);
+    SetTextOf(Ctl::MonthField, month);
+    SetTextOf(Ctl::DayField, day);
+    SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
     Pump();
   }
   static void ReadLunar(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::Edit4, year);
-    SetTextOf(Ctl::Edit2, month);
-    SetTextOf(Ctl::Edit3, day);
-    FocusOn(Ctl::Edit3);
+    SetTextOf(Ctl::YearField, year);
+    SetTextOf(Ctl::MonthField, month);
+    SetTextOf(Ctl::DayField, day);
+    FocusOn(Ctl::DayField);
     Type(L"\r");
   }
   static bool ScrollBarShown() {
@@ -47,10 +47,10 @@ class Memo1Test : public FormTest {
   }
 };
 
-TEST_F(Memo1Test, TheLongestTextWithTheNoteCanBeReadToItsEndWithTheMouse) {
+TEST_F(PersonalityMemoTest, TheLongestTextWithTheNoteCanBeReadToItsEndWithTheMouse) {
   // Lunar 1950-02-23: the longest personality text that takes the note.
   ReadLunar(L"1950", L"2", L"23");
-  const std::wstring text = TextOf(Ctl::Memo1);
+  const std::wstring text = TextOf(Ctl::PersonalityMemo);
   ASSERT_EQ(0u, text.find(L"往往是美女。")) << Utf8Of(text);
   ASSERT_EQ(text.size() - 7, text.find(L"，女晚婚或离婚")) << Utf8Of(text);
   ASSERT_TRUE(ScrollBarShown());
@@ -69,12 +69,12 @@ TEST_F(Memo1Test, TheLongestTextWithTheNoteCanBeReadToItsEndWithTheMouse) {
   EXPECT_TRUE(LastCharacterInView());
 }
 
-TEST_F(Memo1Test, ATextThatFitsShowsNoScrollBarAndTheBarGoesWithALongText) {
+TEST_F(PersonalityMemoTest, ATextThatFitsShowsNoScrollBarAndTheBarGoesWithALongText) {
   EXPECT_FALSE(ScrollBarShown()) << "empty at start";
   ReadLunar(L"1950", L"2", L"23");
   EXPECT_TRUE(ScrollBarShown());
   ReadSolar(L"1990", L"5", L"12");
-  const std::wstring text = TextOf(Ctl::Memo1);
+  const std::wstring text = TextOf(Ctl::PersonalityMemo);
   ASSERT_FALSE(text.empty());
   EXPECT_TRUE(LastCharacterInView()) << Utf8Of(text);
   EXPECT_FALSE(ScrollBarShown()) << Utf8Of(text);
@@ -82,7 +82,7 @@ TEST_F(Memo1Test, ATextThatFitsShowsNoScrollBarAndTheBarGoesWithALongText) {
 
 // The text wraps at one width, beside the bar, whether the bar shows or not: the bar coming and
 // going never rewraps it (each rewrap for a new width costs memory in Wine's edit control).
-TEST_F(Memo1Test, TheTextWrapsAtOneWidthWhetherTheBarShowsOrNot) {
+TEST_F(PersonalityMemoTest, TheTextWrapsAtOneWidthWhetherTheBarShowsOrNot) {
   auto textBoxWidth = [] {
     RECT box{};
     SendMessageW(Memo(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&box));
