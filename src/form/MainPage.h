@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "base/Gbk.h"
+#include "form/Controls.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
-#include "form/Controls.h"
 
 namespace tesserin::ui {
 

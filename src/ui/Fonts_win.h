@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
-#include "form/Layout.h"
 #include "base/Gdi_win.h"
+#include "form/Layout.h"
 
 namespace tesserin::ui {
 

@@ -1,5 +1,5 @@
-// The main form's windows, the DPI and fonts its layout was made for, what its main page shows
-// and the record of the readings.
+// The main form's windows, the DPI and fonts its layout was made for, its frame and tray icon,
+// what its main page shows, the record of the readings and the reading in progress.
 // Written by the creation and layout code, the window procedure and the reading's binding; read
 // by everything else through the accessors below.
 #pragma once
@@ -9,10 +9,12 @@
 #include <array>
 #include <memory>
 
-#include "ui/Fonts_win.h"
 #include "form/Layout.h"
 #include "form/MainPage.h"
 #include "form/ReadingRecord.h"
+#include "ui/Fonts_win.h"
+#include "ui/Frame_win.h"
+#include "ui/Tray_win.h"
 
 namespace tesserin::ui {
 
@@ -23,10 +25,16 @@ struct FormState {
   std::array<HWND, kCtlCount> controls{};
   UINT dpi = kBaseDpi;
   std::unique_ptr<FontSet> fonts;
+  FrameState frame;
+  TrayState tray;
   // The reading the main page shows, beside whose nickname, and whose date the fields hold.
   MainPage page;
   // The readings since the program started, which the page 记录 lists.
   ReadingRecord record;
+  // Set while a reading is in progress, its notice box included: the box keeps the message
+  // loop running, and a tick or a key press that asks for another reading meanwhile must find
+  // this one still in progress.
+  bool readingBusy = false;
 };
 
 // The one form of the program; empty while it does not exist.

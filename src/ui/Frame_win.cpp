@@ -4,22 +4,14 @@
 
 #include <array>
 
+#include "base/Dpi_win.h"
 #include "base/Gdi_win.h"
 #include "ui/CaptionTips_win.h"
-#include "base/Dpi_win.h"
-#include "ui/Tray_win.h"
 #include "ui/WindowText_win.h"
 #include "ui/resource.h"
 
 namespace tesserin::ui {
 namespace {
-
-struct FrameState {
-  bool active = false;
-  CaptionButton hot = CaptionButton::None;
-  CaptionButton pressed = CaptionButton::None;
-  bool trackingLeave = false;
-} frame;
 
 // Right to left: close, minimise, tray.
 constexpr std::array<CaptionButton, 3> kButtons = {CaptionButton::Close, CaptionButton::Minimise,
@@ -93,7 +85,7 @@ void DrawGlyph(HDC dc, CaptionButton button, const RECT& r, COLORREF colour, UIN
   }
 }
 
-void Paint(HWND form, const FrameLook& look) {
+void Paint(HWND form, const FrameLook& look, const FrameState& frame) {
   const UINT dpi = look.dpi;
   const FrameMetrics m = FrameMetricsFor(dpi);
   const RECT w = WindowBox(form);
@@ -144,14 +136,14 @@ const wchar_t* TipOf(CaptionButton button) {
   return L"";
 }
 
-void SetHot(HWND form, const FrameLook& look, CaptionButton hot) {
+void SetHot(HWND form, const FrameLook& look, FrameState& frame, CaptionButton hot) {
   if (frame.hot == hot) return;
   frame.hot = hot;
   if (hot != CaptionButton::None && frame.pressed == CaptionButton::None)
     ShowCaptionTip(form, TipOf(hot), CaptionButtonRect(form, look.dpi, hot));
   else
     HideCaptionTip();
-  Paint(form, look);
+  Paint(form, look, frame);
 }
 
 void Act(HWND form, CaptionButton button) {
@@ -210,8 +202,8 @@ void InstallFrame(HWND form) {
   InsertMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_STRING, kSysCommandTray, L"最小化到托盘(&T)");
 }
 
-bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM wParam, LPARAM lParam,
-                        LRESULT& result) {
+bool HandleFrameMessage(HWND form, const FrameLook& look, FrameState& frame, UINT message, WPARAM wParam,
+                        LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
     case WM_NCCALCSIZE: {
@@ -224,16 +216,16 @@ bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM w
       return true;
     }
     case WM_NCPAINT:
-      Paint(form, look);
+      Paint(form, look, frame);
       return true;
     case WM_NCACTIVATE:
       frame.active = wParam != FALSE;
-      Paint(form, look);
+      Paint(form, look, frame);
       result = TRUE;
       return true;
     case WM_SETTEXT:
       result = DefDlgProcW(form, message, wParam, lParam);
-      Paint(form, look);
+      Paint(form, look, frame);
       return true;
     case WM_NCHITTEST:
       result = HitTest(form, look.dpi, ScreenPoint(lParam));
@@ -244,12 +236,12 @@ bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM w
         frame.trackingLeave = TrackMouseEvent(&track) != FALSE;
       }
       CaptionButton b = ButtonAt(form, look.dpi, ScreenPoint(lParam));
-      SetHot(form, look, b);
+      SetHot(form, look, frame, b);
       return b != CaptionButton::None;
     }
     case WM_NCMOUSELEAVE:
       frame.trackingLeave = false;
-      if (frame.pressed == CaptionButton::None) SetHot(form, look, CaptionButton::None);
+      if (frame.pressed == CaptionButton::None) SetHot(form, look, frame, CaptionButton::None);
       return true;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: {
@@ -258,7 +250,7 @@ bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM w
       HideCaptionTip();
       frame.pressed = frame.hot = b;
       SetCapture(form);
-      Paint(form, look);
+      Paint(form, look, frame);
       return true;
     }
     case WM_MOUSEMOVE:
@@ -266,7 +258,7 @@ bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM w
       {
         POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ClientToScreen(form, &p);
-        SetHot(form, look, ButtonAt(form, look.dpi, p) == frame.pressed ? frame.pressed : CaptionButton::None);
+        SetHot(form, look, frame, ButtonAt(form, look.dpi, p) == frame.pressed ? frame.pressed : CaptionButton::None);
       }
       return true;
     case WM_LBUTTONUP:
@@ -277,21 +269,18 @@ bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM w
         const CaptionButton b = frame.pressed;
         ReleaseCapture();  // clears the pressed state through WM_CAPTURECHANGED
         frame.hot = CaptionButton::None;
-        Paint(form, look);
+        Paint(form, look, frame);
         if (ButtonAt(form, look.dpi, p) == b) Act(form, b);
       }
       return true;
     case WM_CAPTURECHANGED:
       if (frame.pressed != CaptionButton::None) {
         frame.pressed = CaptionButton::None;
-        Paint(form, look);
+        Paint(form, look, frame);
       }
       return false;
     case WM_SYSCOMMAND:
       switch (wParam & 0xFFF0) {
-        case kSysCommandTray:
-          MinimiseToTray(form);
-          return true;
         case SC_MAXIMIZE:
         case SC_SIZE:
           return true;  // a fixed layout: never maximised or resized

@@ -2,7 +2,7 @@
 // buttons (minimise to tray, minimise, close), a one-pixel border, and no maximise. The
 // window is a WS_POPUP window whose non-client area is computed, painted and hit-tested here,
 // so the client area keeps its exact size and the frame looks the same on every system. The
-// form tells the frame its DPI and caption font with every message.
+// form hands the frame its DPI, caption font and state with every message.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,13 @@ namespace tesserin::ui {
 
 enum class CaptionButton { None, Tray, Minimise, Close };
 
+// What the frame shows and tracks; part of the form's state (FormState_win.h).
+struct FrameState {
+  bool active = false;
+  CaptionButton hot = CaptionButton::None;      // under the pointer
+  CaptionButton pressed = CaptionButton::None;  // pressed, tracked until the button is let go
+  bool trackingLeave = false;
+};
 
 struct FrameMetrics {
   int caption;      // height of the caption bar, top border included
@@ -36,8 +43,9 @@ RECT CaptionButtonRect(HWND form, UINT dpi, CaptionButton button);
 // Sets up the window menu: minimise to tray added, maximise and size removed.
 void InstallFrame(HWND form);
 
-// Handles the frame's messages. Returns true, with the message's result, when it did.
-bool HandleFrameMessage(HWND form, const FrameLook& look, UINT message, WPARAM wParam, LPARAM lParam,
-                        LRESULT& result);
+// Handles the frame's messages. Returns true, with the message's result, when it did. The
+// tray button sends the window menu's command "最小化到托盘", which the tray handles.
+bool HandleFrameMessage(HWND form, const FrameLook& look, FrameState& frame, UINT message, WPARAM wParam,
+                        LPARAM lParam, LRESULT& result);
 
 }  // namespace tesserin::ui

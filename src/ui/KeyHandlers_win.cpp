@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "base/Gbk.h"
-#include "ui/ReadingBinding_win.h"
+#include "ui/UserReadings_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/WindowText_win.h"
 

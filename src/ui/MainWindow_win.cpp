@@ -10,16 +10,18 @@
 
 #include <optional>
 
-#include "ui/CopyReading_win.h"
 #include "base/Dpi_win.h"
-#include "ui/ReadingBinding_win.h"
-#include "ui/Pages_win.h"
-#include "ui/Placement_win.h"
+#include "ui/CopyReading_win.h"
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/MessageBoxes_win.h"
+#include "ui/Pages_win.h"
+#include "ui/Placement_win.h"
+#include "ui/ReadingBinding_win.h"
 #include "ui/RecordPage_win.h"
 #include "ui/Tray_win.h"
+#include "ui/UserReadings_win.h"
+#include "ui/WatcherBinding_win.h"
 #include "ui/resource.h"
 
 namespace tesserin::ui {
@@ -58,9 +60,10 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
   FormState& state = Form1State();
   if (state.form == form) {
     LRESULT result = 0;
-    if (HandleFrameMessage(form, {state.dpi, FormFont(FontRole::Title)}, message, wParam, lParam, result))
+    if (HandleFrameMessage(form, {state.dpi, FormFont(FontRole::Title)}, state.frame, message, wParam, lParam,
+                           result))
       return result;
-    if (HandleTrayMessage(form, message, wParam, lParam)) return 0;
+    if (HandleTrayMessage(form, state.tray, message, wParam, lParam)) return 0;
     if (HandleCopyCommand(message, wParam)) return 0;
   }
   switch (message) {
@@ -91,7 +94,7 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
       if (header->hwndFrom == state.pageControl && header->code == TCN_SELCHANGE) ShowPage(ShownPage());
       if (HandleRecordListNotify(*header)) return 0;
       if (std::optional<std::size_t> row = ActivatedRecordRow(*header))
-        if (ShowRecordedRow(state.record.Row(*row))) ShowPage(Page::Main);
+        if (RecordRowDoubleClicked(state.record.Row(*row))) ShowPage(Page::Main);
       return 0;
     }
     case WM_CTLCOLORSTATIC:
@@ -104,7 +107,7 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       KillTimer(form, kTimer1Id);
-      RemoveTrayIcon(form);
+      RemoveTrayIcon(form, state.tray);
       PostQuitMessage(0);
       break;
     case WM_NCDESTROY:

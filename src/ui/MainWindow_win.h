@@ -1,3 +1,6 @@
+// ui/: the main window on Win32 (the form, its frame, tray, copy and message boxes, the bindings
+// of the reading and the watcher to its controls); its portable rules are in form/.
+//
 // The main form TForm1 as a window: its class, a dialog class (DLGWINDOWEXTRA, DefDlgProcW), so
 // that the dialog manager gives it Tab order, WM_NEXTDLGCTL and default focus handling; its
 // window procedure, and its pages', which pass their controls' notifications and colour

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/CopyReading_win.h"
-#include "ui/ReadingBinding_win.h"
+#include "ui/FormState_win.h"
 #include "ui/Pages_win.h"
 #include "ui/RecordPage_win.h"
 

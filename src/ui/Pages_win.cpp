@@ -7,13 +7,13 @@
 #include <memory>
 #include <string>
 
-#include "ui/CopyReading_win.h"
 #include "base/Dpi_win.h"
-#include "ui/Placement_win.h"
+#include "ui/CopyReading_win.h"
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/KeyHandlers_win.h"
 #include "ui/MemoScrollBar_win.h"
+#include "ui/Placement_win.h"
 #include "ui/RecordPage_win.h"
 #include "ui/WindowText_win.h"
 

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "base/Dpi_win.h"
-#include "ui/Frame_win.h"
 #include "ui/FormState_win.h"
+#include "ui/Frame_win.h"
 #include "ui/MemoScrollBar_win.h"
 #include "ui/RecordPage_win.h"
 #include "ui/TextExtent_win.h"

@@ -1,24 +1,18 @@
-// The texts of the form's controls for other code, and the binding of the reading and of what
-// the main page shows (MainPage.h) to the form's controls and to the record.
 #include "ui/ReadingBinding_win.h"
 
-#include <optional>
 #include <variant>
 
 #include "base/BusyGuard.h"
+#include "form/ErrorText.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
+#include "ui/ControlText_win.h"
 #include "ui/CopyReading_win.h"
-#include "form/ErrorText.h"
-#include "ui/Placement_win.h"
+#include "ui/FormState_win.h"
 #include "ui/MessageBoxes_win.h"
 #include "ui/RecordPage_win.h"
-#include "ui/WindowText_win.h"
 
 namespace tesserin::ui {
-
-bool AnalysisBusy = false;
-
 namespace {
 
 MainPage& FormPage() { return Form1State().page; }
@@ -63,10 +57,9 @@ void ShowRefusal(const Refusal& refusal) {
 
 // The reading of a date, beside the nickname of the contact whose date the fields hold.
 void ReadDate(const AnalysisInput& input) {
-  if (AnalysisBusy) return;
-  // A notice box keeps the message loop running: a tick or a key press may ask for another
-  // reading while the box is open, and must find this one still in progress.
-  BusyGuard busy(AnalysisBusy);
+  bool& inProgress = Form1State().readingBusy;
+  if (inProgress) return;
+  BusyGuard busy(inProgress);
   try {
     const AnalysisOutcome outcome = AnalysisRun(input);
     if (const Reading* reading = std::get_if<Reading>(&outcome)) {
@@ -83,23 +76,6 @@ void ReadDate(const AnalysisInput& input) {
 
 }  // namespace
 
-GbkString ControlText(Ctl id) {
-  HWND control = Control(id);
-  return control ? GbkFromWide(WindowText(control)) : GbkString{};
-}
-
-bool SetControlText(Ctl id, std::string_view gbkText) {
-  if (!ReplaceWindowText(Control(id), WideFromGbk(gbkText))) return false;
-  // A label sizes itself to its text; the memo shows its scroll bar for a longer one.
-  if (SpecOf(id).kind == Kind::Label || SpecOf(id).kind == Kind::Memo) PlaceControl(id);
-  return true;
-}
-
-bool CheckBox1Checked() {
-  HWND box = Control(Ctl::AutoCloseBox);
-  return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 void RunAnalysis(const AnalysisInput& input, const std::optional<GbkString>& nickname) {
   if (!FormHandle()) return;
   // Whose date the fields hold, even when a reading in progress turns this one away: a later
@@ -112,9 +88,8 @@ AnalysisInput InputOfFields(CalendarMode mode) {
   return InputOfTexts(ControlText(Ctl::YearField), ControlText(Ctl::MonthField), ControlText(Ctl::DayField), mode);
 }
 
-void RunTypedAnalysis(CalendarMode mode) {
+void ReadDateFields(CalendarMode mode) {
   if (!FormHandle()) return;
-  EndProfileReRead();
   ReadDate(InputOfFields(mode));
 }
 
@@ -133,8 +108,6 @@ void DateFieldChanged() { FormPage().DateFieldChanged(); }
 
 bool ShowRecordedRow(const RecordRow& row) {
   if (!row.reading) return false;
-  // Like a reading the user asks for, it ends a pending re-read, which would overwrite it.
-  EndProfileReRead();
   const CalendarDate& date = row.reading->entered;
   SetControlText(Ctl::AgeField, row.age);
   SetControlText(Ctl::YearField, std::to_string(date.year));
@@ -145,7 +118,5 @@ bool ShowRecordedRow(const RecordRow& row) {
   WritePage();
   return true;
 }
-
-void Button1Click() { RunTypedAnalysis(CalendarMode::Solar); }
 
 }  // namespace tesserin::ui

@@ -1,21 +1,19 @@
 // The notification-area icon. Shell_NotifyIconW fails where no notification area runs (no
 // shell); the form is then minimised. When the shell restarts, its "TaskbarCreated" broadcast
 // asks for the icon again. A click on the icon brings the form back; a right click opens the
-// icon's menu.
+// icon's menu, whose commands go to the form as the window menu's do.
 #include "ui/Tray_win.h"
 
 #include <shellapi.h>
 
 #include <cwchar>
 
-#include "ui/CopyReading_win.h"
 #include "form/Layout.h"
+#include "form/MenuCommands.h"
 #include "ui/resource.h"
 
 namespace tesserin::ui {
 namespace {
-
-bool inTray = false;
 
 NOTIFYICONDATAW IconData(HWND form) {
   NOTIFYICONDATAW data{};
@@ -33,13 +31,20 @@ NOTIFYICONDATAW IconData(HWND form) {
 
 enum TrayMenuItem : UINT { kShowItem = 1, kCopyItem, kExitItem };
 
+// Whether the window menu offers "复制结果": it is greyed there while the form shows no reading.
+bool CopyCommandEnabled(HWND form) {
+  HMENU menu = GetSystemMenu(form, FALSE);
+  const UINT state = menu ? GetMenuState(menu, kSysCommandCopyReading, MF_BYCOMMAND) : static_cast<UINT>(-1);
+  return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
 // The icon's menu at the pointer, as the notification area's menus open. The form is made the
 // foreground window first, or the menu would stay open when the user clicks elsewhere.
-void OpenTrayMenu(HWND form) {
+void OpenTrayMenu(HWND form, TrayState& tray) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return;
   AppendMenuW(menu, MF_STRING, kShowItem, L"显示窗口");
-  AppendMenuW(menu, MF_STRING | (HasReadingToCopy() ? 0 : MF_GRAYED), kCopyItem, L"复制结果");
+  AppendMenuW(menu, MF_STRING | (CopyCommandEnabled(form) ? 0 : MF_GRAYED), kCopyItem, L"复制结果");
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu, MF_STRING, kExitItem, L"退出");
   SetMenuDefaultItem(menu, kShowItem, FALSE);
@@ -51,7 +56,7 @@ void OpenTrayMenu(HWND form) {
   PostMessageW(form, WM_NULL, 0, 0);  // lets the menu close properly on every system
   DestroyMenu(menu);
   switch (chosen) {
-    case kShowItem: RestoreFromTray(form); break;
+    case kShowItem: RestoreFromTray(form, tray); break;
     case kCopyItem: SendMessageW(form, WM_SYSCOMMAND, kSysCommandCopyReading, 0); break;
     case kExitItem: SendMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0); break;
     default: break;
@@ -65,54 +70,56 @@ UINT TaskbarCreatedMessage() {
 
 }  // namespace
 
-bool MinimiseToTray(HWND form) {
+bool MinimiseToTray(HWND form, TrayState& tray) {
   TaskbarCreatedMessage();
   NOTIFYICONDATAW data = IconData(form);
-  if (!inTray && !Shell_NotifyIconW(NIM_ADD, &data)) {
+  if (!tray.inTray && !Shell_NotifyIconW(NIM_ADD, &data)) {
     ShowWindow(form, SW_MINIMIZE);
     return false;
   }
-  inTray = true;
+  tray.inTray = true;
   ShowWindow(form, SW_HIDE);
   return true;
 }
 
-bool InTray() { return inTray; }
-
-void RemoveTrayIcon(HWND form) {
-  if (!inTray) return;
+void RemoveTrayIcon(HWND form, TrayState& tray) {
+  if (!tray.inTray) return;
   NOTIFYICONDATAW data = IconData(form);
   Shell_NotifyIconW(NIM_DELETE, &data);
-  inTray = false;
+  tray.inTray = false;
 }
 
-void RestoreFromTray(HWND form) {
-  RemoveTrayIcon(form);
+void RestoreFromTray(HWND form, TrayState& tray) {
+  RemoveTrayIcon(form, tray);
   ShowWindow(form, IsIconic(form) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(form);
 }
 
-bool HandleTrayMessage(HWND form, UINT message, WPARAM, LPARAM lParam) {
+bool HandleTrayMessage(HWND form, TrayState& tray, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kSysCommandTray) {
+    MinimiseToTray(form, tray);
+    return true;
+  }
   if (message == kTrayMessage) {
     switch (LOWORD(lParam)) {
       case WM_LBUTTONUP:
       case WM_LBUTTONDBLCLK:
       case NIN_SELECT:
       case NIN_KEYSELECT:
-        RestoreFromTray(form);
+        RestoreFromTray(form, tray);
         break;
       case WM_RBUTTONUP:  // the icon keeps the first notification version: no WM_CONTEXTMENU
-        OpenTrayMenu(form);
+        OpenTrayMenu(form, tray);
         break;
       default:
         break;
     }
     return true;
   }
-  if (message == TaskbarCreatedMessage() && inTray) {
+  if (message == TaskbarCreatedMessage() && tray.inTray) {
     NOTIFYICONDATAW data = IconData(form);
     if (!Shell_NotifyIconW(NIM_ADD, &data)) {  // the new shell has no notification area
-      inTray = false;
+      tray.inTray = false;
       ShowWindow(form, SW_MINIMIZE);
     }
     return true;

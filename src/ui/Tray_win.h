@@ -9,13 +9,18 @@ namespace tesserin::ui {
 inline constexpr UINT kTrayMessage = WM_APP + 1;  // the icon's notifications to the form
 inline constexpr UINT kTrayIconId = 1;
 
-// Returns true when the form went to the tray, false when it was minimised instead.
-bool MinimiseToTray(HWND form);
-bool InTray();
-void RestoreFromTray(HWND form);
-void RemoveTrayIcon(HWND form);
+// Part of the form's state (FormState_win.h).
+struct TrayState {
+  bool inTray = false;  // the icon is in the notification area, the form hidden behind it
+};
 
-// Handles the icon's notifications and the taskbar's restart; returns true when it did.
-bool HandleTrayMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam);
+// Returns true when the form went to the tray, false when it was minimised instead.
+bool MinimiseToTray(HWND form, TrayState& tray);
+void RestoreFromTray(HWND form, TrayState& tray);
+void RemoveTrayIcon(HWND form, TrayState& tray);
+
+// Handles the window menu's and the tray button's command "最小化到托盘", the icon's
+// notifications and the taskbar's restart; returns true when it did.
+bool HandleTrayMessage(HWND form, TrayState& tray, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace tesserin::ui

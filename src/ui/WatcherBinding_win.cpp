@@ -1,10 +1,12 @@
-// Timer1's tick, every 500 ms while the form exists: the profile watcher over the Win32 window
-// system, the capture and the system clock, showing what it reads in the form's controls.
+#include "ui/WatcherBinding_win.h"
+
+#include "ui/ControlText_win.h"
+#include "ui/FormState_win.h"
+#include "ui/ReadingBinding_win.h"
 #include "watcher/ProfileReader_win.h"
 #include "watcher/ProfileWatcher.h"
 #include "watcher/SystemClock_win.h"
 #include "watcher/WindowSystem_win.h"
-#include "ui/ReadingBinding_win.h"
 
 namespace tesserin::ui {
 namespace {

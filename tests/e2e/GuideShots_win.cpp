@@ -17,8 +17,8 @@
 
 #include "e2e/Desktop_win.h"
 #include "form/Layout.h"
-#include "ui/ReadingBinding_win.h"
 #include "form/MenuCommands.h"
+#include "ui/FormState_win.h"
 
 namespace {
 

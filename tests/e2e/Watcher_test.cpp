@@ -14,12 +14,12 @@
 #include <thread>
 
 #include "e2e/Desktop_win.h"
+#include "form/Layout.h"
+#include "form/ReadingRecord.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
-#include "form/Layout.h"
 #include "ui/Clipboard_win.h"
-#include "ui/ReadingBinding_win.h"
-#include "form/ReadingRecord.h"
+#include "ui/FormState_win.h"
 
 namespace tesserin {
 namespace {

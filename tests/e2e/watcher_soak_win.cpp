@@ -19,10 +19,10 @@
 #include <vector>
 
 #include "e2e/Desktop_win.h"
+#include "form/Layout.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
-#include "form/Layout.h"
-#include "ui/ReadingBinding_win.h"
+#include "ui/FormState_win.h"
 
 namespace {
 

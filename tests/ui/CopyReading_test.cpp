@@ -7,7 +7,7 @@
 #include "e2e/Desktop_win.h"
 #include "ui/Clipboard_win.h"
 #include "ui/CopyReading_win.h"
-#include "ui/ReadingBinding_win.h"
+#include "ui/FormState_win.h"
 
 namespace tesserin::ui::test {
 namespace {

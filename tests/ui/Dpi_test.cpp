@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "FormFixture_win.h"
-#include "ui/ReadingBinding_win.h"
+#include "ui/FormState_win.h"
 
 namespace tesserin::ui::test {
 namespace {

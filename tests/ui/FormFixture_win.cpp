@@ -5,7 +5,7 @@
 #include "base/Gbk.h"
 #include "e2e/Desktop_win.h"
 #include "reading/AnalysisRun.h"
-#include "ui/ReadingBinding_win.h"
+#include "ui/FormState_win.h"
 #include "ui/MainWindow_win.h"
 #include "ui/MessageLoop_win.h"
 #include "ui/WindowText_win.h"
@@ -116,7 +116,7 @@ Pixels Capture(HWND window) {
 }
 
 void FormTest::SetUp() {
-  AnalysisBusy = false;
+  Form1State().readingBusy = false;
   form = CreateForm1(GetModuleHandleW(nullptr));
   ASSERT_NE(form, nullptr);
   ShowForm1(SW_SHOWNORMAL);

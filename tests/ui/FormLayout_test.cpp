@@ -5,11 +5,11 @@
 #include <commctrl.h>
 
 #include "FormFixture_win.h"
-#include "base/Gbk.h"
 #include "base/Dpi_win.h"
+#include "base/Gbk.h"
 #include "ui/Fonts_win.h"
+#include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
-#include "ui/ReadingBinding_win.h"
 #include "ui/Pages_win.h"
 #include "ui/WindowText_win.h"
 

@@ -8,9 +8,10 @@
 
 #include "FormFixture_win.h"
 #include "base/Gbk.h"
+#include "ui/Clipboard_win.h"
+#include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/ReadingBinding_win.h"
-#include "ui/Clipboard_win.h"
 #include "ui/Tray_win.h"
 
 namespace tesserin::ui::test {
@@ -127,7 +128,7 @@ TEST_F(FrameTest, CloseButtonCloses) {
 TEST_F(FrameTest, TrayButtonHidesBehindAnIconAndAClickOnItBringsTheWindowBack) {
   MouseAt(Centre(CaptionButtonRect(form, FormDpi(), CaptionButton::Tray)));
   ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(form) || IsIconic(form); })) << "hidden or minimised";
-  if (!InTray()) {
+  if (!Form1State().tray.inTray) {
     EXPECT_TRUE(IsIconic(form)) << "minimised instead";
     GTEST_SKIP() << "no notification area took the icon: the form was minimised instead";
   }
@@ -140,7 +141,7 @@ TEST_F(FrameTest, TrayButtonHidesBehindAnIconAndAClickOnItBringsTheWindowBack) {
   GetWindowRect(tray, &r);
   MouseAt({r.left + 13, r.top + 32});
   EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form) != FALSE; })) << "back on a click on the icon";
-  EXPECT_FALSE(InTray());
+  EXPECT_FALSE(Form1State().tray.inTray);
 }
 
 TEST_F(FrameTest, TheTrayIconsMenuShowsTheWindowCopiesTheReadingAndQuits) {

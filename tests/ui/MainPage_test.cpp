@@ -9,10 +9,11 @@
 
 #include "FormFixture_win.h"
 #include "base/Gbk.h"
-#include "ui/Clipboard_win.h"
-#include "ui/ReadingBinding_win.h"
 #include "form/MenuCommands.h"
 #include "form/ReadingRecord.h"
+#include "ui/Clipboard_win.h"
+#include "ui/FormState_win.h"
+#include "ui/ReadingBinding_win.h"
 #include "watcher/ProfileWatcher.h"
 
 namespace tesserin::ui::test {

@@ -2,7 +2,7 @@
 // lines gets a vertical scroll bar, with which the mouse alone brings the last character into
 // view; a text that fits shows none.
 #include "FormFixture_win.h"
-#include "ui/ReadingBinding_win.h"
+#include "ui/FormState_win.h"
 
 namespace tesserin::ui::test {
 namespace {

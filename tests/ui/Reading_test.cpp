@@ -7,6 +7,8 @@
 #include "WorkedReadings.h"
 #include "base/Gbk.h"
 #include "reading/AnalysisRun.h"
+#include "ui/ControlText_win.h"
+#include "ui/FormState_win.h"
 #include "ui/ReadingBinding_win.h"
 
 namespace tesserin::ui::test {
@@ -118,7 +120,7 @@ TEST_F(ReadingTest, ConversionErrorsAppearInTheStandardErrorBox) {
     EXPECT_EQ(seen.caption, L"Tesserin");
     EXPECT_EQ(Utf8Of(seen.text), c.text);
     EXPECT_TRUE(seen.stopIcon);
-    EXPECT_FALSE(AnalysisBusy);
+    EXPECT_FALSE(Form1State().readingBusy);
   }
   // The program goes on: the next reading works.
   EnterDate(kSolar1950_1_7);
@@ -184,7 +186,7 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
   EXPECT_EQ(Utf8Of(pillarsWhileOpen), "八字：");
   EXPECT_EQ(dayWhileOpen, L"123") << "the keys reached the day field; Enter was not inserted";
   EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：") << "nothing ran after the box closed either";
-  EXPECT_FALSE(AnalysisBusy);
+  EXPECT_FALSE(Form1State().readingBusy);
 
   SetTextOf(Ctl::DayField, L"12");
   EnterInDay();  // after the box: the next reading works

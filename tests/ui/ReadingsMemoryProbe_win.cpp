@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "ProbeKit_win.h"
 #include "base/Gbk.h"
 #include "reading/ReadingText.h"
-#include "ProbeKit_win.h"
-#include "ui/ReadingBinding_win.h"
-#include "ui/Pages_win.h"
+#include "ui/FormState_win.h"
 #include "ui/MainWindow_win.h"
+#include "ui/Pages_win.h"
 
 namespace {
 

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "ProbeKit_win.h"
-#include "ui/ReadingBinding_win.h"
-#include "ui/Pages_win.h"
+#include "ui/FormState_win.h"
 #include "ui/MainWindow_win.h"
+#include "ui/Pages_win.h"
 #include "ui/RecordPage_win.h"
 
 namespace {

@@ -12,9 +12,11 @@
 #include <string>
 
 #include "ProbeKit_win.h"
-#include "ui/ReadingBinding_win.h"
-#include "ui/Pages_win.h"
+#include "ui/ControlText_win.h"
+#include "ui/FormState_win.h"
 #include "ui/MainWindow_win.h"
+#include "ui/Pages_win.h"
+#include "ui/ReadingBinding_win.h"
 
 namespace {
 

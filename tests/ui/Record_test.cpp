@@ -12,6 +12,7 @@
 #include "base/Dpi_win.h"
 #include "base/Gbk.h"
 #include "ui/Clipboard_win.h"
+#include "ui/FormState_win.h"
 #include "ui/ReadingBinding_win.h"
 #include "ui/Pages_win.h"
 #include "form/ReadingRecord.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "FormFixture_win.h"
-#include "ui/ReadingBinding_win.h"
+#include "ui/FormState_win.h"
 #include "ui/WindowText_win.h"
 
 namespace tesserin::ui::test {

@@ -2,7 +2,7 @@
 // moment and passes the dialog handling of the message loop, so the focus moves and the
 // inserted characters are those a user would see.
 #include "FormFixture_win.h"
-#include "ui/ReadingBinding_win.h"
+#include "ui/FormState_win.h"
 
 namespace tesserin::ui::test {
 namespace {

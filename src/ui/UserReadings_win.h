@@ -1,0 +1,21 @@
+// The readings the user asks for: Enter in the day field (lunar), the solar button, a double
+// click on a row of the record. Each ends the watcher's re-read of an unreadable profile window
+// first, which would otherwise write over it.
+#pragma once
+
+#include "form/ReadingRecord.h"
+#include "reading/AnalysisInput.h"
+
+namespace tesserin::ui {
+
+// A reading of the date fields as they are (ReadDateFields).
+void RunTypedAnalysis(CalendarMode mode);
+
+// The button "按阳历再计算一次" (Button1): the solar reading of the date fields.
+void Button1Click();
+
+// The row's reading on the main page again (ShowRecordedRow); false for a row of an unreadable
+// profile.
+bool RecordRowDoubleClicked(const RecordRow& row);
+
+}  // namespace tesserin::ui
