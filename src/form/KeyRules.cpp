@@ -19,14 +19,14 @@ char32_t Filter(std::string_view text, char32_t key) {
   return first == U'0' ? kNull : key;
 }
 
-}  // namespace
-
-KeyOutcome Edit3KeyPress(std::string_view text, char32_t key) {
+// The day field (the designer's Edit3KeyPress).
+KeyOutcome DayKeyPress(std::string_view text, char32_t key) {
   key = Filter(text, key);
   return {.discard = key == kNull, .runLunar = key == kEnter};
 }
 
-KeyOutcome Edit4KeyPress(KeyRule field, std::string_view text, char32_t key) {
+// The year and the month field (the designer's Edit4KeyPress, which serves both).
+KeyOutcome YearOrMonthKeyPress(KeyRule field, std::string_view text, char32_t key) {
   key = Filter(text, key);
   KeyOutcome out{.discard = key == kNull};
   if (key == kBackspace) return out;
@@ -40,11 +40,13 @@ KeyOutcome Edit4KeyPress(KeyRule field, std::string_view text, char32_t key) {
   return out;
 }
 
+}  // namespace
+
 KeyOutcome KeyPress(KeyRule rule, std::string_view text, char32_t key) {
   switch (rule) {
-    case KeyRule::Day: return Edit3KeyPress(text, key);
+    case KeyRule::Day: return DayKeyPress(text, key);
     case KeyRule::Year:
-    case KeyRule::Month: return Edit4KeyPress(rule, text, key);
+    case KeyRule::Month: return YearOrMonthKeyPress(rule, text, key);
     case KeyRule::None: break;
   }
   return {};

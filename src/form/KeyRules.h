@@ -13,10 +13,10 @@ inline constexpr char32_t kEnter = 13;
 
 // The rule a field follows; each field's row in the form's table names its own.
 enum class KeyRule {
-  None,   // every key is the field's own (Edit1)
-  Year,   // Edit4KeyPress as the year field Edit4
-  Month,  // Edit4KeyPress as the month field Edit2
-  Day,    // Edit3KeyPress
+  None,   // every key is the field's own (the age field)
+  Year,   // the year field (Edit4)
+  Month,  // the month field (Edit2), which follows the year's rule with its own focus moves
+  Day,    // the day field (Edit3)
 };
 
 struct KeyOutcome {
@@ -26,14 +26,9 @@ struct KeyOutcome {
   bool operator==(const KeyOutcome&) const = default;
 };
 
-// The day field Edit3: digits, Backspace and Enter, no leading zero; Enter runs the lunar reading.
-KeyOutcome Edit3KeyPress(std::string_view text, char32_t key);
-
-// The year field Edit4 (KeyRule::Year) and the month field Edit2 (KeyRule::Month): the same
-// filter, and the focus moves on once the field is complete.
-KeyOutcome Edit4KeyPress(KeyRule field, std::string_view text, char32_t key);
-
-// The handler of the rule: Edit3KeyPress, Edit4KeyPress, or for KeyRule::None the key as typed.
+// What a typed character does in a field of the rule. The day field: digits, Backspace and
+// Enter, no leading zero; Enter runs the lunar reading. The year and the month field: the same
+// filter, and the focus moves on once the field is complete. KeyRule::None: the key as typed.
 KeyOutcome KeyPress(KeyRule rule, std::string_view text, char32_t key);
 
 }  // namespace tesserin::ui

@@ -19,11 +19,13 @@ const AnalysisDisplay& NoReadingFields() {
   return fields;
 }
 
-}  // namespace
-
+// The nickname label for the date fields' owner: the contact's nickname, or "QQ" (its text at
+// start) for a date typed by hand.
 const GbkString& NicknameText(const std::optional<GbkString>& owner) {
   return owner ? *owner : kTypedNickname.Text();
 }
+
+}  // namespace
 
 const GbkString& DayLabelText(const std::optional<Reading>& shown) {
   static const GbkString kLabels[] = {DayLabelOf(HowRead::Lunar), DayLabelOf(HowRead::Solar),

@@ -1,5 +1,5 @@
 // What the main page shows around a reading, as plain data: the six result fields, the
-// nickname in Label7, the word after the day field in Label3, and whose date the date fields
+// nickname label, the word after the day field in the day label, and whose date the date fields
 // hold. The rules: a reading is shown only beside the date it read and the name of the contact
 // whose date that is; when a run gives no reading, or while a new contact's profile is being
 // read, the page shows no reading at all. The form writes the texts to its controls
@@ -17,22 +17,18 @@ namespace tesserin::ui {
 
 // The texts of the page's controls that follow the reading.
 struct MainPageTexts {
-  AnalysisDisplay fields;  // Label4, Memo1, Label11, Label12, Label14, Label16
-  GbkString nickname;      // Label7
-  GbkString dayLabel;      // Label3
+  AnalysisDisplay fields;  // the pillar line, the personality memo and the four stars
+  GbkString nickname;      // the nickname label (Label7)
+  GbkString dayLabel;      // the day label (Label3)
   bool operator==(const MainPageTexts&) const = default;
 };
 
-// Label7 for the date fields' owner: the contact's nickname, or "QQ" (its text at start) for a
-// date typed by hand.
-const GbkString& NicknameText(const std::optional<GbkString>& owner);
-
-// Label3 for the reading shown: "日(农历)" for a lunar reading, "日(公历)" for a solar one and
+// The day label for the reading shown: "日(农历)" for a lunar reading, "日(公历)" for a solar one and
 // "日(按公历)" for a lunar date past its month's end, read as solar. With no reading shown it
 // names the day field as at start, "日(农历)": the way Enter and the watcher read it.
 const GbkString& DayLabelText(const std::optional<Reading>& shown);
 
-// Edit4, Edit2 and Edit3, whose texts make the date; the age field Edit1 is not one of them.
+// The year, month and day fields, whose texts make the date; the age field is not one of them.
 constexpr bool IsDateField(Ctl id) { return id == Ctl::YearField || id == Ctl::MonthField || id == Ctl::DayField; }
 
 class MainPage {

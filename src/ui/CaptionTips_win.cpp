@@ -8,7 +8,7 @@ namespace tesserin::ui {
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
-constexpr UINT_PTR kDelayTimerId = 0x5449;  // clear of Timer1's id
+constexpr UINT_PTR kDelayTimerId = 0x5449;  // clear of the watcher's timer id
 
 struct CaptionTip {
   HWND form = nullptr;

@@ -19,7 +19,7 @@ bool SetControlText(Ctl id, std::string_view gbkText) {
   return true;
 }
 
-bool CheckBox1Checked() {
+bool AutoCloseChecked() {
   HWND box = Control(Ctl::AutoCloseBox);
   return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }

@@ -15,7 +15,7 @@ GbkString ControlText(Ctl id);
 // the text changed.
 bool SetControlText(Ctl id, std::string_view gbkText);
 
-// Whether "计算后自动关闭QQ资料窗口" is ticked.
-bool CheckBox1Checked();
+// Whether the auto-close box (CheckBox1) "计算后自动关闭QQ资料窗口" is ticked.
+bool AutoCloseChecked();
 
 }  // namespace tesserin::ui

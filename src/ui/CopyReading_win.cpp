@@ -22,6 +22,17 @@ bool EditHasSelection(HWND window) {
   return start != end;
 }
 
+// Whether the result fields show a reading to copy.
+bool HasReadingToCopy() { return Form1State().page.ShownReading().has_value(); }
+
+// Puts the reading shown in the result fields on the clipboard. Returns false when there is
+// no reading yet or the clipboard could not be written.
+bool CopyReading() {
+  const std::optional<Reading>& reading = Form1State().page.ShownReading();
+  if (!reading) return false;
+  return PutClipboardText(FormHandle(), WideFromGbk(ReadingText(*reading, "\r\n")));
+}
+
 }  // namespace
 
 void AddCopyReadingCommand(HWND form) {
@@ -48,14 +59,6 @@ bool HandleCopyCommand(UINT message, WPARAM wParam) {
   if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != kSysCommandCopyReading) return false;
   CopyReading();
   return true;
-}
-
-bool HasReadingToCopy() { return Form1State().page.ShownReading().has_value(); }
-
-bool CopyReading() {
-  const std::optional<Reading>& reading = Form1State().page.ShownReading();
-  if (!reading) return false;
-  return PutClipboardText(FormHandle(), WideFromGbk(ReadingText(*reading, "\r\n")));
 }
 
 }  // namespace tesserin::ui

@@ -18,18 +18,12 @@ void AddCopyReadingCommand(HWND form);
 // key was taken (the reading copied, or nothing to copy).
 bool HandleCopyKey(const MSG& msg);
 
-// The window menu's command. Returns true when the message was this command.
+// The window menu's command, which the tray icon's menu sends too. Returns true when the
+// message was this command.
 bool HandleCopyCommand(UINT message, WPARAM wParam);
 
-// Whether the result fields show a reading to copy.
-bool HasReadingToCopy();
-
-// Greys the window menu's command while there is nothing to copy, as the tray icon's menu,
-// which is made each time it opens, does.
+// Greys the window menu's command while there is nothing to copy; the tray icon's menu, which
+// is made each time it opens, offers it as the window menu does.
 void ShowCopyCommandState(HWND form);
-
-// Puts the reading shown in the result fields on the clipboard. Returns false when there is
-// no reading yet or the clipboard could not be written.
-bool CopyReading();
 
 }  // namespace tesserin::ui

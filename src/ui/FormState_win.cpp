@@ -9,7 +9,6 @@ FormState& Form1State() {
 
 HWND FormHandle() { return Form1State().form; }
 HWND Control(Ctl id) { return Form1State().controls[static_cast<int>(id)]; }
-HWND PageControl1() { return Form1State().pageControl; }
 HWND TabSheet(Page page) { return Form1State().pages[static_cast<int>(page)]; }
 UINT FormDpi() { return Form1State().dpi; }
 HFONT FormFont(FontRole role) {

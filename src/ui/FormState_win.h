@@ -41,14 +41,14 @@ struct FormState {
 FormState& Form1State();
 
 inline constexpr wchar_t kPageClassName[] = L"TTabSheet";
-inline constexpr UINT_PTR kTimer1Id = 1;
-inline constexpr UINT kTimer1Interval = 500;  // ms
+// The watcher's timer (the designer's Timer1).
+inline constexpr UINT_PTR kWatcherTimerId = 1;
+inline constexpr UINT kWatcherTimerInterval = 500;  // ms
 inline constexpr int kFirstControlId = 1000;  // clear of IDOK/IDCANCEL, which the form ignores
 
 // The main window, or nullptr while it does not exist.
 HWND FormHandle();
 HWND Control(Ctl id);
-HWND PageControl1();
 HWND TabSheet(Page page);
 UINT FormDpi();
 HFONT FormFont(FontRole role);

@@ -13,6 +13,16 @@
 namespace tesserin::ui {
 namespace {
 
+struct FrameMetrics {
+  int caption;      // height of the caption bar, top border included
+  int border;       // left, right and bottom border
+  int buttonWidth;  // each caption button; as high as the caption bar
+};
+
+FrameMetrics FrameMetricsFor(UINT dpi) {
+  return {Scale(30, dpi), Scale(1, dpi) < 1 ? 1 : Scale(1, dpi), Scale(36, dpi)};
+}
+
 // Right to left: close, minimise, tray.
 constexpr std::array<CaptionButton, 3> kButtons = {CaptionButton::Close, CaptionButton::Minimise,
                                                    CaptionButton::Tray};
@@ -177,10 +187,6 @@ LRESULT HitTest(HWND form, UINT dpi, POINT screen) {
 }
 
 }  // namespace
-
-FrameMetrics FrameMetricsFor(UINT dpi) {
-  return {Scale(30, dpi), Scale(1, dpi) < 1 ? 1 : Scale(1, dpi), Scale(36, dpi)};
-}
 
 SIZE WindowSizeFor(SIZE client, UINT dpi) {
   const FrameMetrics m = FrameMetricsFor(dpi);

@@ -21,13 +21,6 @@ struct FrameState {
   bool trackingLeave = false;
 };
 
-struct FrameMetrics {
-  int caption;      // height of the caption bar, top border included
-  int border;       // left, right and bottom border
-  int buttonWidth;  // each caption button; as high as the caption bar
-};
-FrameMetrics FrameMetricsFor(UINT dpi);
-
 // The window size that gives this client size.
 SIZE WindowSizeFor(SIZE client, UINT dpi);
 

@@ -7,11 +7,11 @@
 
 namespace tesserin::ui {
 
-// The field filters typed characters by its rule (Edit3KeyPress or Edit4KeyPress), moves the
-// focus on and starts the lunar reading as the rule says.
+// The field filters typed characters by its rule (form/KeyRules.h), moves the focus on and
+// starts the lunar reading as the rule says.
 void AttachKeyHandler(HWND edit, KeyRule rule);
 
-// Memo1 is read-only and lets Tab and Enter go to the form's keyboard interface.
+// The personality memo is read-only and lets Tab and Enter go to the form's keyboard interface.
 void AttachMemoKeys(HWND memo);
 
 }  // namespace tesserin::ui

@@ -1,6 +1,6 @@
 // Message dispatch of the form: the frame, the tray icon and the copy command take theirs
 // first; then creation, DPI change, the button, changes of the date fields, the page tabs, the
-// record's list, colours, Timer1 and closing.
+// record's list, colours, the watcher's timer and closing.
 // Every window procedure ends in a catch: no exception crosses into the system's code.
 // Controls are laid out in pixels scaled for the monitor's DPI, not in dialog units, which
 // depend on the installed fonts.
@@ -83,7 +83,7 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == Control(Ctl::SolarButton))
-        Button1Click();
+        SolarButtonClick();
       if (HIWORD(wParam) == EN_CHANGE) {
         const ControlSpec* field = LayoutOfWindow(reinterpret_cast<HWND>(lParam));
         if (field && IsDateField(field->id)) DateFieldChanged();
@@ -100,13 +100,13 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
       return StaticColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_TIMER:
-      if (wParam == kTimer1Id) Timer1Timer();
+      if (wParam == kWatcherTimerId) WatcherTick();
       return 0;
     case WM_CLOSE:
       DestroyWindow(form);
       return 0;
     case WM_DESTROY:
-      KillTimer(form, kTimer1Id);
+      KillTimer(form, kWatcherTimerId);
       RemoveTrayIcon(form, state.tray);
       PostQuitMessage(0);
       break;

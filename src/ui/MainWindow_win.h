@@ -11,7 +11,8 @@
 
 namespace tesserin::ui {
 
-// Creates the form hidden, laid out for the DPI of the primary monitor, with Timer1 running.
+// Creates the form hidden, laid out for the DPI of the primary monitor, with the watcher's timer
+// running.
 // Returns nullptr when the window cannot be created.
 HWND CreateForm1(HINSTANCE instance);
 

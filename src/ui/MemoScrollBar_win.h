@@ -1,6 +1,6 @@
-// Memo1 holds up to three lines of personality text and note in a box two lines high: it shows
-// a vertical scroll bar while, and only while, its text is longer than the box, so that the
-// whole text can be read with the mouse.
+// The personality memo (Memo1) holds up to three lines of personality text and note in a box
+// two lines high: it shows a vertical scroll bar while, and only while, its text is longer than
+// the box, so that the whole text can be read with the mouse.
 //
 // The text always wraps at the width it has beside the bar, whether the bar shows or not: the
 // bar coming and going never rewraps it. Wine's edit control loses memory on each rewrap for a

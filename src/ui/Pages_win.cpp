@@ -128,7 +128,7 @@ Page ShownPage() {
 
 void FormCreate(HWND form) {
   CreateControls(form);
-  SetTimer(form, kTimer1Id, kTimer1Interval, nullptr);
+  SetTimer(form, kWatcherTimerId, kWatcherTimerInterval, nullptr);
   InstallFrame(form);
   AddCopyReadingCommand(form);
   ShowPage(Page::Main);

@@ -12,7 +12,8 @@ void ShowPage(Page page);
 // The page whose tab is selected.
 Page ShownPage();
 
-// FormCreate, on WM_CREATE: the controls in place, Timer1, the frame and the page 主界面.
+// FormCreate, on WM_CREATE: the controls in place, the watcher's timer, the frame and the page
+// 主界面.
 void FormCreate(HWND form);
 
 }  // namespace tesserin::ui

@@ -27,11 +27,12 @@ AnalysisInput InputOfFields(CalendarMode mode);
 // filled in, nobody's once one was edited.
 void ReadDateFields(CalendarMode mode);
 
-// The watcher found a new profile window: its nickname in Label7, and no reading until its own.
+// The watcher found a new profile window: its nickname in the nickname label, and no reading
+// until its own.
 void ShowProfileFound(const GbkString& nickname);
 
-// A profile that could not be read: the nickname, the message in Memo1 and no reading; a row in
-// the record.
+// A profile that could not be read: the nickname, the message in the personality memo and no
+// reading; a row in the record.
 void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname);
 
 // A date field's text changed: by hand, or as the watcher or a record row fills it in. Until
@@ -39,7 +40,7 @@ void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname);
 void DateFieldChanged();
 
 // A row of the record in the main page's controls again, as it was shown: the six fields, the
-// age and date fields, and the nickname in Label7 (its text at start for a typed date). The
+// age and date fields, and the nickname label (its text at start for a typed date). The
 // date fields are then that contact's again, as the watcher filled them in. False for a row of
 // an unreadable profile, which has no reading to show.
 bool ShowRecordedRow(const RecordRow& row);

@@ -29,6 +29,40 @@ NOTIFYICONDATAW IconData(HWND form) {
   return data;
 }
 
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+// The form hides behind the icon, or is minimised where no notification area takes it.
+void MinimiseToTray(HWND form, TrayState& tray) {
+  TaskbarCreatedMessage();
+  NOTIFYICONDATAW data = IconData(form);
+  if (!tray.inTray && !Shell_NotifyIconW(NIM_ADD, &data)) {
+    ShowWindow(form, SW_MINIMIZE);
+    return;
+  }
+  tray.inTray = true;
+  ShowWindow(form, SW_HIDE);
+}
+
+}  // namespace
+
+void RemoveTrayIcon(HWND form, TrayState& tray) {
+  if (!tray.inTray) return;
+  NOTIFYICONDATAW data = IconData(form);
+  Shell_NotifyIconW(NIM_DELETE, &data);
+  tray.inTray = false;
+}
+
+namespace {
+
+void RestoreFromTray(HWND form, TrayState& tray) {
+  RemoveTrayIcon(form, tray);
+  ShowWindow(form, IsIconic(form) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(form);
+}
+
 enum TrayMenuItem : UINT { kShowItem = 1, kCopyItem, kExitItem };
 
 // Whether the window menu offers "复制结果": it is greyed there while the form shows no reading.
@@ -63,37 +97,7 @@ void OpenTrayMenu(HWND form, TrayState& tray) {
   }
 }
 
-UINT TaskbarCreatedMessage() {
-  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
-  return message;
-}
-
 }  // namespace
-
-bool MinimiseToTray(HWND form, TrayState& tray) {
-  TaskbarCreatedMessage();
-  NOTIFYICONDATAW data = IconData(form);
-  if (!tray.inTray && !Shell_NotifyIconW(NIM_ADD, &data)) {
-    ShowWindow(form, SW_MINIMIZE);
-    return false;
-  }
-  tray.inTray = true;
-  ShowWindow(form, SW_HIDE);
-  return true;
-}
-
-void RemoveTrayIcon(HWND form, TrayState& tray) {
-  if (!tray.inTray) return;
-  NOTIFYICONDATAW data = IconData(form);
-  Shell_NotifyIconW(NIM_DELETE, &data);
-  tray.inTray = false;
-}
-
-void RestoreFromTray(HWND form, TrayState& tray) {
-  RemoveTrayIcon(form, tray);
-  ShowWindow(form, IsIconic(form) ? SW_RESTORE : SW_SHOW);
-  SetForegroundWindow(form);
-}
 
 bool HandleTrayMessage(HWND form, TrayState& tray, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kSysCommandTray) {

@@ -14,9 +14,7 @@ struct TrayState {
   bool inTray = false;  // the icon is in the notification area, the form hidden behind it
 };
 
-// Returns true when the form went to the tray, false when it was minimised instead.
-bool MinimiseToTray(HWND form, TrayState& tray);
-void RestoreFromTray(HWND form, TrayState& tray);
+// The icon goes, as the form does.
 void RemoveTrayIcon(HWND form, TrayState& tray);
 
 // Handles the window menu's and the tray button's command "最小化到托盘", the icon's

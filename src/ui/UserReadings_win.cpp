@@ -12,7 +12,7 @@ void RunTypedAnalysis(CalendarMode mode) {
   ReadDateFields(mode);
 }
 
-void Button1Click() { RunTypedAnalysis(CalendarMode::Solar); }
+void SolarButtonClick() { RunTypedAnalysis(CalendarMode::Solar); }
 
 bool RecordRowDoubleClicked(const RecordRow& row) {
   if (!row.reading) return false;

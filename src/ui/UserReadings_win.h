@@ -11,8 +11,9 @@ namespace tesserin::ui {
 // A reading of the date fields as they are (ReadDateFields).
 void RunTypedAnalysis(CalendarMode mode);
 
-// The button "按阳历再计算一次" (Button1): the solar reading of the date fields.
-void Button1Click();
+// The solar button "按阳历再计算一次" (the designer's Button1Click): the solar reading of the
+// date fields.
+void SolarButtonClick();
 
 // The row's reading on the main page again (ShowRecordedRow); false for a row of an unreadable
 // profile.

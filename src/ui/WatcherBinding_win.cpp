@@ -11,10 +11,10 @@
 namespace tesserin::ui {
 namespace {
 
-// The watcher's findings in the form's controls: the nickname in Label7, age, month and day in
-// Edit1 to Edit3, the year in Edit4, the message in Memo1; what it read goes into the record
-// under the nickname.
-class Form1Binding : public ProfileForm {
+// The watcher's findings in the form's controls: the nickname in the nickname label, age,
+// month, day and year in their fields, the message in the personality memo; what it read goes
+// into the record under the nickname.
+class FormBinding : public ProfileForm {
  public:
   void ShowNickname(const GbkString& nickname) override {
     nickname_ = nickname;
@@ -27,7 +27,7 @@ class Form1Binding : public ProfileForm {
   }
   void ShowBirthYear(int year) override { SetControlText(Ctl::YearField, std::to_string(year)); }
   void ShowUnreadable(const GbkString& message) override { ShowUnreadableProfile(message, nickname_); }
-  bool CloseAfterReading() override { return CheckBox1Checked(); }
+  bool CloseAfterReading() override { return AutoCloseChecked(); }
   void ReadAsLunarDate(const CalendarDate& date) override {
     RunAnalysis({DateField::Number(date.year), DateField::Number(date.month), DateField::Number(date.day),
                  CalendarMode::Lunar},
@@ -41,7 +41,7 @@ class Form1Binding : public ProfileForm {
 ProfileWatcher& Watcher() {
   static Win32WindowSystem windows;
   static Win32ProfileReader reader;
-  static Form1Binding form;
+  static FormBinding form;
   static SystemClock clock;
   static ProfileWatcher watcher(windows, reader, form, clock);
   return watcher;
@@ -51,7 +51,7 @@ ProfileWatcher& Watcher() {
 
 void EndProfileReRead() { Watcher().EndReRead(); }
 
-void Timer1Timer() {
+void WatcherTick() {
   if (!FormHandle()) return;
   Watcher().Tick();
 }

@@ -51,7 +51,7 @@ TEST_F(DpiTest, LayoutScalesWithTheMonitorsDpiAndBack) {
     EXPECT_EQ(client.right, c.clientWidth);
     EXPECT_EQ(client.bottom, c.clientHeight);
     RECT tab;
-    GetClientRect(PageControl1(), &tab);
+    GetClientRect(Form1State().pageControl, &tab);
     EXPECT_EQ(tab.right, c.clientWidth) << "the page control still fills the client area";
     const RECT edit4 = RectInParent(Control(Ctl::YearField)), button1 = RectInParent(Control(Ctl::SolarButton));
     EXPECT_EQ(edit4.left, c.edit4.left);

@@ -115,7 +115,7 @@ TEST_F(FormLayoutTest, WindowCaptionSizePlaceAndFrame) {
 
 TEST_F(FormLayoutTest, PageControlFillsTheClientAreaWithThreePages) {
   if (FormDpi() != 96u) GTEST_SKIP() << kFiguresAt96;
-  HWND tab = PageControl1();
+  HWND tab = Form1State().pageControl;
   EXPECT_EQ(ClassOf(tab), WC_TABCONTROLW);
   RECT r = RectInParent(tab);
   EXPECT_EQ(r.left, 0);
@@ -200,7 +200,7 @@ TEST_F(FormLayoutTest, TabVisitsTheControlsInOrder) {
     EXPECT_EQ(Focused(), next) << "expected " << Utf8Of(std::wstring(SpecOf(next).name));
   }
   Type(L"\t");
-  EXPECT_EQ(GetFocus(), PageControl1()) << "after Memo1 the page tabs";
+  EXPECT_EQ(GetFocus(), Form1State().pageControl) << "after Memo1 the page tabs";
   Type(L"\t");
   EXPECT_EQ(Focused(), Ctl::AgeField) << "and round again";
 }
@@ -242,9 +242,9 @@ TEST_F(FormLayoutTest, HelpPageShowsBothTextsByteForByte) {
   EXPECT_FALSE(IsWindowVisible(Control(Ctl::HelpText)));
 }
 
-TEST_F(FormLayoutTest, Timer1RunsFromTheStart) {
-  EXPECT_TRUE(KillTimer(form, kTimer1Id)) << "Timer1 exists";
-  SetTimer(form, kTimer1Id, kTimer1Interval, nullptr);
+TEST_F(FormLayoutTest, TheWatchersTimerRunsFromTheStart) {
+  EXPECT_TRUE(KillTimer(form, kWatcherTimerId)) << "the watcher's timer exists";
+  SetTimer(form, kWatcherTimerId, kWatcherTimerInterval, nullptr);
 }
 
 }  // namespace

@@ -171,7 +171,7 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
           PostMessageW(day, WM_KEYDOWN, key, 1);
           PostMessageW(day, WM_KEYUP, key, 1 | (LPARAM{3} << 30));
         }
-        PostMessageW(form, WM_TIMER, kTimer1Id, 0);
+        PostMessageW(form, WM_TIMER, kWatcherTimerId, 0);
         RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk("Ann"));  // what the profile watcher does on a tick
         SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
       },
@@ -198,9 +198,9 @@ TEST_F(ReadingTest, FieldsAreReachableForOtherCode) {
   EXPECT_EQ(Utf8Of(TextOf(Ctl::NicknameLabel)), "昵称");
   SetControlText(Ctl::AgeField, "33");
   EXPECT_EQ(ControlText(Ctl::AgeField), "33");
-  EXPECT_FALSE(CheckBox1Checked());
+  EXPECT_FALSE(AutoCloseChecked());
   SendMessageW(Control(Ctl::AutoCloseBox), BM_CLICK, 0, 0);
-  EXPECT_TRUE(CheckBox1Checked());
+  EXPECT_TRUE(AutoCloseChecked());
   EXPECT_EQ(FormHandle(), form);
 }
 

@@ -74,13 +74,13 @@ class RecordTest : public FormTest {
 };
 
 TEST_F(RecordTest, ThePageIsAReportListWithItsColumnsAndNoRows) {
-  ASSERT_EQ(TabCtrl_GetItemCount(PageControl1()), 3);
+  ASSERT_EQ(TabCtrl_GetItemCount(Form1State().pageControl), 3);
   wchar_t caption[32] = {};
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = caption;
   item.cchTextMax = 32;
-  TabCtrl_GetItem(PageControl1(), 2, &item);
+  TabCtrl_GetItem(Form1State().pageControl, 2, &item);
   EXPECT_STREQ(caption, L"记录");
   EXPECT_EQ(GetParent(List()), TabSheet(Page::Record));
   EXPECT_EQ(GetWindowLongW(List(), GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
@@ -111,18 +111,18 @@ TEST_F(RecordTest, CtrlTabGoesRoundTheThreePagesCtrlShiftTabBack) {
   std::vector<int> shown;
   for (int i = 0; i < 3; ++i) {
     PressWithCtrl(VK_TAB);
-    shown.push_back(TabCtrl_GetCurSel(PageControl1()));
+    shown.push_back(TabCtrl_GetCurSel(Form1State().pageControl));
   }
   BYTE keys[256];
   GetKeyboardState(keys);
   keys[VK_SHIFT] = keys[VK_LSHIFT] = 0x80;
   SetKeyboardState(keys);
   PressWithCtrl(VK_TAB);
-  shown.push_back(TabCtrl_GetCurSel(PageControl1()));
+  shown.push_back(TabCtrl_GetCurSel(Form1State().pageControl));
   keys[VK_SHIFT] = keys[VK_LSHIFT] = 0;
   SetKeyboardState(keys);
   PressWithCtrl(VK_PRIOR);
-  shown.push_back(TabCtrl_GetCurSel(PageControl1()));
+  shown.push_back(TabCtrl_GetCurSel(Form1State().pageControl));
   EXPECT_EQ(shown, (std::vector<int>{1, 2, 0, 2, 1}));
   EXPECT_TRUE(IsWindowVisible(TabSheet(Page::Help)));
   EXPECT_FALSE(IsWindowVisible(TabSheet(Page::Record)));
@@ -154,7 +154,7 @@ TEST_F(RecordTest, AddingARowKeepsThePageTheFocusTheSelectionAndTheRowsInView) {
   // On the main page: the watcher's row neither switches the page nor moves the focus.
   FocusOn(Ctl::MonthField);
   FromProfile("new 1", L"1990", L"5", L"12");
-  EXPECT_EQ(TabCtrl_GetCurSel(PageControl1()), 0);
+  EXPECT_EQ(TabCtrl_GetCurSel(Form1State().pageControl), 0);
   EXPECT_EQ(Focused(), Ctl::MonthField);
 
   // On the record page, scrolled down, two rows selected.
@@ -178,7 +178,7 @@ TEST_F(RecordTest, AddingARowKeepsThePageTheFocusTheSelectionAndTheRowsInView) {
   EXPECT_EQ(ListView_GetTopIndex(List()), top + 1);
   EXPECT_EQ(RowText(ListView_GetTopIndex(List())), topRow) << "the same row at the top of the view";
   EXPECT_EQ(GetFocus(), List());
-  EXPECT_EQ(TabCtrl_GetCurSel(PageControl1()), 2);
+  EXPECT_EQ(TabCtrl_GetCurSel(Form1State().pageControl), 2);
 
   // Scrolled to the top, the new row comes into view.
   ListView_Scroll(List(), 0, -100 * (row.bottom - row.top));
@@ -310,10 +310,10 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
   doubleClick(0);  // the unreadable profile: no reading to show
   PumpUntil([] { return Selected() == std::vector<int>{0}; });
   Pump();
-  EXPECT_EQ(TabCtrl_GetCurSel(PageControl1()), 2);
+  EXPECT_EQ(TabCtrl_GetCurSel(Form1State().pageControl), 2);
 
   doubleClick(2);
-  ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(PageControl1()) == 0; }));
+  ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(Form1State().pageControl) == 0; }));
   EXPECT_TRUE(IsWindowVisible(Control(Ctl::YearField)));
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小红");
   EXPECT_EQ(TextOf(Ctl::AgeField), L"36");
@@ -330,7 +330,7 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
 
   OpenRecordPage();
   doubleClick(1);  // a typed date: Label7 as at start
-  ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(PageControl1()) == 0; }));
+  ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(Form1State().pageControl) == 0; }));
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ");
   EXPECT_EQ(TextOf(Ctl::YearField) + L"-" + TextOf(Ctl::MonthField) + L"-" + TextOf(Ctl::DayField), L"1950-1-7");
   EXPECT_EQ(TextOf(Ctl::PillarLine), L"八字：己丑 丁丑 壬寅");
@@ -348,7 +348,7 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
     OpenRecordPage();
     ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
     doubleClick(again.row);
-    ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(PageControl1()) == 0; }));
+    ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(Form1State().pageControl) == 0; }));
     SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
     Pump();
     EXPECT_EQ(TextOf(Ctl::NicknameLabel), again.nickname);
