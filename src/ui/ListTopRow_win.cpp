@@ -117,13 +117,19 @@ void InvalidateTopRow(HWND list) {
 
 std::vector<SelectedRun> SelectedRuns(HWND list) {
   std::vector<SelectedRun> runs;
-  if (ListView_GetSelectedCount(list) == 0) return runs;
-  for (int i = ListView_GetNextItem(list, -1, LVNI_SELECTED); i >= 0;
-       i = ListView_GetNextItem(list, i, LVNI_SELECTED)) {
+  const int selected = static_cast<int>(ListView_GetSelectedCount(list));
+  const int first = selected > 0 ? ListView_GetNextItem(list, -1, LVNI_SELECTED) : -1;
+  if (first < 0) return runs;
+  // Every row from the first selected one to the end, as after Ctrl+A and new rows on top: one
+  // run, without a message a row.
+  if (const int rows = ListView_GetItemCount(list); selected == rows - first) return {{first, rows - 1}};
+  // The search stops at the last selected row, not at the end of the list.
+  for (int i = first, found = 1;; ++found) {
     if (!runs.empty() && runs.back().last + 1 == i)
       runs.back().last = i;
     else
       runs.push_back({i, i});
+    if (found == selected || (i = ListView_GetNextItem(list, i, LVNI_SELECTED)) < 0) break;
   }
   return runs;
 }
