@@ -3,8 +3,8 @@
 // pixels of the rows move down one row and the new row is drawn above them; a view scrolled
 // down shows the same rows as before and draws nothing, but for the scroll bar's thumb when it
 // moved. On a full record of 1,000 rows under Wine, redrawing the whole list and selecting its
-// rows again one by one cost 0.6 ms a row with the page hidden and 6 to 27 ms with it in front;
-// this costs about 0.002 and 1 ms (record_add_probe in tests/ui, bench/RESULTS.md).
+// rows again one by one cost 0.9 ms a row with the page hidden and 9 to 20 ms with it in front;
+// this costs 0.02 ms and 0.3 to 1 ms (record_add_probe in tests/ui, bench/RESULTS.md).
 #include "ui/ListTopRow_win.h"
 
 #include <commctrl.h>
