@@ -1,7 +1,9 @@
 // The pieces that every text of a reading is made of, in the encoding of the edge that writes
 // it: code page 936 for the window, its record and its copy; UTF-8 for the command-line reader.
 // Both come from the same tables and literals, and the pieces are put together here only, so a
-// reading reads the same wherever it is shown.
+// reading reads the same wherever it is shown. The code page 936 pieces are the tables' texts
+// that the reading works on; the UTF-8 ones are the texts as the source writes them, so that
+// the reader converts nothing before its first line.
 #pragma once
 
 #include <array>
@@ -22,6 +24,8 @@ HowRead HowReadOf(const Reading& reading);
 // The captions of the five result fields after the 八字 line, in the window's order.
 enum class FieldCaption { Personality, Libido, Dating, Kindness, Money };
 inline constexpr int kFieldCaptionCount = 5;
+
+struct TextSources;
 
 class TextPieces {
  public:
@@ -69,9 +73,7 @@ class TextPieces {
   std::string PersonalityText(const Reading& reading) const;
 
  private:
-  // fromUtf8 and fromGbk turn the program's literals (UTF-8 in the source) and the tables'
-  // texts (code page 936) into this encoding.
-  TextPieces(std::string (*fromUtf8)(std::string_view), std::string (*fromGbk)(std::string_view));
+  explicit TextPieces(const TextSources& from);
 
   std::string pillarCaption_, note_;
   std::size_t noteCommaSize_ = 0;
