@@ -1,12 +1,11 @@
 // One line of a batch as the reading it asks for: its fields split at TABs, a date and a mode
 // taken as the four fields they stand for, the mode checked and the reading run. What became of
 // the line is told to a format, which writes it: JSON Lines (Batch.cpp) or the CSV sheet
-// (CsvBatch.cpp). A format has these members, each writing to a BlockWriter:
+// (CsvBatch.cpp). A format has these members, each writing a line to a BlockWriter:
 //   TooLong(out)                          a line longer than LineReader::kMaxLine
 //   BadLine(line, message, fields, out)   no reading asked: kFieldCount or kNotADate
-//   Echo(fields, dateText, out)           the four fields, and the date as one text if it came so
-//   UnknownMode(out)                      after Echo: a mode other than lunar and solar
-//   Refused(refusal, out), Read(reading, out)   after Echo: what the reading gave
+//   UnknownMode(fields, out)              four fields (Fields) with a mode other than lunar and solar
+//   Refused(fields, refusal, out), Read(fields, reading, out)   what the reading gave
 #pragma once
 
 #include <istream>
@@ -38,6 +37,7 @@ struct Fields {
   int number[kFields] = {-1, -1, -1, -1};
   int count = 0;
   bool plain = true;
+  std::string_view dateText;  // the date as one text, where the line gave it so
 };
 
 // One pass over the bytes of a line, a field at a time: its leading digits, then the rest of it.
@@ -79,18 +79,15 @@ class BatchReader {
     std::string_view line = input.text;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // files written on Windows
     Fields f = SplitTabs(line);
-    std::string_view dateText;
     if (f.count != kFields) {
-      dateText = f.text[0];
       if (f.count != kDateFields) return format_.BadLine(line, Message::kFieldCount, f.count, out);
       if (!AsFourFields(f)) return format_.BadLine(line, Message::kNotADate, f.count, out);
     }
-    format_.Echo(f, dateText, out);
-    if (f.text[3] != "lunar" && f.text[3] != "solar") return format_.UnknownMode(out);
+    if (f.text[3] != "lunar" && f.text[3] != "solar") return format_.UnknownMode(f, out);
     const CalendarMode mode = f.text[3] == "lunar" ? CalendarMode::Lunar : CalendarMode::Solar;
     const AnalysisOutcome outcome = AnalysisRun({FieldOf(f, 0), FieldOf(f, 1), FieldOf(f, 2), mode});
-    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return format_.Refused(*refusal, out);
-    format_.Read(std::get<Reading>(outcome), out);
+    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return format_.Refused(f, *refusal, out);
+    format_.Read(f, std::get<Reading>(outcome), out);
   }
 
  private:
@@ -98,7 +95,7 @@ class BatchReader {
   static bool AsFourFields(Fields& f) {
     const auto date = SplitDateText(f.text[0]);
     if (!date) return false;
-    f = {{(*date)[0], (*date)[1], (*date)[2], f.text[1]}, {-1, -1, -1, -1}, kFields, f.plain};
+    f = {{(*date)[0], (*date)[1], (*date)[2], f.text[1]}, {-1, -1, -1, -1}, kFields, f.plain, f.text[0]};
     return true;
   }
 

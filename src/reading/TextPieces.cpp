@@ -1,5 +1,6 @@
 #include "reading/TextPieces.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/Gbk.h"
@@ -45,25 +46,34 @@ HowRead HowReadOf(const Reading& reading) {
 }
 
 TextPieces::TextPieces(const TextSources& from) {
-  pillarCaption_ = from.literal(kPillarCaption);
-  for (int k = 0; k < kFieldCaptionCount; ++k) captions_[k] = from.literal(kCaptions[k]);
-  note_ = from.literal(kNote);
+  pillarCaption_ = Keep(from.literal(kPillarCaption));
+  for (int k = 0; k < kFieldCaptionCount; ++k) captions_[k] = Keep(from.literal(kCaptions[k]));
+  note_ = Keep(from.literal(kNote));
   noteCommaSize_ = from.literal(kNoteComma).size();
-  for (int k = 0; k < 3; ++k) howRead_[k] = from.literal(kHowRead[k]);
+  blank_ = Keep(from.literal(" "));
+  for (int k = 0; k < 3; ++k) howRead_[k] = Keep(from.literal(kHowRead[k]));
   for (int i = 0; i < kCycleLength; ++i) {
-    pillars_[i] = std::string(from.stem(StemOf(i))).append(from.branch(BranchOf(i)));
-    descriptions_[i] = from.description(i);
+    pillars_[i] = Keep(std::string(from.stem(StemOf(i))).append(from.branch(BranchOf(i))));
+    descriptions_[i] = Keep(from.description(i));
   }
-  for (int n = 0; n <= 5; ++n) stars_[n] = from.stars(n);
+  for (int n = 0; n <= 5; ++n) stars_[n] = Keep(from.stars(n));
   const std::string dayOrigin = from.literal(kDayOrigin);
   for (int year = 0; year < 10; ++year)
     for (int month = 0; month < 10; ++month)
-      stemGods_[year][month] = std::string(from.godName(static_cast<GodName>(year)))
-                                   .append(from.godName(static_cast<GodName>(month)))
-                                   .append(dayOrigin);
+      stemGods_[year][month] = Keep(std::string(from.godName(static_cast<GodName>(year)))
+                                        .append(from.godName(static_cast<GodName>(month)))
+                                        .append(dayOrigin));
   for (int b = 0; b < 12; ++b)
     for (int g = 0; g < 10; ++g)
-      branchGods_[b][g] = std::string(from.branch(static_cast<BranchName>(b))).append(from.godName(static_cast<GodName>(g)));
+      branchGods_[b][g] = Keep(std::string(from.branch(static_cast<BranchName>(b))).append(from.godName(static_cast<GodName>(g))));
+  texts_.append(kReadablePast, ' ');
+}
+
+TextPieces::Place TextPieces::Keep(std::string_view text) {
+  const Place place{static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text.size())};
+  texts_.append(text);
+  longest_ = std::max(longest_, text.size());
+  return place;
 }
 
 const TextPieces& TextPieces::Gbk() {
