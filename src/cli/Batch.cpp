@@ -122,10 +122,10 @@ class JsonLines {
   }
 
   const TextPieces& pieces_ = TextPieces::Utf8();
-  // The most a reading's members take: their keys, numbers and date (under 512 bytes) and the 19
-  // pieces of TextPieces that a line puts (the caption, 5 of the pillar line, 3 pillars, 4 of
+  // The most a reading's members take: their keys, numbers and date (under 512 bytes) and the 17
+  // pieces of TextPieces that a line puts (the caption, 3 of the pillar line, 3 pillars, 4 of
   // the chart, 2 of the personality, 4 rows of stars).
-  const std::size_t readingMost_ = 512 + 19 * pieces_.Longest();
+  const std::size_t readingMost_ = 512 + 17 * pieces_.Longest();
 };
 
 }  // namespace

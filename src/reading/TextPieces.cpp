@@ -50,10 +50,11 @@ TextPieces::TextPieces(const TextSources& from) {
   for (int k = 0; k < kFieldCaptionCount; ++k) captions_[k] = Keep(from.literal(kCaptions[k]));
   note_ = Keep(from.literal(kNote));
   noteCommaSize_ = from.literal(kNoteComma).size();
-  blank_ = Keep(from.literal(" "));
   for (int k = 0; k < 3; ++k) howRead_[k] = Keep(from.literal(kHowRead[k]));
   for (int i = 0; i < kCycleLength; ++i) {
-    pillars_[i] = Keep(std::string(from.stem(StemOf(i))).append(from.branch(BranchOf(i))));
+    const std::string pillar = std::string(from.stem(StemOf(i))).append(from.branch(BranchOf(i)));
+    pillars_[i] = Keep(pillar);
+    pillarsWithBlank_[i] = Keep(pillar + from.literal(" "));
     descriptions_[i] = Keep(from.description(i));
   }
   for (int n = 0; n <= 5; ++n) stars_[n] = Keep(from.stars(n));

@@ -58,8 +58,8 @@ class TextPieces {
   // The three pillars between blanks: 庚午 辛巳 庚子.
   template <class Put>
   void PutPillars(const Pillars& pillars, Put&& put) const {
-    put(Pillar(pillars.Entry(kYearPillar))), put(View(blank_)), put(Pillar(pillars.Entry(kMonthPillar)));
-    put(View(blank_)), put(Pillar(pillars.Entry(kDayPillar)));
+    put(View(pillarsWithBlank_[pillars.Entry(kYearPillar)])), put(View(pillarsWithBlank_[pillars.Entry(kMonthPillar)]));
+    put(Pillar(pillars.Entry(kDayPillar)));
   }
   // The ten-god chart: the names of the year and month stems and "日元", then each of the year,
   // month and day branches followed by its name.
@@ -92,10 +92,10 @@ class TextPieces {
   std::string_view View(Place place) const { return {texts_.data() + place.at, place.size}; }
 
   std::string texts_;  // every piece, one after another, then kReadablePast blanks
-  Place pillarCaption_, note_, blank_;
+  Place pillarCaption_, note_;
   std::size_t noteCommaSize_ = 0, longest_ = 0;
   std::array<Place, kFieldCaptionCount> captions_;
-  std::array<Place, kCycleLength> pillars_, descriptions_;
+  std::array<Place, kCycleLength> pillars_, pillarsWithBlank_, descriptions_;
   std::array<Place, 6> stars_;
   std::array<Place, 3> howRead_;
   std::array<std::array<Place, 10>, 10> stemGods_;    // by the year's and the month's name
