@@ -51,10 +51,11 @@ TextPieces::TextPieces(const TextSources& from) {
   note_ = Keep(from.literal(kNote));
   noteCommaSize_ = from.literal(kNoteComma).size();
   for (int k = 0; k < 3; ++k) howRead_[k] = Keep(from.literal(kHowRead[k]));
+  const std::string blank = from.literal(" ");
   for (int i = 0; i < kCycleLength; ++i) {
     const std::string pillar = std::string(from.stem(StemOf(i))).append(from.branch(BranchOf(i)));
     pillars_[i] = Keep(pillar);
-    pillarsWithBlank_[i] = Keep(pillar + from.literal(" "));
+    pillarsWithBlank_[i] = Keep(pillar + blank);
     descriptions_[i] = Keep(from.description(i));
   }
   for (int n = 0; n <= 5; ++n) stars_[n] = Keep(from.stars(n));
