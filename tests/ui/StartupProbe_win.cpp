@@ -1,9 +1,11 @@
 // Start-up figures of window programs: the time from CreateProcess until the program first
 // waits for input with its window shown and painted (WaitForInputIdle: the first GetMessage
 // that finds nothing to do, paint included), and its working set at that moment. Prints the
-// medians; asserts nothing.
+// medians, and each program's time against the first program's as the median of the runs'
+// ratios (a run measures the programs one after the other); asserts nothing. --each prints
+// every run's times as well, a line a run.
 //
-//   startup_probe PROGRAM.exe... [--runs N]
+//   startup_probe PROGRAM.exe... [--runs N] [--each]
 #include <windows.h>
 
 #include <psapi.h>
@@ -32,10 +34,13 @@ BOOL CALLBACK FindVisible(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
-double Median(std::vector<double> values) {
+// The value below which the given share of the values lies (0.5: the median).
+double Quantile(std::vector<double> values, double share) {
   std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  return values[static_cast<size_t>(share * static_cast<double>(values.size() - 1) + 0.5)];
 }
+
+double Median(std::vector<double> values) { return Quantile(std::move(values), 0.5); }
 
 struct Figures {
   double millis = 0, workingSetKb = 0, privateKb = 0;
@@ -86,21 +91,28 @@ Figures Measure(const wchar_t* program) {
 int wmain(int argc, wchar_t** argv) {
   std::vector<const wchar_t*> programs;
   int runs = 9;
+  bool each = false;
   for (int i = 1; i < argc; ++i) {
     if (std::wstring(argv[i]) == L"--runs" && i + 1 < argc)
       runs = std::max(1, _wtoi(argv[++i]));
+    else if (std::wstring(argv[i]) == L"--each")
+      each = true;
     else
       programs.push_back(argv[i]);
   }
   if (programs.empty()) {
-    std::fprintf(stderr, "usage: startup_probe PROGRAM.exe... [--runs N]\n");
+    std::fprintf(stderr, "usage: startup_probe PROGRAM.exe... [--runs N] [--each]\n");
     return 2;
   }
   std::vector<std::vector<Figures>> results(programs.size());
   for (int run = 0; run < runs; ++run)
-    for (size_t p = 0; p < programs.size(); ++p) results[p].push_back(Measure(programs[p]));
+    for (size_t p = 0; p < programs.size(); ++p) {
+      results[p].push_back(Measure(programs[p]));
+      if (each) std::printf("%s%.1f", p ? "\t" : "", results[p].back().millis);
+      if (each && p + 1 == programs.size()) std::printf("\n");
+    }
   for (size_t p = 0; p < programs.size(); ++p) {
-    std::vector<double> millis, workingSet, privateUse;
+    std::vector<double> millis, ratios, workingSet, privateUse;
     bool allSeen = true;
     for (const Figures& f : results[p]) {
       millis.push_back(f.millis);
@@ -108,8 +120,11 @@ int wmain(int argc, wchar_t** argv) {
       privateUse.push_back(f.privateKb);
       allSeen = allSeen && f.windowSeen;
     }
-    std::printf("%ls: median of %d runs: %.1f ms to an idle painted window (min %.1f), working set %.0f KiB, private %.0f KiB%s\n",
-                programs[p], runs, Median(millis), *std::min_element(millis.begin(), millis.end()), Median(workingSet),
+    for (size_t run = 0; run < results[p].size(); ++run) ratios.push_back(millis[run] / results[0][run].millis);
+    std::printf("%ls: median of %d runs: %.1f ms to an idle painted window (min %.1f, quartiles %.1f to %.1f), "
+                "%.2fx the first program (median of the runs' ratios), working set %.0f KiB, private %.0f KiB%s\n",
+                programs[p], runs, Median(millis), *std::min_element(millis.begin(), millis.end()),
+                Quantile(millis, 0.25), Quantile(millis, 0.75), Median(ratios), Median(workingSet),
                 Median(privateUse), allSeen ? "" : " (a run showed no window)");
   }
   return 0;
