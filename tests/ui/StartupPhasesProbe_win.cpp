@@ -1,12 +1,12 @@
-// Where the start-up time of tesserin.exe goes. The program itself (its entry point, built in as
-// TesserinMain) is started afresh run after run, and window hooks in its thread take a timeline
-// from the process's creation on: the entry point reached, every window as it is created (a CBT
-// hook), the form's WM_CREATE done, its first show and paint, the focus set; and the moment the
-// program first waits for input with its window shown, seen from outside as startup_probe sees
-// it. Runs of a second kind time, each in a fresh process, the pieces of the form's
-// creation that the floor program does not have: the search for installed Chinese fonts, the
-// eight fonts, and every label measured by its ink against one GetTextExtentPoint32W each.
-// Prints the medians; asserts nothing.
+// Where the start-up time of tesserin.exe goes, beside the floor program's and the bare window's
+// with plain children. The entry points of the three are built in under other names; each is
+// started afresh, run after run, with a timeline taken in its thread from the process's creation
+// on: the entry point reached, every window as it is made (a CBT hook), the form's WM_CREATE
+// done, its first show and first paint, the focus set, and the moment the program first waits
+// for input with its window shown, seen from outside as startup_probe sees it. Runs of a second
+// kind time, each in a fresh process, the pieces of the form's creation that the floor does not
+// have: the search for installed Chinese fonts, the eight fonts, and every label measured by its
+// ink against one GetTextExtentPoint32W each. Prints the medians; asserts nothing.
 //
 //   startup_phases_probe [--runs N]
 #include <windows.h>
@@ -22,10 +22,12 @@
 #include "ui/FormLayout.h"
 #include "ui/TextExtent_win.h"
 
-// The entry points of tesserin.exe (Main_win.cpp) and of the floor program (FloorForm_win.cpp),
-// renamed by the build (C linkage, as the system headers declare wWinMain).
+// The entry points of tesserin.exe (Main_win.cpp), of the floor program (FloorForm_win.cpp) and
+// of the bare window with plain children (MinimalWindow_win.cpp), renamed by the build (C
+// linkage, as the system headers declare wWinMain).
 extern "C" int WINAPI TesserinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int showCommand);
 extern "C" int WINAPI FloorMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int showCommand);
+extern "C" int WINAPI PlainChildrenMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int showCommand);
 
 namespace {
 
@@ -318,12 +320,14 @@ void PrintTimeline(const char* title, const std::vector<std::vector<Line>>& runs
 // The two programs and the pieces in turn, run after run, so that a change in the machine's
 // load falls on all of them alike.
 int RunProbe(int runs) {
-  std::vector<std::vector<Line>> tesserin, floor, pieces;
+  std::vector<std::vector<Line>> plain, tesserin, floor, pieces;
   for (int run = 0; run < runs; ++run) {
+    plain.push_back(RunChild(L"--plain-children", true));
     floor.push_back(RunChild(L"--floor", true));
     tesserin.push_back(RunChild(L"--tesserin", true));
     pieces.push_back(RunChild(L"--pieces", false));
   }
+  PrintTimeline("The bare window with plain children", plain);
   PrintTimeline("The floor program's start", floor);
   PrintTimeline("tesserin.exe's start", tesserin);
   int agreeing = 0;
@@ -338,6 +342,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
   const std::wstring arguments(commandLine ? commandLine : L"");
   if (arguments.find(L"--tesserin") != std::wstring::npos) return RunTimeline(TesserinMain, instance, showCommand);
   if (arguments.find(L"--floor") != std::wstring::npos) return RunTimeline(FloorMain, instance, showCommand);
+  if (arguments.find(L"--plain-children") != std::wstring::npos)
+    return RunTimeline(PlainChildrenMain, instance, showCommand);
   if (arguments.find(L"--pieces") != std::wstring::npos) return RunPieces();
   int runs = 15;
   const size_t at = arguments.find(L"--runs ");
