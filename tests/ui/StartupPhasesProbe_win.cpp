@@ -21,6 +21,7 @@
 #include "ui/Fonts_win.h"
 #include "ui/FormLayout.h"
 #include "ui/TextExtent_win.h"
+#include "StartupFigures_win.h"
 
 // The entry points of tesserin.exe (Main_win.cpp), of the floor program (FloorForm_win.cpp) and
 // of the bare window with plain children (MinimalWindow_win.cpp), renamed by the build (C
@@ -205,35 +206,14 @@ struct Line {
   std::string what;
 };
 
-struct Found {
-  DWORD process;
-  HWND window;
-};
-
-BOOL CALLBACK FindVisible(HWND hwnd, LPARAM param) {
-  auto* found = reinterpret_cast<Found*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  if (process == found->process && IsWindowVisible(hwnd)) {
-    found->window = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // Waits, as startup_probe does, until the process waits for input with a window shown; then
 // closes the window. Returns the time since the process was created.
 double AwaitIdleAndClose(const PROCESS_INFORMATION& process) {
-  Found found{process.dwProcessId, nullptr};
-  for (int i = 0; i < 2000 && !found.window; ++i) {
-    WaitForInputIdle(process.hProcess, 10000);
-    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&found));
-    if (!found.window) Sleep(5);
-  }
+  const HWND window = startup::AwaitShownIdleWindow(process);
   FILETIME now, created, exited, kernel, user;
   GetSystemTimePreciseAsFileTime(&now);
   GetProcessTimes(process.hProcess, &created, &exited, &kernel, &user);
-  if (found.window) PostMessageW(found.window, WM_CLOSE, 0, 0);
+  if (window) PostMessageW(window, WM_CLOSE, 0, 0);
   return Millis(now) - Millis(created);
 }
 
@@ -281,11 +261,6 @@ std::vector<Line> RunChild(const wchar_t* argument, bool showsWindow) {
   return lines;
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
-
 // The median of each line over the runs that wrote the same lines as the first.
 std::vector<Line> Medians(const std::vector<std::vector<Line>>& runs, int& agreeing) {
   std::vector<Line> medians;
@@ -301,7 +276,7 @@ std::vector<Line> Medians(const std::vector<std::vector<Line>>& runs, int& agree
   for (size_t i = 0; i < first.size(); ++i) {
     std::vector<double> values;
     for (const auto* run : alike) values.push_back((*run)[i].millis);
-    medians.push_back({Median(values), first[i].what});
+    medians.push_back({startup::Median(values), first[i].what});
   }
   return medians;
 }

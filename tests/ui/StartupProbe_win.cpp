@@ -16,31 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "StartupFigures_win.h"
+
 namespace {
 
-struct Found {
-  DWORD process;
-  HWND window;
-};
-
-BOOL CALLBACK FindVisible(HWND hwnd, LPARAM param) {
-  auto* found = reinterpret_cast<Found*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  if (process == found->process && IsWindowVisible(hwnd)) {
-    found->window = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The value below which the given share of the values lies (0.5: the median).
-double Quantile(std::vector<double> values, double share) {
-  std::sort(values.begin(), values.end());
-  return values[static_cast<size_t>(share * static_cast<double>(values.size() - 1) + 0.5)];
-}
-
-double Median(std::vector<double> values) { return Quantile(std::move(values), 0.5); }
+using startup::Median;
+using startup::Quantile;
 
 struct Figures {
   double millis = 0, workingSetKb = 0, privateKb = 0;
@@ -59,15 +40,7 @@ Figures Measure(const wchar_t* program) {
     std::fprintf(stderr, "startup_probe: cannot start %ls (error %lu)\n", program, GetLastError());
     std::exit(1);
   }
-  Found found{process.dwProcessId, nullptr};
-  // Idle once the window is up: Wine may report the process idle before it shows a window.
-  // Look again every 5 ms; a tighter loop of EnumWindows slows the program down, since both
-  // wait for the same wineserver.
-  for (int i = 0; i < 2000 && !found.window; ++i) {
-    WaitForInputIdle(process.hProcess, 10000);
-    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&found));
-    if (!found.window) Sleep(5);
-  }
+  const HWND window = startup::AwaitShownIdleWindow(process);
   QueryPerformanceCounter(&end);
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof memory;
@@ -76,8 +49,8 @@ Figures Measure(const wchar_t* program) {
   f.millis = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
   f.workingSetKb = static_cast<double>(memory.WorkingSetSize) / 1024.0;
   f.privateKb = static_cast<double>(memory.PrivateUsage) / 1024.0;
-  f.windowSeen = found.window != nullptr;
-  if (found.window) PostMessageW(found.window, WM_CLOSE, 0, 0);
+  f.windowSeen = window != nullptr;
+  if (window) PostMessageW(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
