@@ -79,13 +79,13 @@ WindowKind KindOf(Kind kind) {
 void AddColumns(HWND list) {
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
   for (int c = 0; c < kRecordColumnCount; ++c) {
-    const std::string_view utf8 = kRecordColumns[c].caption;
+    const std::string_view utf8 = kRecordCaptions[c];
     wchar_t caption[32] = {};
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), caption, 31);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = caption;
-    column.cx = kRecordColumns[c].width;
+    column.cx = 80;  // the record sizes its columns to their texts once rows come
     column.iSubItem = c;
     ListView_InsertColumn(list, c, &column);
   }
