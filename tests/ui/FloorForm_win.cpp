@@ -114,18 +114,18 @@ void CreateControls(HWND form) {
   SetWindowPos(floor.tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   HDC screen = GetDC(nullptr);
-  for (const ControlSpec& spec : kControls) {
-    const WindowKind kind = KindOf(spec.kind);
-    const std::wstring text(spec.text);
-    SIZE size{spec.width, spec.height};
-    if (spec.kind == Kind::Label) size = TextSize(screen, FontOf(spec.font), text);
+  for (const ControlSpec& row : kControls) {
+    const WindowKind kind = KindOf(row.kind);
+    const std::wstring text(row.text);
+    SIZE size{row.width, row.height};
+    if (row.kind == Kind::Label) size = TextSize(screen, FontOf(row.font), text);
     HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-                                   spec.x, spec.y, size.cx, size.cy, floor.pages[static_cast<int>(spec.page)],
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + static_cast<int>(spec.id))),
+                                   row.x, row.y, size.cx, size.cy, floor.pages[static_cast<int>(row.page)],
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + static_cast<int>(row.id))),
                                    floor.instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(spec.font)), FALSE);
-    if (spec.kind == Kind::List) AddColumns(control);
-    if (spec.kind == Kind::Edit && !floor.firstField) floor.firstField = control;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.font)), FALSE);
+    if (row.kind == Kind::List) AddColumns(control);
+    if (row.kind == Kind::Edit && !floor.firstField) floor.firstField = control;
   }
   ReleaseDC(nullptr, screen);
 }

@@ -181,16 +181,16 @@ int RunPieces() {
   std::unique_ptr<FontSet> fonts;
   out += Timed("the eight fonts (FontSet)", [&] { fonts = std::make_unique<FontSet>(kBaseDpi); });
   out += Timed("every label measured by its ink (LabelExtent)", [&] {
-    for (const ControlSpec& spec : kControls)
-      if (spec.kind == Kind::Label) LabelExtent(fonts->Get(spec.font), spec.text);
+    for (const ControlSpec& row : kControls)
+      if (row.kind == Kind::Label) LabelExtent(fonts->Get(row.font), row.text);
   });
   out += Timed("every label measured by GetTextExtentPoint32W", [&] {
     HDC screen = GetDC(nullptr);
-    for (const ControlSpec& spec : kControls) {
-      if (spec.kind != Kind::Label) continue;
-      HGDIOBJ old = SelectObject(screen, fonts->Get(spec.font));
+    for (const ControlSpec& row : kControls) {
+      if (row.kind != Kind::Label) continue;
+      HGDIOBJ old = SelectObject(screen, fonts->Get(row.font));
       SIZE size;
-      GetTextExtentPoint32W(screen, spec.text.data(), static_cast<int>(spec.text.size()), &size);
+      GetTextExtentPoint32W(screen, row.text.data(), static_cast<int>(row.text.size()), &size);
       SelectObject(screen, old);
     }
     ReleaseDC(nullptr, screen);
