@@ -16,8 +16,10 @@
 #include "EveryDate.h"
 #include "base/WholeNumber.h"
 #include "calendar/MonthTables.h"
+#include "cli/LineCursor.h"
 #include "reading/Ratings.h"
 #include "reading/ReadingText.h"
+#include "reading/TextPieces.h"
 #include "tengod/PillarScores.h"
 
 namespace tesserin {
@@ -91,6 +93,27 @@ std::uint64_t SolarDatePass(const TunedPieceWork& w) {
   return sum;
 }
 
+// The pieces of TextPieces that a batch line puts for a reading (the caption, the pillar line,
+// the pillars, the chart, the personality and the four rows of stars), written at a cursor.
+template <void (LineCursor::*Put)(std::string_view)>
+std::uint64_t JsonPiecesPass(const TunedPieceWork& w) {
+  const TextPieces& t = TextPieces::Utf8();
+  static char line[1024];
+  std::uint64_t sum = 0;
+  for (const Reading& r : w.readings) {
+    LineCursor at(line, sizeof line - LineCursor::kBlock);
+    auto put = [&at](std::string_view piece) { (at.*Put)(piece); };
+    put(t.PillarCaption());
+    t.PutPillars(r.pillars, put);
+    for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) put(t.Pillar(r.pillars.Entry(place)));
+    t.PutChart(r.pillars, r.chart, put);
+    t.PutPersonality(r, put);
+    for (int score : {r.libido, r.dating, r.kindness, r.money}) put(t.Stars(score));
+    sum += static_cast<std::uint64_t>(at.At() - line) + static_cast<unsigned char>(at.At()[-1]);
+  }
+  return sum;
+}
+
 template <std::optional<int> (*Read)(std::string_view)>
 std::uint64_t NumberPass(const TunedPieceWork& w) {
   std::uint64_t sum = 0;
@@ -131,6 +154,8 @@ inline constexpr TunedPiece kTunedPieces[] = {
     {"solar_date/day_numbers", tuned_pieces::SolarDatePass<SolarDateByDayNumbers>, TunedItems::kRowDays},
     {"number/short_way", tuned_pieces::NumberPass<ReadWholeNumber>, TunedItems::kDates},
     {"number/by_the_rule", tuned_pieces::NumberPass<ReadWholeNumberByTheRule>, TunedItems::kDates},
+    {"json_pieces/padded", tuned_pieces::JsonPiecesPass<&LineCursor::PutPadded>, TunedItems::kReadings},
+    {"json_pieces/exact", tuned_pieces::JsonPiecesPass<&LineCursor::Put>, TunedItems::kReadings},
 };
 
 }  // namespace tesserin

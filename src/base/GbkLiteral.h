@@ -21,6 +21,8 @@ class GbkLiteral {
     return text_;
   }
   operator const GbkString&() const { return Text(); }
+  // The text as the source writes it, for the edges that write UTF-8.
+  constexpr std::string_view Utf8() const { return utf8_; }
 
  private:
   std::string_view utf8_;

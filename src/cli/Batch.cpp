@@ -1,6 +1,5 @@
 #include "cli/Batch.h"
 
-#include <array>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -19,55 +18,11 @@
 namespace tesserin {
 namespace {
 
-using namespace std::string_literals;
 using namespace std::string_view_literals;
 
-// The pieces of a completed reading's JSON members, made once from the reading's UTF-8 texts
-// (TextPieces::Utf8, which need no escaping inside a JSON string): a line of output is
-// assembled from these pieces and the reading's texts, and only the echo of the input needs
-// escaping.
-struct ReadingTexts {
-  const TextPieces& pieces = TextPieces::Utf8();
-  ShortPiece lineOpen;  // ,"line":"八字：
-  std::array<ShortPiece, kCycleLength> pillars, pillarsWithBlank;
-  // The members of the scores (libido, date, kindness, money, marriage) with their values 0..8,
-  // and of the stars (the first four) with 0..5 filled stars: ,"libido":3 and ,"libido":"★★★☆☆".
-  // The first of each also closes the string before it or opens the stars object.
-  std::array<std::array<ShortPiece, 9>, 5> scores;
-  std::array<std::array<ShortPiece, 6>, 4> stars;
-  // The end of a reading, by whether the date was read as lunar: the stars closed, the solar
-  // date (its digits written in place in the output, at kDateAt), how it was read, the line end.
-  std::array<ShortPiece, 2> dateRead;
-  static constexpr std::size_t kDateAt = 16;
-
-  ReadingTexts() {
-    lineOpen = ShortPiece(",\"line\":\"" + std::string(pieces.PillarCaption()));
-    for (int i = 0; i < kCycleLength; ++i) {
-      pillars[i] = ShortPiece(std::string(pieces.Pillar(i)));
-      pillarsWithBlank[i] = ShortPiece(std::string(pieces.Pillar(i)) + " ");
-    }
-    const char* const names[] = {"libido", "date", "kindness", "money", "marriage"};
-    for (int k = 0; k < 5; ++k)
-      for (int n = 0; n < 9; ++n)
-        scores[k][n] = ShortPiece(std::string(k == 0 ? "\"" : "") + ",\"" + names[k] + "\":" + std::to_string(n));
-    for (int k = 0; k < 4; ++k)
-      for (int n = 0; n < 6; ++n)
-        stars[k][n] = ShortPiece(std::string(k == 0 ? ",\"stars\":{" : ",") + "\"" + names[k] + "\":\"" +
-                                 std::string(pieces.Stars(n)) + "\"");
-    for (bool lunar : {false, true}) {
-      const std::string end = "},\"solar_date\":\"YYYY-MM-DD\",\"read_as\":\""s + (lunar ? "lunar" : "solar") + "\"}\n";
-      dateRead[lunar] = ShortPiece(end);
-    }
-  }
-};
-
-const ReadingTexts& TheTexts() {
-  static const ReadingTexts texts;
-  return texts;
-}
-
 // The batch as JSON Lines: one object per line, its keys and texts in English as programs
-// read them.
+// read them. A completed reading's texts are the pieces of TextPieces::Utf8, which need no
+// escaping inside a JSON string: only the echo of the input may need it.
 class JsonLines {
  public:
   [[gnu::cold]] static void TooLong(BlockWriter& out) {
@@ -84,12 +39,74 @@ class JsonLines {
     PutLast("error", MessageText(error, Language::kEnglish, std::to_string(fields)), out);
   }
 
-  // The object's start: the four fields as they came, escaped where they must be.
-  static void Echo(const Fields& f, std::string_view, BlockWriter& out) {
+  [[gnu::cold]] static void UnknownMode(const Fields& f, BlockWriter& out) {
+    PutEcho(f, out);
+    PutLast("error", MessageText(Message::kUnknownMode, Language::kEnglish), out);
+  }
+
+  // A notice is the refusal's message; a field that is no whole number, its error (all of it:
+  // the field may hold a NUL byte).
+  [[gnu::cold]] static void Refused(const Fields& f, const Refusal& refusal, BlockWriter& out) {
+    PutEcho(f, out);
+    PutLast(refusal.kind == Refusal::Kind::NotAWholeNumber ? "error" : "message", ToUtf8(RefusalText(refusal)), out);
+  }
+
+  // The echo of the input, the members of a completed reading, the object's end and the line
+  // end, written at one cursor after one check that the longest such line has room. The
+  // fields and the pieces of TextPieces have the bytes behind them that PutPadded reads.
+  void Read(const Fields& f, const Reading& r, BlockWriter& out) const {
+    static_assert(LineReader::kReadablePast >= LineCursor::kBlock && TextPieces::kReadablePast >= LineCursor::kBlock);
+    std::size_t most = readingMost_;
     if (f.plain) {
-      constexpr std::string_view kKeys[kFields] = {"{\"year\":\""sv, "\",\"month\":\""sv, "\",\"day\":\""sv,
-                                                   "\",\"mode\":\""sv};
-      for (int i = 0; i < kFields; ++i) out.Put(kKeys[i]), out.Put(f.text[i]);
+      most += kPlainEchoKeysSize + f.text[0].size() + f.text[1].size() + f.text[2].size() + f.text[3].size();
+    } else {
+      PutEcho(f, out);
+    }
+    LineCursor line = out.StartLine(most);
+    if (f.plain) {
+      line.Put(kPlainEchoKeys[0]), line.PutPadded(f.text[0]), line.Put(kPlainEchoKeys[1]), line.PutPadded(f.text[1]);
+      line.Put(kPlainEchoKeys[2]), line.PutPadded(f.text[2]), line.Put(kPlainEchoKeys[3]), line.PutPadded(f.text[3]);
+      line.Put('"');
+    }
+    const TextPieces& t = pieces_;
+    const Pillars& p = r.pillars;
+    auto put = [&line](std::string_view piece) { line.PutPadded(piece); };
+    line.Put(",\"line\":\""sv), line.PutPadded(t.PillarCaption()), t.PutPillars(p, put);
+    line.Put("\",\"pillars\":\""sv);
+    for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) line.PutPadded(t.Pillar(p.Entry(place)));
+    line.Put("\",\"chart\":\""sv), t.PutChart(p, r.chart, put);
+    line.Put("\",\"personality\":\""sv), t.PutPersonality(r, put);
+    line.Put("\",\"libido\":"sv), line.Put(Digit(r.libido));
+    line.Put(",\"date\":"sv), line.Put(Digit(r.dating));
+    line.Put(",\"kindness\":"sv), line.Put(Digit(r.kindness));
+    line.Put(",\"money\":"sv), line.Put(Digit(r.money));
+    line.Put(",\"marriage\":"sv), line.Put(Digit(r.marriage));
+    line.Put(",\"stars\":{\"libido\":\""sv), line.PutPadded(t.Stars(r.libido));
+    line.Put("\",\"date\":\""sv), line.PutPadded(t.Stars(r.dating));
+    line.Put("\",\"kindness\":\""sv), line.PutPadded(t.Stars(r.kindness));
+    line.Put("\",\"money\":\""sv), line.PutPadded(t.Stars(r.money));
+    line.Put("\"},\"solar_date\":\""sv);
+    WriteIsoDate(r.read.solar, line.Take(10));
+    line.Put(r.read.asLunar ? "\",\"read_as\":\"lunar\"}\n"sv : "\",\"read_as\":\"solar\"}\n"sv);
+    out.EndLine(line);
+  }
+
+ private:
+  // The keys of the echo of fields that need no escaping, each with the quotes around its field
+  // but the last.
+  static constexpr std::string_view kPlainEchoKeys[kFields] = {"{\"year\":\""sv, "\",\"month\":\""sv,
+                                                               "\",\"day\":\""sv, "\",\"mode\":\""sv};
+  static constexpr std::size_t kPlainEchoKeysSize = 40;  // and the last quote
+  static_assert(kPlainEchoKeysSize == kPlainEchoKeys[0].size() + kPlainEchoKeys[1].size() + kPlainEchoKeys[2].size() +
+                                          kPlainEchoKeys[3].size() + 1);
+
+  // A score as one digit: the numbers stop at eight.
+  static char Digit(int score) { return static_cast<char>('0' + (score < 0 ? 0 : score > 8 ? 8 : score)); }
+
+  // The object's start: the four fields as they came, escaped where they must be.
+  static void PutEcho(const Fields& f, BlockWriter& out) {
+    if (f.plain) {
+      for (int i = 0; i < kFields; ++i) out.Put(kPlainEchoKeys[i]), out.Put(f.text[i]);
       out.Put("\""sv);
       return;
     }
@@ -97,42 +114,17 @@ class JsonLines {
     for (int i = 0; i < kFields; ++i) out.Put(kKeys[i]), out.PutQuoted(f.text[i]);
   }
 
-  [[gnu::cold]] static void UnknownMode(BlockWriter& out) {
-    PutLast("error", MessageText(Message::kUnknownMode, Language::kEnglish), out);
-  }
-
-  // A notice is the refusal's message; a field that is no whole number, its error (all of it:
-  // the field may hold a NUL byte).
-  [[gnu::cold]] static void Refused(const Refusal& refusal, BlockWriter& out) {
-    PutLast(refusal.kind == Refusal::Kind::NotAWholeNumber ? "error" : "message", ToUtf8(RefusalText(refusal)), out);
-  }
-
-  // The members of a completed reading after the echo of the input, the object's end and the
-  // line end.
-  static void Read(const Reading& r, BlockWriter& out) {
-    const ReadingTexts& t = TheTexts();
-    const Pillars& p = r.pillars;
-    const int year = p.Entry(kYearPillar), month = p.Entry(kMonthPillar), day = p.Entry(kDayPillar);
-    out.Put(t.lineOpen), out.Put(t.pillarsWithBlank[year]), out.Put(t.pillarsWithBlank[month]), out.Put(t.pillars[day]);
-    out.Put("\",\"pillars\":\""sv), out.Put(t.pillars[year]), out.Put(t.pillars[month]), out.Put(t.pillars[day]);
-    auto put = [&out](std::string_view piece) { out.Put(piece); };
-    out.Put("\",\"chart\":\""sv), t.pieces.PutChart(r.pillars, r.chart, put);
-    out.Put("\",\"personality\":\""sv), t.pieces.PutPersonality(r, put);
-    const int scores[] = {r.libido, r.dating, r.kindness, r.money, r.marriage};
-    for (int k = 0; k < 5; ++k) out.Put(t.scores[k][Clamped(scores[k], 9)]);
-    for (int k = 0; k < 4; ++k) out.Put(t.stars[k][Clamped(scores[k], 6)]);
-    WriteIsoDate(r.read.solar, out.Put(t.dateRead[r.read.asLunar]) + ReadingTexts::kDateAt);
-  }
-
- private:
-  // A score as an index into its pieces: the stars stop at five, the numbers at eight.
-  static int Clamped(int score, int pieces) { return score < 0 ? 0 : score >= pieces ? pieces - 1 : score; }
-
   // The last member of an object that holds no reading, the object's end and the line end.
   static void PutLast(std::string_view key, std::string_view text, BlockWriter& out) {
     out.PutMember(key, text);
     out.Put("}\n"sv);
   }
+
+  const TextPieces& pieces_ = TextPieces::Utf8();
+  // The most a reading's members take: their keys, numbers and date (under 512 bytes) and the 17
+  // pieces of TextPieces that a line puts (the caption, 3 of the pillar line, 3 pillars, 4 of
+  // the chart, 2 of the personality, 4 rows of stars).
+  const std::size_t readingMost_ = 512 + 17 * pieces_.Longest();
 };
 
 }  // namespace

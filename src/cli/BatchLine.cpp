@@ -14,13 +14,7 @@ bool IsAsciiText(std::string_view text) {
 
 // ASCII is the same bytes in UTF-8 and code page 936: only other text goes through the
 // converter.
-void ToGbk(std::string_view utf8, GbkString& gbk) {
-  if (IsAsciiText(utf8)) {
-    gbk.assign(utf8);
-  } else {
-    gbk = Gbk(utf8);
-  }
-}
+GbkString ToGbk(std::string_view utf8) { return IsAsciiText(utf8) ? GbkString(utf8) : Gbk(utf8); }
 std::string ToUtf8(const GbkString& gbk) { return IsAsciiText(gbk) ? gbk : Utf8(gbk); }
 
 }  // namespace tesserin

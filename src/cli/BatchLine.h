@@ -1,12 +1,11 @@
 // One line of a batch as the reading it asks for: its fields split at TABs, a date and a mode
 // taken as the four fields they stand for, the mode checked and the reading run. What became of
 // the line is told to a format, which writes it: JSON Lines (Batch.cpp) or the CSV sheet
-// (CsvBatch.cpp). A format has these members, each writing to a BlockWriter:
+// (CsvBatch.cpp). A format has these members, each writing a line to a BlockWriter:
 //   TooLong(out)                          a line longer than LineReader::kMaxLine
 //   BadLine(line, message, fields, out)   no reading asked: kFieldCount or kNotADate
-//   Echo(fields, dateText, out)           the four fields, and the date as one text if it came so
-//   UnknownMode(out)                      after Echo: a mode other than lunar and solar
-//   Refused(refusal, out), Read(reading, out)   after Echo: what the reading gave
+//   UnknownMode(fields, out)              four fields (Fields) with a mode other than lunar and solar
+//   Refused(fields, refusal, out), Read(fields, reading, out)   what the reading gave
 #pragma once
 
 #include <istream>
@@ -30,34 +29,42 @@ constexpr int kDateFields = 2;  // a date as one text, mode
 
 // The fields of a line and how many there are (past kFields only the count goes on), and
 // whether every field is plain JSON text, as it mostly is: then the echo needs no escaping and
-// the input no conversion.
+// the input no conversion. A field of one to nine digits and nothing else, as a date's mostly
+// are, has its number read in the same pass; any other text has -1, and is read by the rule of
+// whole numbers (DateField::OfText).
 struct Fields {
   std::string_view text[kFields];
+  int number[kFields] = {-1, -1, -1, -1};
   int count = 0;
   bool plain = true;
+  std::string_view dateText;  // the date as one text, where the line gave it so
 };
 
-// One pass over the bytes of a line.
+// One pass over the bytes of a line, a field at a time: its leading digits, then the rest of it.
 inline Fields SplitTabs(std::string_view line) {
   Fields f;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const auto c = static_cast<unsigned char>(line[i]);
-    if (c == '\t') {
-      if (f.count < kFields) f.text[f.count] = line.substr(start, i - start);
-      ++f.count;
-      start = i + 1;
-    } else if (!IsPlainJsonByte(c)) {
-      f.plain = false;
+  const char* at = line.data();
+  const char* const end = at + line.size();
+  for (;;) {
+    const char* const start = at;
+    unsigned value = 0;  // wraps past nine digits, which are not read so
+    for (unsigned digit; at != end && (digit = static_cast<unsigned char>(*at) - unsigned{'0'}) <= 9; ++at)
+      value = value * 10 + digit;
+    const std::size_t digits = static_cast<std::size_t>(at - start);
+    for (; at != end && *at != '\t'; ++at)
+      if (!IsPlainJsonByte(static_cast<unsigned char>(*at))) f.plain = false;
+    if (f.count < kFields) {
+      f.text[f.count] = std::string_view(start, static_cast<std::size_t>(at - start));
+      if (digits == f.text[f.count].size() && digits >= 1 && digits <= 9) f.number[f.count] = static_cast<int>(value);
     }
+    ++f.count;
+    if (at == end) return f;
+    ++at;  // the TAB
   }
-  if (f.count < kFields) f.text[f.count] = line.substr(start);
-  ++f.count;
-  return f;
 }
 
 // UTF-8 to code page 936 and back; ASCII, the same bytes in both, passes as it is.
-void ToGbk(std::string_view utf8, GbkString& gbk);
+GbkString ToGbk(std::string_view utf8);
 std::string ToUtf8(const GbkString& gbk);
 
 template <class Format>
@@ -72,27 +79,15 @@ class BatchReader {
     std::string_view line = input.text;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // files written on Windows
     Fields f = SplitTabs(line);
-    std::string_view dateText;
     if (f.count != kFields) {
-      dateText = f.text[0];
       if (f.count != kDateFields) return format_.BadLine(line, Message::kFieldCount, f.count, out);
       if (!AsFourFields(f)) return format_.BadLine(line, Message::kNotADate, f.count, out);
     }
-    format_.Echo(f, dateText, out);
-    if (f.text[3] != "lunar" && f.text[3] != "solar") return format_.UnknownMode(out);
-    input_.mode = f.text[3] == "lunar" ? CalendarMode::Lunar : CalendarMode::Solar;
-    DateField* fields[3] = {&input_.year, &input_.month, &input_.day};
-    for (int i = 0; i < 3; ++i) {
-      if (f.plain) {
-        *fields[i] = DateField::OfText(f.text[i]);  // plain JSON text is ASCII
-      } else {
-        ToGbk(f.text[i], text_);
-        *fields[i] = DateField::OfText(text_);
-      }
-    }
-    const AnalysisOutcome outcome = AnalysisRun(input_);
-    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return format_.Refused(*refusal, out);
-    format_.Read(std::get<Reading>(outcome), out);
+    if (f.text[3] != "lunar" && f.text[3] != "solar") return format_.UnknownMode(f, out);
+    const CalendarMode mode = f.text[3] == "lunar" ? CalendarMode::Lunar : CalendarMode::Solar;
+    const AnalysisOutcome outcome = AnalysisRun({FieldOf(f, 0), FieldOf(f, 1), FieldOf(f, 2), mode});
+    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return format_.Refused(f, *refusal, out);
+    format_.Read(f, std::get<Reading>(outcome), out);
   }
 
  private:
@@ -100,13 +95,19 @@ class BatchReader {
   static bool AsFourFields(Fields& f) {
     const auto date = SplitDateText(f.text[0]);
     if (!date) return false;
-    f = {{(*date)[0], (*date)[1], (*date)[2], f.text[1]}, kFields, f.plain};
+    f = {{(*date)[0], (*date)[1], (*date)[2], f.text[1]}, {-1, -1, -1, -1}, kFields, f.plain, f.text[0]};
     return true;
   }
 
+  // Date field i: its number as the split read it, or its text read by the rule (in code page
+  // 936: plain JSON text is ASCII, the same bytes in both).
+  static DateField FieldOf(const Fields& f, int i) {
+    if (f.number[i] >= 0) return DateField::Number(f.number[i]);
+    if (f.plain) return DateField::OfText(f.text[i]);
+    return DateField::OfText(ToGbk(f.text[i]));
+  }
+
   Format& format_;
-  AnalysisInput input_;
-  GbkString text_;  // a field's text in code page 936, when it was not ASCII
 };
 
 // Reads `in` to its end, a line at a time, and writes what `format` makes of each. What is

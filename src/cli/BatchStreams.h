@@ -15,27 +15,14 @@
 
 #include "cli/InputEncoding.h"
 #include "cli/Json.h"
+#include "cli/LineCursor.h"
 #include "cli/StreamFailure.h"
 
 namespace tesserin {
 
-// A piece of output short enough to be copied as a block of fixed size, which the compiler does
-// in a few moves rather than a call. With strings written straight to the stream in place of
-// these and BlockWriter, the batch takes 82 % longer (BM_BatchWholeProcess, bench/RESULTS.md).
-struct ShortPiece {
-  static constexpr std::size_t kCapacity = 48;
-  char bytes[kCapacity] = {};
-  std::size_t size = 0;
-
-  ShortPiece() = default;
-  explicit ShortPiece(const std::string& text) : size(text.size()) {
-    if (text.size() > kCapacity) throw std::length_error("piece of batch output too long");
-    std::memcpy(bytes, text.data(), text.size());
-  }
-};
-
-// A line of input, a view into the reader's block valid until the next is asked for. A line
-// longer than LineReader::kMaxLine is not kept: only that it was there.
+// A line of input, a view into the reader's block valid until the next is asked for, with
+// LineReader::kReadablePast bytes of the block behind it. A line longer than LineReader::kMaxLine
+// is not kept: only that it was there.
 struct InputLine {
   std::string_view text;
   bool tooLong = false;
@@ -48,10 +35,13 @@ struct InputLine {
 class LineReader {
  public:
   static constexpr std::size_t kMaxLine = 1 << 20;
+  // Bytes of the block behind every line that no read fills, so that a line's fields may be
+  // copied 16 bytes at a time (LineCursor::PutPadded).
+  static constexpr std::size_t kReadablePast = 16;
 
   // `beforeRead` is called before every read of the stream, which may wait for more input.
   LineReader(std::istream& in, std::function<void()> beforeRead)
-      : in_(in), beforeRead_(std::move(beforeRead)), buffer_(kBlock, '\0') {}
+      : in_(in), beforeRead_(std::move(beforeRead)), buffer_(kBlock + kReadablePast, '\0') {}
 
   // False at the end of the input, and when it could not be read: then Failure() says why, and
   // the line that was being read, cut short, is not given.
@@ -89,15 +79,17 @@ class LineReader {
  private:
   static constexpr std::size_t kBlock = 1 << 16;
 
-  // Moves the unfinished line to the front, makes room for more if it fills the buffer, and
-  // reads on.
+  // Moves the unfinished line to the front, makes room for more if it fills half the buffer,
+  // and reads on. A batch of short lines keeps its first buffer: grown at its second read, as it
+  // was while growing whenever less than a block was left, the buffer took a block of fresh
+  // pages from the system (33 of the batch's 171 page faults over every date, bench/RESULTS.md).
   void Refill() {
     if (begin_ > 0) std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
-    if (buffer_.size() - end_ < kBlock) buffer_.resize(std::min(2 * buffer_.size(), kMaxLine + 2 * kBlock));
+    if (Size() - end_ < kBlock / 2) Resize(std::min(2 * Size(), kMaxLine + 2 * kBlock));
     char* into = buffer_.data() + end_;
-    const std::size_t room = buffer_.size() - end_;
+    const std::size_t room = Size() - end_;
     beforeRead_();
     try {
       if (decoder_) {
@@ -139,10 +131,14 @@ class LineReader {
     decoder_.emplace(encoding_ == InputEncoding::kUtf16BigEndian);
     raw_.reset(new char[kBlock]);
     const std::string bytes(buffer_.data() + mark.size, end_ - mark.size);
-    buffer_.resize(std::max(buffer_.size(), Utf16Decoder::kGrowth * bytes.size() + 2 * Utf16Decoder::kSlack));
+    Resize(std::max(Size(), Utf16Decoder::kGrowth * bytes.size() + 2 * Utf16Decoder::kSlack));
     end_ = decoder_->Decode(bytes, buffer_.data());
     if (atEnd_) end_ += decoder_->Finish(buffer_.data() + end_);
   }
+
+  // The block's size for lines, short of the bytes kept readable behind them.
+  std::size_t Size() const { return buffer_.size() - kReadablePast; }
+  void Resize(std::size_t size) { buffer_.resize(size + kReadablePast); }
 
   std::istream& in_;
   std::function<void()> beforeRead_;
@@ -159,26 +155,27 @@ class LineReader {
   std::unique_ptr<char[]> raw_;  // UTF-16 as read, before decoding
 };
 
-// The output in blocks: pieces are copied into one buffer, whose whole lines go to the stream
-// when the next piece would not fit, and all of it when flushed (between lines). The stream
-// gets whole lines only, so that output cut short by a failure ends at a line end; a line
-// longer than a block grows the block until it ends. A stream that fails throws StreamFailure
-// here, so that a batch stops at the first output it cannot write.
+// The output in blocks: lines are copied into one buffer, whose whole lines go to the stream
+// when the next would not fit, and all of it when flushed (between lines). The stream gets
+// whole lines only, so that output cut short by a failure ends at a line end; a line longer
+// than a block grows the block until it ends. A stream that fails throws StreamFailure here, so
+// that a batch stops at the first output it cannot write.
 class BlockWriter {
  public:
   explicit BlockWriter(std::ostream& out) : out_(out), block_(new char[kSize]) {}
   BlockWriter(const BlockWriter&) = delete;
   BlockWriter& operator=(const BlockWriter&) = delete;
 
-  // A short piece: its whole block is copied, the bytes past its end overwritten by the next.
-  // Returns where it went, for a piece whose blanks are filled in place.
-  char* Put(const ShortPiece& piece) {
-    if (used_ > capacity_ - ShortPiece::kCapacity) MakeRoom(ShortPiece::kCapacity);
-    char* at = block_.get() + used_;
-    std::memcpy(at, piece.bytes, ShortPiece::kCapacity);
-    used_ += piece.size;
-    return at;
+  // A line of at most `most` bytes, written at the cursor and then handed back with EndLine.
+  LineCursor StartLine(std::size_t most) {
+    if (most + LineCursor::kBlock > capacity_ - used_) MakeRoom(most + LineCursor::kBlock);
+    return LineCursor(block_.get() + used_, most);
   }
+  void EndLine(const LineCursor& line) {
+    if (!line.Within()) throw std::logic_error("batch line longer than the room made for it");
+    used_ = static_cast<std::size_t>(line.At() - block_.get());
+  }
+
   void Put(std::string_view piece) {
     if (piece.size() > capacity_ - used_) MakeRoom(piece.size());
     std::memcpy(block_.get() + used_, piece.data(), piece.size());
@@ -204,7 +201,7 @@ class BlockWriter {
     Put(scratch_);
   }
   // Everything put so far to the stream, and the stream's own buffer to its destination. Kept
-  // out of line, as the rare way out of Put: the batch's speed is Put's few moves (batch_bench).
+  // out of line, as the rare way out of a line's writing (batch_bench).
   [[gnu::noinline]] void Flush() { HandOn(used_); }
 
  private:

@@ -32,24 +32,19 @@ class CsvSheet {
     PutError(line, MessageText(error, Language::kChinese, std::to_string(fields)), out);
   }
 
-  // The date as given: its one text, or its three fields joined as a date is written.
-  void Echo(const Fields& f, std::string_view dateText, BlockWriter&) {
-    if (!dateText.empty()) {
-      date_.assign(dateText);
-    } else {
-      date_.assign(f.text[0]).append("-").append(f.text[1]).append("-").append(f.text[2]);
-    }
+  void UnknownMode(const Fields& f, BlockWriter& out) {
+    PutError(DateAsGiven(f), MessageText(Message::kUnknownMode, Language::kChinese), out);
   }
 
-  void UnknownMode(BlockWriter& out) { PutError(date_, MessageText(Message::kUnknownMode, Language::kChinese), out); }
-
-  void Refused(const Refusal& refusal, BlockWriter& out) { PutError(date_, ToUtf8(RefusalText(refusal)), out); }
+  void Refused(const Fields& f, const Refusal& refusal, BlockWriter& out) {
+    PutError(DateAsGiven(f), ToUtf8(RefusalText(refusal)), out);
+  }
 
   // The note goes in a column of its own, without the comma that joins it to the personality
   // text; the personality text goes without it.
-  void Read(const Reading& r, BlockWriter& out) {
+  void Read(const Fields& f, const Reading& r, BlockWriter& out) {
     const TextPieces& texts = TextPieces::Utf8();
-    AppendCell(date_);
+    AppendCell(DateAsGiven(f));
     AppendCell(texts.HowReadWord(HowReadOf(r)));
     AppendCell(IsoDateText(r.read.solar));
     AppendCell(texts.PillarsText(r.pillars));
@@ -61,6 +56,12 @@ class CsvSheet {
   }
 
  private:
+  // The date as given: its one text, or its three fields joined as a date is written.
+  const std::string& DateAsGiven(const Fields& f) {
+    if (!f.dateText.empty()) return date_.assign(f.dateText);
+    return date_.assign(f.text[0]).append("-").append(f.text[1]).append("-").append(f.text[2]);
+  }
+
   // A row of a line that got no reading: the date as given, and in the last column the error.
   void PutError(std::string_view date, std::string_view error, BlockWriter& out) {
     AppendCell(date);

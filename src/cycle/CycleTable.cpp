@@ -24,5 +24,7 @@ const std::array<GbkString, kCycleLength>& Entries() {
 std::string_view CycleEntry(int index) { return Entries()[index]; }
 std::string_view StemText(StemName stem) { return std::string_view(kStems.Text()).substr(2 * stem, 2); }
 std::string_view BranchText(BranchName branch) { return std::string_view(kBranches.Text()).substr(2 * branch, 2); }
+std::string_view StemUtf8(StemName stem) { return kStems.Utf8().substr(3 * stem, 3); }
+std::string_view BranchUtf8(BranchName branch) { return kBranches.Utf8().substr(3 * branch, 3); }
 
 }  // namespace tesserin

@@ -29,5 +29,8 @@ constexpr int CycleStep(int index, int n) { return ((index + n) % kCycleLength +
 std::string_view CycleEntry(int index);
 std::string_view StemText(StemName stem);
 std::string_view BranchText(BranchName branch);
+// A stem or branch in UTF-8 (3 bytes), as the source writes it.
+std::string_view StemUtf8(StemName stem);
+std::string_view BranchUtf8(BranchName branch);
 
 }  // namespace tesserin

@@ -33,7 +33,7 @@ KeyOutcome YearOrMonthKeyPress(KeyRule field, std::string_view text, char32_t ke
   const bool month = field == KeyRule::Month;
   const bool year = field == KeyRule::Year;
   if (key == kEnter ||
-      (month && key >= U'4' && key <= U'9') ||
+      (month && key >= U'2' && key <= U'9') ||
       (year && text.size() == 3) ||
       (month && !text.empty()))
     out.moveFocus = true;
@@ -43,6 +43,7 @@ KeyOutcome YearOrMonthKeyPress(KeyRule field, std::string_view text, char32_t ke
 }  // namespace
 
 KeyOutcome KeyPress(KeyRule rule, std::string_view text, char32_t key) {
+  if (key == kCopy || key == kPaste) return {};
   switch (rule) {
     case KeyRule::Day: return DayKeyPress(text, key);
     case KeyRule::Year:

@@ -10,6 +10,9 @@ namespace tesserin::ui {
 
 inline constexpr char32_t kBackspace = 8;
 inline constexpr char32_t kEnter = 13;
+// The characters that Ctrl+C and Ctrl+V give an edit field, which copies or pastes on them.
+inline constexpr char32_t kCopy = 3;
+inline constexpr char32_t kPaste = 22;
 
 // The rule a field follows; each field's row in the form's table names its own.
 enum class KeyRule {
@@ -28,7 +31,11 @@ struct KeyOutcome {
 
 // What a typed character does in a field of the rule. The day field: digits, Backspace and
 // Enter, no leading zero; Enter runs the lunar reading. The year and the month field: the same
-// filter, and the focus moves on once the field is complete. KeyRule::None: the key as typed.
+// filter, and the focus moves on once the field is complete; a month's first digit moves on,
+// but for a 1, which waits for a second digit: no month is 2 to 9 followed by a digit.
+// KeyRule::None: the key as typed. Ctrl+C and Ctrl+V are no typing: every field copies and
+// pastes on them, as with the commands of its context menu (a pasted text is the field's as it
+// stands; the reading tells a text that is no whole number).
 KeyOutcome KeyPress(KeyRule rule, std::string_view text, char32_t key);
 
 }  // namespace tesserin::ui

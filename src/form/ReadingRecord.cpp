@@ -79,7 +79,7 @@ GbkString CopiedRows(const ReadingRecord& record, std::span<const std::size_t> i
     }
     text += "\r\n";
   };
-  line([](RecordColumn c) { return Gbk(kRecordColumns[static_cast<int>(c)].caption); });
+  line([](RecordColumn c) { return Gbk(kRecordCaptions[static_cast<int>(c)]); });
   for (std::size_t index : rows)
     if (index < record.Size()) line([&](RecordColumn c) { return CellText(record.Row(index), c); });
   return text;

@@ -33,26 +33,14 @@ std::optional<RecordRow> RowOfRun(const AnalysisOutcome& outcome, ClockTime time
 // The row of a profile that could not be read.
 RecordRow UnreadableRow(ClockTime time, GbkString nickname, GbkString age);
 
-// The list's columns, in order, with their widths at 96 DPI: each wide enough for its caption
-// and its longest text in the form's font. Together they are wider than the page, which
-// scrolls across to the last ones.
+// The list's columns, in order, with their captions (UTF-8). Each column is as wide as its
+// caption and the texts it shows; a nickname shows whole up to kNicknameShownWhole Chinese
+// characters, a longer one in part.
 enum class RecordColumn { Time, Source, Date, Pillars, Libido, Dating, Kindness, Money, Note, Count };
 inline constexpr int kRecordColumnCount = static_cast<int>(RecordColumn::Count);
-struct RecordColumnSpec {
-  std::string_view caption;  // UTF-8
-  int width;
-};
-inline constexpr std::array<RecordColumnSpec, kRecordColumnCount> kRecordColumns = {{
-    {"时间", 66},
-    {"来源", 76},
-    {"日期", 114},
-    {"八字", 102},
-    {"性欲", 38},
-    {"可约", 38},
-    {"善良", 38},
-    {"要钱", 38},
-    {"备注", 92},
-}};
+inline constexpr std::array<std::string_view, kRecordColumnCount> kRecordCaptions = {
+    "时间", "来源", "日期", "八字", "性欲", "可约", "善良", "要钱", "备注"};
+inline constexpr int kNicknameShownWhole = 8;
 
 class ReadingRecord {
  public:

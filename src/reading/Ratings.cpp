@@ -15,6 +15,12 @@ constexpr const char* kKindnessItems[61] =
 #include "KindnessTable.inc"
     ;
 
+// Five filled stars then five hollow ones: n filled and 5 - n hollow are the five that start n
+// before the middle.
+constexpr std::string_view kStarRow = "★★★★★☆☆☆☆☆";
+
+int ClampedStars(int n) { return n < 0 ? 0 : n > 5 ? 5 : n; }
+
 // The values as numbers, read once from the table's digit texts (its 61st item is empty and
 // never read).
 std::array<int, 60> KindnessValues() {
@@ -31,7 +37,7 @@ namespace {
 struct RatingTexts {
   std::array<GbkString, 60> rows;
   std::array<std::string_view, 60> personalities;
-  GbkString starRow = Gbk("★★★★★☆☆☆☆☆");
+  GbkString starRow = Gbk(kStarRow);
   std::array<std::string_view, 6> stars;  // by the number of filled stars
 
   RatingTexts() {
@@ -62,16 +68,19 @@ const std::array<GbkString, 60>& PersonalityTable() { return TheTexts().rows; }
 
 std::string_view PersonalityOf(int dayPillar) { return TheTexts().personalities[dayPillar]; }
 
+// The row after its pillar and colon (7 bytes in UTF-8). No row comes near the cut of 100 bytes of
+// the text in code page 936 (the longest has 71), so the two are the same text; the tests hold
+// them so.
+std::string_view PersonalityUtf8(int dayPillar) { return std::string_view(kPersonalityRows[dayPillar]).substr(7); }
+
 int KindnessIndex(int dayPillar) {
   static const std::array<int, 60> values = KindnessValues();
   return values[dayPillar];
 }
 
-std::string_view StarText(int n) {
-  if (n > 5) n = 5;
-  if (n < 0) n = 0;
-  return TheTexts().stars[n];
-}
+std::string_view StarText(int n) { return TheTexts().stars[ClampedStars(n)]; }
+
+std::string_view StarTextUtf8(int n) { return kStarRow.substr(3 * (5 - ClampedStars(n)), 15); }
 
 // Out of line: it is also WriteStars' first write into a field that holds anything else, and
 // WriteStars stays a copy of a few instructions.

@@ -1,5 +1,7 @@
 // The small tables and operations of a reading that need no ten-god chart: the personality text
-// and kindness value of each day pillar, and the five-star strings.
+// and kindness value of each day pillar, and the five-star strings. The texts are in code page
+// 936 for the reading and the window, and in UTF-8 as their source writes them for the
+// command-line reader.
 #pragma once
 
 #include <array>
@@ -15,12 +17,16 @@ const std::array<GbkString, 60>& PersonalityTable();
 // The description of a day pillar (CycleTable entry): the row after the pillar and the colon,
 // at most 100 bytes.
 std::string_view PersonalityOf(int dayPillar);
+// The same in UTF-8, as the table's source writes it.
+std::string_view PersonalityUtf8(int dayPillar);
 
 // 0..4, the kindness value of a day pillar (CycleTable entry).
 int KindnessIndex(int dayPillar);
 
 // n filled stars then 5 - n hollow ones (10 bytes), n clamped to 0..5.
 std::string_view StarText(int n);
+// The same in UTF-8 (15 bytes), as the source writes it.
+std::string_view StarTextUtf8(int n);
 // StarText(n) into a result field. A field that holds stars already (those of the reading
 // before) has the ten bytes copied over.
 void WriteStars(int n, GbkString& field);

@@ -1,5 +1,6 @@
 #include "reading/TextPieces.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/Gbk.h"
@@ -7,6 +8,18 @@
 #include "reading/Ratings.h"
 
 namespace tesserin {
+
+// Where the pieces of one encoding come from: the texts of the tables, and the literals of this
+// file (UTF-8 in the source) as that encoding writes them.
+struct TextSources {
+  std::string (*literal)(std::string_view utf8);
+  std::string_view (*stem)(StemName);
+  std::string_view (*branch)(BranchName);
+  std::string_view (*godName)(GodName);
+  std::string_view (*description)(int dayPillar);
+  std::string_view (*stars)(int n);
+};
+
 namespace {
 
 constexpr std::string_view kPillarCaption = "八字：";
@@ -19,7 +32,11 @@ constexpr std::string_view kDayOrigin = "日元";
 
 std::string Same(std::string_view text) { return std::string(text); }
 std::string ToGbk(std::string_view utf8) { return tesserin::Gbk(utf8); }
-std::string ToUtf8(std::string_view gbk) { return tesserin::Utf8(gbk); }
+
+// Code page 936: the tables' own texts, which the reading works on, and the literals converted.
+constexpr TextSources kGbkSources = {ToGbk, StemText, BranchText, GodNameText, PersonalityOf, StarText};
+// UTF-8: every text as the source writes it, so that nothing is converted.
+constexpr TextSources kUtf8Sources = {Same, StemUtf8, BranchUtf8, GodNameUtf8, PersonalityUtf8, StarTextUtf8};
 
 }  // namespace
 
@@ -28,34 +45,46 @@ HowRead HowReadOf(const Reading& reading) {
   return reading.read.asLunar ? HowRead::Lunar : HowRead::LunarAsSolar;
 }
 
-TextPieces::TextPieces(std::string (*fromUtf8)(std::string_view), std::string (*fromGbk)(std::string_view)) {
-  pillarCaption_ = fromUtf8(kPillarCaption);
-  for (int k = 0; k < kFieldCaptionCount; ++k) captions_[k] = fromUtf8(kCaptions[k]);
-  note_ = fromUtf8(kNote);
-  noteCommaSize_ = fromUtf8(kNoteComma).size();
-  for (int k = 0; k < 3; ++k) howRead_[k] = fromUtf8(kHowRead[k]);
+TextPieces::TextPieces(const TextSources& from) {
+  pillarCaption_ = Keep(from.literal(kPillarCaption));
+  for (int k = 0; k < kFieldCaptionCount; ++k) captions_[k] = Keep(from.literal(kCaptions[k]));
+  note_ = Keep(from.literal(kNote));
+  noteCommaSize_ = from.literal(kNoteComma).size();
+  for (int k = 0; k < 3; ++k) howRead_[k] = Keep(from.literal(kHowRead[k]));
+  const std::string blank = from.literal(" ");
   for (int i = 0; i < kCycleLength; ++i) {
-    pillars_[i] = fromGbk(CycleEntry(i));
-    descriptions_[i] = fromGbk(PersonalityOf(i));
+    const std::string pillar = std::string(from.stem(StemOf(i))).append(from.branch(BranchOf(i)));
+    pillars_[i] = Keep(pillar);
+    pillarsWithBlank_[i] = Keep(pillar + blank);
+    descriptions_[i] = Keep(from.description(i));
   }
-  for (int n = 0; n <= 5; ++n) stars_[n] = fromGbk(StarText(n));
-  const std::string dayOrigin = fromUtf8(kDayOrigin);
+  for (int n = 0; n <= 5; ++n) stars_[n] = Keep(from.stars(n));
+  const std::string dayOrigin = from.literal(kDayOrigin);
   for (int year = 0; year < 10; ++year)
     for (int month = 0; month < 10; ++month)
-      stemGods_[year][month] = fromGbk(GodNameText(static_cast<GodName>(year))) +
-                               fromGbk(GodNameText(static_cast<GodName>(month))) + dayOrigin;
+      stemGods_[year][month] = Keep(std::string(from.godName(static_cast<GodName>(year)))
+                                        .append(from.godName(static_cast<GodName>(month)))
+                                        .append(dayOrigin));
   for (int b = 0; b < 12; ++b)
     for (int g = 0; g < 10; ++g)
-      branchGods_[b][g] = fromGbk(BranchText(static_cast<BranchName>(b))) + fromGbk(GodNameText(static_cast<GodName>(g)));
+      branchGods_[b][g] = Keep(std::string(from.branch(static_cast<BranchName>(b))).append(from.godName(static_cast<GodName>(g))));
+  texts_.append(kReadablePast, ' ');
+}
+
+TextPieces::Place TextPieces::Keep(std::string_view text) {
+  const Place place{static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text.size())};
+  texts_.append(text);
+  longest_ = std::max(longest_, text.size());
+  return place;
 }
 
 const TextPieces& TextPieces::Gbk() {
-  static const TextPieces pieces(ToGbk, Same);
+  static const TextPieces pieces(kGbkSources);
   return pieces;
 }
 
 const TextPieces& TextPieces::Utf8() {
-  static const TextPieces pieces(Same, ToUtf8);
+  static const TextPieces pieces(kUtf8Sources);
   return pieces;
 }
 

@@ -96,5 +96,6 @@ int OfficerScore(StemName dayStem, const Pillars& p) {
 }
 
 std::string_view GodNameText(GodName god) { return kGodNames[god].Text(); }
+std::string_view GodNameUtf8(GodName god) { return kGodNames[god].Utf8(); }
 
 }  // namespace tesserin

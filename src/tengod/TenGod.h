@@ -38,5 +38,7 @@ int OfficerScore(StemName dayStem, const Pillars& pillars);
 // A name's text in code page 936 (4 bytes). The chart as text is the reading's
 // (reading/TextPieces.h).
 std::string_view GodNameText(GodName god);
+// The same in UTF-8 (6 bytes), as the source writes it.
+std::string_view GodNameUtf8(GodName god);
 
 }  // namespace tesserin

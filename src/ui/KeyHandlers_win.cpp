@@ -1,6 +1,6 @@
 // Key handling of the date fields. The rules see every typed character (WM_CHAR) except Tab,
-// which moves the focus as usual, and Ctrl+C, which copies the selection as in any field. A dialog would take Enter (and Escape) before the field
-// sees them, so the fields ask for all keys but Tab through WM_GETDLGCODE.
+// which moves the focus as usual. A dialog would take Enter (and Escape) before the field sees
+// them, so the fields ask for all keys but Tab through WM_GETDLGCODE.
 #include "ui/KeyHandlers_win.h"
 
 #include <commctrl.h>
@@ -14,8 +14,6 @@ namespace tesserin::ui {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-// Ctrl+C arrives as this character; the edit control copies its selection on it.
-constexpr WPARAM kCopyCharacter = 3;
 
 // The dialog whose Tab order the focus follows: the form, above the page that holds the field.
 HWND DialogOf(HWND edit) { return GetAncestor(edit, GA_ROOT); }
@@ -44,9 +42,6 @@ LRESULT CALLBACK DateFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lP
         return code;
       }
       case WM_CHAR:
-        // Copying is no typing: it reaches the field past the rules, which would discard it
-        // and might move the focus on.
-        if (wParam == kCopyCharacter) break;
         return CharMessage(edit, static_cast<KeyRule>(refData), wParam, lParam);
       case WM_NCDESTROY:
         RemoveWindowSubclass(edit, DateFieldProc, kSubclassId);

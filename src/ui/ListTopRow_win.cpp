@@ -3,8 +3,8 @@
 // pixels of the rows move down one row and the new row is drawn above them; a view scrolled
 // down shows the same rows as before and draws nothing, but for the scroll bar's thumb when it
 // moved. On a full record of 1,000 rows under Wine, redrawing the whole list and selecting its
-// rows again one by one cost 0.6 ms a row with the page hidden and 6 to 27 ms with it in front;
-// this costs about 0.002 and 1 ms (record_add_probe in tests/ui, bench/RESULTS.md).
+// rows again one by one cost 0.9 ms a row with the page hidden and 9 to 20 ms with it in front;
+// this costs 0.02 ms and 0.3 to 1 ms (record_add_probe in tests/ui, bench/RESULTS.md).
 #include "ui/ListTopRow_win.h"
 
 #include <commctrl.h>
@@ -117,13 +117,19 @@ void InvalidateTopRow(HWND list) {
 
 std::vector<SelectedRun> SelectedRuns(HWND list) {
   std::vector<SelectedRun> runs;
-  if (ListView_GetSelectedCount(list) == 0) return runs;
-  for (int i = ListView_GetNextItem(list, -1, LVNI_SELECTED); i >= 0;
-       i = ListView_GetNextItem(list, i, LVNI_SELECTED)) {
+  const int selected = static_cast<int>(ListView_GetSelectedCount(list));
+  const int first = selected > 0 ? ListView_GetNextItem(list, -1, LVNI_SELECTED) : -1;
+  if (first < 0) return runs;
+  // Every row from the first selected one to the end, as after Ctrl+A and new rows on top: one
+  // run, without a message a row.
+  if (const int rows = ListView_GetItemCount(list); selected == rows - first) return {{first, rows - 1}};
+  // The search stops at the last selected row, not at the end of the list.
+  for (int i = first, found = 1;; ++found) {
     if (!runs.empty() && runs.back().last + 1 == i)
       runs.back().last = i;
     else
       runs.push_back({i, i});
+    if (found == selected || (i = ListView_GetNextItem(list, i, LVNI_SELECTED)) < 0) break;
   }
   return runs;
 }

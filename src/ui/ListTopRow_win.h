@@ -14,7 +14,8 @@ struct SelectedRun {
   int first, last;
 };
 
-// The selected rows as runs, top to bottom, one message a selected row.
+// The selected rows as runs, top to bottom: a message a selected row, but a few for a selection
+// that reaches the last row.
 std::vector<SelectedRun> SelectedRuns(HWND list);
 
 // The list once its owner has put a row on top of its rows, which number `rows` now (the same

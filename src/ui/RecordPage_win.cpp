@@ -1,6 +1,8 @@
 #include "ui/RecordPage_win.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Dpi_win.h"
@@ -23,31 +25,89 @@ std::vector<int> SelectedRows(HWND list) {
   return rows;
 }
 
+// The space the list and its captions leave around a text, at 96 DPI: six pixels each side.
+constexpr int kTextPadding = 12;
+// As wide as a nickname shows whole.
+constexpr std::wstring_view kWholeNickname = L"汉汉汉汉汉汉汉汉";
+static_assert(kWholeNickname.size() == kNicknameShownWhole);
+
+std::wstring Caption(int column) { return WideFromGbk(Gbk(kRecordCaptions[column])); }
+
+// The widths of texts in the list's font, on a device context of their own (cheaper than asking
+// the list, which takes the window's).
+class TextWidths {
+ public:
+  explicit TextWidths(HWND list)
+      : dc_(CreateCompatibleDC(nullptr)),
+        old_(SelectObject(dc_, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)))),
+        padding_(Scale(kTextPadding, FormDpi())) {}
+  ~TextWidths() {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+  }
+  TextWidths(const TextWidths&) = delete;
+  TextWidths& operator=(const TextWidths&) = delete;
+
+  // The column's width for the text: the text and the space around it, a nickname no wider
+  // than shows it whole up to its limit.
+  int ColumnWidth(int column, std::wstring_view text) const {
+    int width = Of(text);
+    if (column == static_cast<int>(RecordColumn::Source)) width = std::min(width, Of(kWholeNickname));
+    return width + padding_;
+  }
+
+ private:
+  int Of(std::wstring_view text) const {
+    SIZE size{};
+    GetTextExtentPoint32W(dc_, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+  }
+
+  HDC dc_;
+  HGDIOBJ old_;
+  int padding_;
+};
+
+// Widens each column that the row's text needs wider. A column is never made narrower here:
+// a user may have widened it.
+void WidenColumnsFor(HWND list, const TextWidths& widths, const RecordRow& row) {
+  for (int c = 0; c < kRecordColumnCount; ++c) {
+    const int needed = widths.ColumnWidth(c, WideFromGbk(CellText(row, static_cast<RecordColumn>(c))));
+    if (needed > ListView_GetColumnWidth(list, c)) ListView_SetColumnWidth(list, c, needed);
+  }
+}
+
 }  // namespace
 
 void SetUpRecordList(HWND list) {
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
   for (int c = 0; c < kRecordColumnCount; ++c) {
-    const std::wstring caption = WideFromGbk(Gbk(kRecordColumns[c].caption));
+    const std::wstring caption = Caption(c);
     LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.mask = LVCF_TEXT | LVCF_SUBITEM;
     column.pszText = const_cast<wchar_t*>(caption.c_str());
-    column.cx = Scale(kRecordColumns[c].width, FormDpi());
     column.iSubItem = c;
     ListView_InsertColumn(list, c, &column);
   }
+  FitRecordColumns(list);
 }
 
 void FitRecordColumns(HWND list) {
-  for (int c = 0; c < kRecordColumnCount; ++c)
-    ListView_SetColumnWidth(list, c, Scale(kRecordColumns[c].width, FormDpi()));
+  const TextWidths widths(list);
+  for (int c = 0; c < kRecordColumnCount; ++c) ListView_SetColumnWidth(list, c, widths.ColumnWidth(c, Caption(c)));
+  const ReadingRecord& record = Form1State().record;
+  for (std::size_t i = 0; i < record.Size(); ++i) WidenColumnsFor(list, widths, record.Row(i));
 }
 
 // The list holds no rows of its own (it asks the record for each cell as it draws it), only
 // their number and which of them are selected.
 void AddRecordRow(RecordRow row) {
+  const ReadingRecord& record = Form1State().record;
   Form1State().record.Add(std::move(row));
-  if (HWND list = RecordList()) ShowNewTopRow(list, static_cast<int>(Form1State().record.Size()));
+  HWND list = RecordList();
+  if (!list) return;
+  ShowNewTopRow(list, static_cast<int>(record.Size()));
+  WidenColumnsFor(list, TextWidths(list), record.Row(0));
 }
 
 std::optional<std::size_t> ActivatedRecordRow(const NMHDR& header) {

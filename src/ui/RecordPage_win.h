@@ -1,5 +1,5 @@
-// The page "记录": the list view that shows the record of the readings, its columns for the
-// form's DPI, rows added without disturbing the user, and the copy of the selected rows.
+// The page "记录": the list view that shows the record of the readings, its columns as wide as
+// their texts, rows added without disturbing the user, and the copy of the selected rows.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +14,8 @@ namespace tesserin::ui {
 
 // The list's extended styles and columns, on creation.
 void SetUpRecordList(HWND list);
-// The columns' widths for the form's DPI.
+// Each column as wide as its caption and the texts of the record's rows, in the list's font
+// for the form's DPI (a new row widens the columns it needs wider).
 void FitRecordColumns(HWND list);
 
 // Puts a row on top of the record and its list. The list keeps its selection, and the rows in

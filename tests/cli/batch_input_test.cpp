@@ -6,6 +6,8 @@
 #include <streambuf>
 
 #include "CliRun.h"
+#include "base/WholeNumber.h"
+#include "cli/BatchLine.h"
 
 namespace tesserin {
 namespace {
@@ -65,6 +67,47 @@ CliResult BatchInPieces(const std::string& bytes, std::size_t piece) {
   std::ostringstream out, err;
   int status = RunCli({"--batch"}, in, out, err);
   return {status, out.str(), err.str()};
+}
+
+// A field of one to nine digits has its number read as the line is split; any other field has
+// none there and is read by the rule of whole numbers, which takes blanks, signs and more digits.
+TEST(CliBatch, DigitsReadAsTheLineIsSplitAreTheFieldsNumbers) {
+  struct Case {
+    const char* what;
+    std::string field;
+    int number;  // -1: left to the rule
+  };
+  const Case kCases[] = {
+      {"one digit", "7", 7},
+      {"a year", "1990", 1990},
+      {"nine digits", "000001990", 1990},
+      {"nine nines", "999999999", 999999999},
+      {"zero", "0", 0},
+      {"ten digits", "0000001990", -1},
+      {"past the 32-bit range", "2147483648", -1},
+      {"empty", "", -1},
+      {"a sign", "+5", -1},
+      {"a blank before", " 12", -1},
+      {"a blank after", "12 ", -1},
+      {"a letter after", "12a", -1},
+      {"a full-width digit after", "1\xEF\xBC\x91", -1},
+      {"a NUL byte after", "12\0"s, -1},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    for (int i = 0; i < 3; ++i) {
+      std::string fields[4] = {"1990", "5", "12", "lunar"};
+      fields[i] = c.field;
+      const std::string line = fields[0] + "\t" + fields[1] + "\t" + fields[2] + "\t" + fields[3];
+      const Fields f = SplitTabs(line);
+      ASSERT_EQ(4, f.count);
+      EXPECT_EQ(c.field, f.text[i]);
+      EXPECT_EQ(c.number, f.number[i]) << "field " << i;
+      if (c.number >= 0) {
+        EXPECT_EQ(ReadWholeNumber(c.field), c.number);
+      }
+    }
+  }
 }
 
 // The same lines saved by different editors read the same; a byte order mark further on is

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace tesserin::ui {
 namespace {
 
@@ -35,8 +38,9 @@ const Case kCases[] = {
     {"year: a non-ASCII character is refused", KeyRule::Year, "", U'年', kDiscard},
     {"month: 4 moves on", KeyRule::Month, "", U'4', kInsertAndMove},
     {"month: 9 moves on", KeyRule::Month, "", U'9', kInsertAndMove},
-    {"month: 3 stays", KeyRule::Month, "", U'3', kInsert},
-    {"month: 1 stays", KeyRule::Month, "", U'1', kInsert},
+    {"month: 3 moves on: no month is 3 and a digit", KeyRule::Month, "", U'3', kInsertAndMove},
+    {"month: 2 moves on: no month is 2 and a digit", KeyRule::Month, "", U'2', kInsertAndMove},
+    {"month: 1 stays, for 10 to 12", KeyRule::Month, "", U'1', kInsert},
     {"month: 2 after 1 moves on", KeyRule::Month, "1", U'2', kInsertAndMove},
     {"month: zero first is refused and stays", KeyRule::Month, "", U'0', kDiscard},
     {"month: zero after 1 moves on", KeyRule::Month, "1", U'0', kInsertAndMove},
@@ -85,6 +89,30 @@ TEST(KeyRules, DayFieldFiltersAndRunsTheLunarReadingOnEnter) {
     EXPECT_EQ(got.runLunar, c.runLunar);
     EXPECT_FALSE(got.moveFocus);
   }
+}
+
+// Ctrl+C and Ctrl+V copy and paste in every field, as the context menu does, whatever the text:
+// never discarded, never moving the focus, never reading.
+TEST(KeyRules, CopyAndPasteAreTheFieldsOwnInEveryField) {
+  struct ClipboardCase {
+    const char* what;
+    KeyRule field;
+    const char* text;
+  };
+  const ClipboardCase kClipboardCases[] = {
+      {"year, empty", KeyRule::Year, ""},
+      {"year of three digits, where a digit moves on", KeyRule::Year, "199"},
+      {"month of one digit, where a digit moves on", KeyRule::Month, "1"},
+      {"month, empty", KeyRule::Month, ""},
+      {"day beginning with 0, which refuses every key", KeyRule::Day, "0"},
+      {"day, empty", KeyRule::Day, ""},
+      {"age", KeyRule::None, "36"},
+  };
+  for (const ClipboardCase& c : kClipboardCases)
+    for (const auto& [key, name] : {std::pair{kCopy, "Ctrl+C"}, std::pair{kPaste, "Ctrl+V"}}) {
+      SCOPED_TRACE(std::string(name) + " in the " + c.what);
+      EXPECT_EQ(KeyPress(c.field, c.text, key), kInsert);
+    }
 }
 
 // Edit1 (age) has no key handler: any character is the field's own.

@@ -4,7 +4,9 @@
 #include <variant>
 
 #include "TestText.h"
+#include "cycle/CycleTable.h"
 #include "reading/AnalysisRun.h"
+#include "reading/Ratings.h"
 #include "reading/ReadingText.h"
 #include "reading/TextPieces.h"
 #include "tengod/TenGod.h"
@@ -87,6 +89,38 @@ TEST(TextPieces, TheTwoEncodingsHoldTheSameTextsNoneToEscape) {
     same(gbk.Pillar(k), utf8.Pillar(k), "pillar " + std::to_string(k));
     same(gbk.Description(k), utf8.Description(k), "description " + std::to_string(k));
   }
+}
+
+// The window's pieces are the tables' texts that the reading works on; the reader's are the same
+// texts as the source writes them, taken without a conversion: every stem, branch, name,
+// personality text and row of stars.
+TEST(TextPieces, TheUtf8TextsOfTheSourceAreTheTablesTexts) {
+  for (int s = 0; s < 10; ++s) {
+    SCOPED_TRACE("stem " + std::to_string(s));
+    EXPECT_EQ(U(StemText(static_cast<StemName>(s))), StemUtf8(static_cast<StemName>(s)));
+  }
+  for (int b = 0; b < 12; ++b) {
+    SCOPED_TRACE("branch " + std::to_string(b));
+    EXPECT_EQ(U(BranchText(static_cast<BranchName>(b))), BranchUtf8(static_cast<BranchName>(b)));
+  }
+  for (int g = 0; g < 10; ++g) {
+    SCOPED_TRACE("name " + std::to_string(g));
+    EXPECT_EQ(U(GodNameText(static_cast<GodName>(g))), GodNameUtf8(static_cast<GodName>(g)));
+  }
+  for (int n = -1; n <= 6; ++n) {
+    SCOPED_TRACE("stars " + std::to_string(n));
+    EXPECT_EQ(U(StarText(n)), StarTextUtf8(n));
+    EXPECT_EQ(StarText(n), TextPieces::Gbk().Stars(n));
+  }
+  for (int k = 0; k < kCycleLength; ++k) {
+    SCOPED_TRACE("day pillar " + std::to_string(k));
+    EXPECT_EQ(U(PersonalityOf(k)), PersonalityUtf8(k));
+    EXPECT_EQ(PersonalityOf(k), TextPieces::Gbk().Description(k));
+    EXPECT_EQ(CycleEntry(k), TextPieces::Gbk().Pillar(k));
+  }
+  EXPECT_EQ("甲子", TextPieces::Utf8().Pillar(0));
+  EXPECT_EQ("癸亥", TextPieces::Utf8().Pillar(59));
+  EXPECT_EQ("★★☆☆☆", StarTextUtf8(2));
 }
 
 // How a reading read its date, as the record and the window's day label name it.

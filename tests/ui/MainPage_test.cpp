@@ -162,11 +162,11 @@ TEST_F(MainPageTest, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
 // Every control's rectangle in its page.
 std::map<Ctl, RECT> Rects() {
   std::map<Ctl, RECT> rects;
-  for (const ControlSpec& spec : kControls) {
+  for (const ControlSpec& row : kControls) {
     RECT r;
-    GetWindowRect(Control(spec.id), &r);
-    MapWindowPoints(nullptr, GetParent(Control(spec.id)), reinterpret_cast<POINT*>(&r), 2);
-    rects[spec.id] = r;
+    GetWindowRect(Control(row.id), &r);
+    MapWindowPoints(nullptr, GetParent(Control(row.id)), reinterpret_cast<POINT*>(&r), 2);
+    rects[row.id] = r;
   }
   return rects;
 }

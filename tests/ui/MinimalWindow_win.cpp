@@ -13,7 +13,12 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+// startup_phases_probe builds the window with children in under another name.
+#ifndef MINIMAL_ENTRY_POINT
+#define MINIMAL_ENTRY_POINT wWinMain
+#endif
+
+extern "C" int WINAPI MINIMAL_ENTRY_POINT(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   WNDCLASSW wc{};
   wc.lpfnWndProc = Proc;
   wc.hInstance = instance;

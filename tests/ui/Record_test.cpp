@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -96,7 +97,8 @@ TEST_F(RecordTest, ThePageIsAReportListWithItsColumnsAndNoRows) {
     column.cchTextMax = 32;
     ListView_GetColumn(List(), c, &column);
     captions += std::wstring(c ? L"\t" : L"") + text;
-    EXPECT_EQ(column.cx, Scale(kRecordColumns[c].width, FormDpi())) << "column " << c << ", for the form's DPI";
+    EXPECT_EQ(column.cx, ListView_GetStringWidth(List(), text) + Scale(12, FormDpi())) << "column " << c
+                                                                                        << ": as wide as its caption";
   }
   EXPECT_EQ(captions + L"\r\n", kCaptions);
 
@@ -147,6 +149,53 @@ TEST_F(RecordTest, ReadingsAddRowsNewestFirstRefusalsNone) {
   const std::wstring time = Cell(0, RecordColumn::Time);
   ASSERT_EQ(time.size(), 8u);
   EXPECT_TRUE(time[2] == L':' && time[5] == L':') << Utf8Of(time);
+}
+
+// Each column is as wide as the widest of its caption and its texts, with six pixels on either
+// side: no text cut, no column wider than its texts; a nickname shows whole up to eight Chinese
+// characters. A column that a user widened stays as wide.
+TEST_F(RecordTest, EachColumnIsAsWideAsItsTexts) {
+  const int padding = Scale(12, FormDpi());
+  const int wholeNickname = ListView_GetStringWidth(List(), L"一二三四五六七八");
+  auto widest = [&](int column) {
+    wchar_t caption[32] = {};
+    LVCOLUMNW c{};
+    c.mask = LVCF_TEXT;
+    c.pszText = caption;
+    c.cchTextMax = 32;
+    ListView_GetColumn(List(), column, &c);
+    int width = ListView_GetStringWidth(List(), caption);
+    for (int row = 0; row < Rows(); ++row) {
+      int text = ListView_GetStringWidth(List(), Cell(row, static_cast<RecordColumn>(column)).c_str());
+      if (column == static_cast<int>(RecordColumn::Source)) text = std::min(text, wholeNickname);
+      width = std::max(width, text);
+    }
+    return width + padding;
+  };
+  auto expectEachColumnAsWideAsItsTexts = [&](const char* what) {
+    SCOPED_TRACE(what);
+    for (int c = 0; c < kRecordColumnCount; ++c)
+      EXPECT_EQ(ListView_GetColumnWidth(List(), c), widest(c)) << "column " << c;
+  };
+
+  Typed(L"1990", L"5", L"12", true);
+  expectEachColumnAsWideAsItsTexts("a typed date");
+  FromProfile("小红", L"2001", L"3", L"14");
+  Typed(L"1950", L"1", L"7", false);  // with the note
+  Typed(L"1990", L"5", L"31", true);  // read as solar: 按公历
+  expectEachColumnAsWideAsItsTexts("a nickname, the note, a date read as solar");
+  FromProfile("一二三四五六七八九十", L"1990", L"5", L"12");
+  expectEachColumnAsWideAsItsTexts("a nickname of ten characters");
+  EXPECT_EQ(ListView_GetColumnWidth(List(), static_cast<int>(RecordColumn::Source)), wholeNickname + padding)
+      << "eight characters shown whole";
+
+  // Widened by its header, as a drag of the divider does.
+  HDITEMW item{};
+  item.mask = HDI_WIDTH;
+  item.cxy = 300;
+  Header_SetItem(ListView_GetHeader(List()), static_cast<int>(RecordColumn::Pillars), &item);
+  Typed(L"1990", L"5", L"12", true);
+  EXPECT_EQ(ListView_GetColumnWidth(List(), static_cast<int>(RecordColumn::Pillars)), 300);
 }
 
 TEST_F(RecordTest, AddingARowKeepsThePageTheFocusTheSelectionAndTheRowsInView) {

@@ -1,9 +1,11 @@
 // Start-up figures of window programs: the time from CreateProcess until the program first
 // waits for input with its window shown and painted (WaitForInputIdle: the first GetMessage
 // that finds nothing to do, paint included), and its working set at that moment. Prints the
-// medians; asserts nothing.
+// medians, and each program's time against the first program's as the median of the runs'
+// ratios (a run measures the programs one after the other); asserts nothing. --each prints
+// every run's times as well, a line a run.
 //
-//   startup_probe PROGRAM.exe... [--runs N]
+//   startup_probe PROGRAM.exe... [--runs N] [--each]
 #include <windows.h>
 
 #include <psapi.h>
@@ -14,28 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "StartupFigures_win.h"
+
 namespace {
 
-struct Found {
-  DWORD process;
-  HWND window;
-};
-
-BOOL CALLBACK FindVisible(HWND hwnd, LPARAM param) {
-  auto* found = reinterpret_cast<Found*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  if (process == found->process && IsWindowVisible(hwnd)) {
-    found->window = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using startup::Median;
+using startup::Quantile;
 
 struct Figures {
   double millis = 0, workingSetKb = 0, privateKb = 0;
@@ -54,15 +40,7 @@ Figures Measure(const wchar_t* program) {
     std::fprintf(stderr, "startup_probe: cannot start %ls (error %lu)\n", program, GetLastError());
     std::exit(1);
   }
-  Found found{process.dwProcessId, nullptr};
-  // Idle once the window is up: Wine may report the process idle before it shows a window.
-  // Look again every 5 ms; a tighter loop of EnumWindows slows the program down, since both
-  // wait for the same wineserver.
-  for (int i = 0; i < 2000 && !found.window; ++i) {
-    WaitForInputIdle(process.hProcess, 10000);
-    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&found));
-    if (!found.window) Sleep(5);
-  }
+  const HWND window = startup::AwaitShownIdleWindow(process);
   QueryPerformanceCounter(&end);
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof memory;
@@ -71,8 +49,8 @@ Figures Measure(const wchar_t* program) {
   f.millis = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
   f.workingSetKb = static_cast<double>(memory.WorkingSetSize) / 1024.0;
   f.privateKb = static_cast<double>(memory.PrivateUsage) / 1024.0;
-  f.windowSeen = found.window != nullptr;
-  if (found.window) PostMessageW(found.window, WM_CLOSE, 0, 0);
+  f.windowSeen = window != nullptr;
+  if (window) PostMessageW(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
@@ -86,21 +64,28 @@ Figures Measure(const wchar_t* program) {
 int wmain(int argc, wchar_t** argv) {
   std::vector<const wchar_t*> programs;
   int runs = 9;
+  bool each = false;
   for (int i = 1; i < argc; ++i) {
     if (std::wstring(argv[i]) == L"--runs" && i + 1 < argc)
       runs = std::max(1, _wtoi(argv[++i]));
+    else if (std::wstring(argv[i]) == L"--each")
+      each = true;
     else
       programs.push_back(argv[i]);
   }
   if (programs.empty()) {
-    std::fprintf(stderr, "usage: startup_probe PROGRAM.exe... [--runs N]\n");
+    std::fprintf(stderr, "usage: startup_probe PROGRAM.exe... [--runs N] [--each]\n");
     return 2;
   }
   std::vector<std::vector<Figures>> results(programs.size());
   for (int run = 0; run < runs; ++run)
-    for (size_t p = 0; p < programs.size(); ++p) results[p].push_back(Measure(programs[p]));
+    for (size_t p = 0; p < programs.size(); ++p) {
+      results[p].push_back(Measure(programs[p]));
+      if (each) std::printf("%s%.1f", p ? "\t" : "", results[p].back().millis);
+      if (each && p + 1 == programs.size()) std::printf("\n");
+    }
   for (size_t p = 0; p < programs.size(); ++p) {
-    std::vector<double> millis, workingSet, privateUse;
+    std::vector<double> millis, ratios, workingSet, privateUse;
     bool allSeen = true;
     for (const Figures& f : results[p]) {
       millis.push_back(f.millis);
@@ -108,8 +93,11 @@ int wmain(int argc, wchar_t** argv) {
       privateUse.push_back(f.privateKb);
       allSeen = allSeen && f.windowSeen;
     }
-    std::printf("%ls: median of %d runs: %.1f ms to an idle painted window (min %.1f), working set %.0f KiB, private %.0f KiB%s\n",
-                programs[p], runs, Median(millis), *std::min_element(millis.begin(), millis.end()), Median(workingSet),
+    for (size_t run = 0; run < results[p].size(); ++run) ratios.push_back(millis[run] / results[0][run].millis);
+    std::printf("%ls: median of %d runs: %.1f ms to an idle painted window (min %.1f, quartiles %.1f to %.1f), "
+                "%.2fx the first program (median of the runs' ratios), working set %.0f KiB, private %.0f KiB%s\n",
+                programs[p], runs, Median(millis), *std::min_element(millis.begin(), millis.end()),
+                Quantile(millis, 0.25), Quantile(millis, 0.75), Median(ratios), Median(workingSet),
                 Median(privateUse), allSeen ? "" : " (a run showed no window)");
   }
   return 0;

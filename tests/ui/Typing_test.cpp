@@ -2,6 +2,7 @@
 // moment and passes the dialog handling of the message loop, so the focus moves and the
 // inserted characters are those a user would see.
 #include "FormFixture_win.h"
+#include "ui/Clipboard_win.h"
 #include "ui/FormState_win.h"
 
 namespace tesserin::ui::test {
@@ -26,6 +27,8 @@ const Case kCases[] = {
     {"a whole date typed straight through", Ctl::YearField, L"", L"", L"", L"1990512", L"1990", L"5", L"12", Ctl::DayField},
     {"month 5 moves to the day", Ctl::MonthField, L"", L"", L"", L"5", L"", L"5", L"", Ctl::DayField},
     {"month 1 stays", Ctl::MonthField, L"", L"", L"", L"1", L"", L"1", L"", Ctl::MonthField},
+    {"month 2 moves to the day: 1950, 2, 23 typed straight through", Ctl::YearField, L"", L"", L"", L"1950223", L"1950", L"2", L"23", Ctl::DayField},
+    {"month 3 moves to the day", Ctl::MonthField, L"", L"", L"", L"3", L"", L"3", L"", Ctl::DayField},
     {"month 1 then 2 makes 12 and moves", Ctl::MonthField, L"", L"", L"", L"12", L"", L"12", L"", Ctl::DayField},
     {"month 0 is refused and the focus stays", Ctl::MonthField, L"", L"", L"", L"0", L"", L"", L"", Ctl::MonthField},
     {"day 0 is refused", Ctl::DayField, L"", L"", L"", L"0", L"", L"", L"", Ctl::DayField},
@@ -55,6 +58,37 @@ TEST_F(TypingTest, DateFieldsFilterKeysAndMoveTheFocus) {
     EXPECT_EQ(TextOf(Ctl::MonthField), c.monthAfter);
     EXPECT_EQ(TextOf(Ctl::DayField), c.dayAfter);
     EXPECT_EQ(Focused(), c.focusAfter);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：") << "no reading ran";
+  }
+}
+
+// Ctrl+V pastes into each date field as its context menu's 粘贴 does: over the selection or at
+// the caret, whatever the text, and neither moves the focus nor reads.
+TEST_F(TypingTest, CtrlVPastesIntoTheDateFields) {
+  struct PasteCase {
+    const char* what;
+    Ctl field;
+    const wchar_t* text;
+    bool selectAll;
+    const wchar_t* pasted;
+    const wchar_t* after;
+  };
+  const PasteCase kPastes[] = {
+      {"a year over the old one", Ctl::YearField, L"1989", true, L"1990", L"1990"},
+      {"the end of a year of two digits, where a third digit would move on", Ctl::YearField, L"19", false, L"90", L"1990"},
+      {"a month after its first digit, where a digit moves on", Ctl::MonthField, L"1", false, L"2", L"12"},
+      {"a day over one beginning with 0, which refuses every typed key", Ctl::DayField, L"0", true, L"23", L"23"},
+      {"a text that is no number, as 粘贴 takes it", Ctl::DayField, L"", true, L"五", L"五"},
+  };
+  for (const PasteCase& c : kPastes) {
+    SCOPED_TRACE(c.what);
+    SetTextOf(c.field, c.text);
+    FocusOn(c.field);
+    SendMessageW(Control(c.field), EM_SETSEL, c.selectAll ? 0 : 0x7FFF, 0x7FFF);
+    ASSERT_TRUE(PutClipboardText(form, c.pasted));
+    PressWithCtrl('V');
+    EXPECT_EQ(TextOf(c.field), c.after);
+    EXPECT_EQ(Focused(), c.field);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：") << "no reading ran";
   }
 }
