@@ -23,7 +23,7 @@ inline constexpr int kPageCount = static_cast<int>(Page::Count);
 
 // Font roles: a family (with fallbacks), a pixel height and a weight.
 enum class Family { SongTi, YaHei };
-enum class FontRole { Form, Nickname, Pillars, Caption, Memo, Stars, Help, Title, Count };
+enum class FontRole { Form, Nickname, Pillars, Caption, Memo, Stars, Help, Title, List, Count };
 struct FontSpec {
   Family family;
   int pixels;  // character height, as a negative LOGFONT height
@@ -38,6 +38,7 @@ inline constexpr std::array<FontSpec, static_cast<int>(FontRole::Count)> kFonts 
     {Family::SongTi, 24, true},   // Stars
     {Family::YaHei, 14, false},   // Help
     {Family::YaHei, 14, true},    // Title: the caption bar the frame draws
+    {Family::SongTi, 12, false},  // List: the record, at the size of Windows' own Chinese lists
 }};
 
 // Text colours; Default leaves the control's own (system) colour.
@@ -108,7 +109,7 @@ inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
     {Ctl::HelpText, L"Label52", Kind::WrappedLabel, Page::Help, 19, 13, 478, 160, kHelpText, FontRole::Help, Ink::Blue},
     {Ctl::NoteText, L"Label18", Kind::WrappedLabel, Page::Help, 19, 189, 468, 100, kNoteText, FontRole::Help, Ink::Green},
     // The record of the readings (ReadingRecord.h): a report list over the whole page.
-    {Ctl::RecordList, L"ListView1", Kind::List, Page::Record, 6, 6, 507, 322, L"", FontRole::Form, Ink::Default},
+    {Ctl::RecordList, L"ListView1", Kind::List, Page::Record, 6, 6, 507, 322, L"", FontRole::List, Ink::Default},
 }};
 
 constexpr const ControlSpec& SpecOf(Ctl id) { return kControls[static_cast<int>(id)]; }

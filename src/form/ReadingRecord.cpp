@@ -13,6 +13,8 @@ namespace {
 
 const GbkLiteral kTyped{"手动"};
 const GbkLiteral kUnreadable{"没有识别出来"};
+// The note in the list, where the whole of it would push a column out of sight.
+const GbkLiteral kNoteTag{"晚婚"};
 
 // The date as entered, and how it was read: "1990-05-12 农历".
 GbkString DateText(const Reading& r) {
@@ -46,10 +48,19 @@ bool ReadingRecord::Add(RecordRow row) {
   return true;
 }
 
-GbkString CellText(const RecordRow& row, RecordColumn column) {
+std::string_view CaptionOf(RecordColumn column, CellForm form) {
+  const RecordCaption& caption = kRecordCaptions[static_cast<int>(column)];
+  return form == CellForm::Shown ? caption.shown : caption.copied;
+}
+
+GbkString CellText(const RecordRow& row, RecordColumn column, CellForm form) {
   if (column == RecordColumn::Time) {
     char text[40];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", row.time.hour, row.time.minute, row.time.second);
+    const ClockTime& t = row.time;
+    if (form == CellForm::Shown)
+      std::snprintf(text, sizeof text, "%02d:%02d", t.hour, t.minute);
+    else
+      std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
     return text;
   }
   if (column == RecordColumn::Source) return row.nickname ? OneLine(*row.nickname) : kTyped.Text();
@@ -62,7 +73,9 @@ GbkString CellText(const RecordRow& row, RecordColumn column) {
     case RecordColumn::Dating: return std::to_string(r.dating);
     case RecordColumn::Kindness: return std::to_string(r.kindness);
     case RecordColumn::Money: return std::to_string(r.money);
-    case RecordColumn::Note: return GbkString(r.lateMarriageNote ? TextPieces::Gbk().NoteAlone() : "");
+    case RecordColumn::Note:
+      if (!r.lateMarriageNote) return {};
+      return form == CellForm::Shown ? kNoteTag.Text() : GbkString(TextPieces::Gbk().NoteAlone());
     default: return {};
   }
 }
@@ -79,9 +92,9 @@ GbkString CopiedRows(const ReadingRecord& record, std::span<const std::size_t> i
     }
     text += "\r\n";
   };
-  line([](RecordColumn c) { return Gbk(kRecordCaptions[static_cast<int>(c)]); });
+  line([](RecordColumn c) { return Gbk(CaptionOf(c, CellForm::Copied)); });
   for (std::size_t index : rows)
-    if (index < record.Size()) line([&](RecordColumn c) { return CellText(record.Row(index), c); });
+    if (index < record.Size()) line([&](RecordColumn c) { return CellText(record.Row(index), c, CellForm::Copied); });
   return text;
 }
 

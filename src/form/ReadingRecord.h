@@ -33,14 +33,32 @@ std::optional<RecordRow> RowOfRun(const AnalysisOutcome& outcome, ClockTime time
 // The row of a profile that could not be read.
 RecordRow UnreadableRow(ClockTime time, GbkString nickname, GbkString age);
 
-// The list's columns, in order, with their captions (UTF-8). Each column is as wide as its
-// caption and the texts it shows; a nickname shows whole up to kNicknameShownWhole Chinese
-// characters, a longer one in part.
+// The list's columns, in order. Each column is as wide as its caption and the texts it shows; a
+// nickname shows whole up to kNicknameShownWhole Chinese characters, a longer one in part.
 enum class RecordColumn { Time, Source, Date, Pillars, Libido, Dating, Kindness, Money, Note, Count };
 inline constexpr int kRecordColumnCount = static_cast<int>(RecordColumn::Count);
-inline constexpr std::array<std::string_view, kRecordColumnCount> kRecordCaptions = {
-    "时间", "来源", "日期", "八字", "性欲", "可约", "善良", "要钱", "备注"};
 inline constexpr int kNicknameShownWhole = 8;
+
+// How a cell or caption is written. The list shows the short forms, so that all nine columns fit
+// the page beside a nickname shown whole: the time to the minute, a rating's caption in one
+// character, the note as a tag. The copy, for a spreadsheet, writes every text whole.
+enum class CellForm { Shown, Copied };
+
+struct RecordCaption {
+  std::string_view shown, copied;  // UTF-8
+};
+inline constexpr std::array<RecordCaption, kRecordColumnCount> kRecordCaptions = {{
+    {"时间", "时间"},
+    {"来源", "来源"},
+    {"日期", "日期"},
+    {"八字", "八字"},
+    {"欲", "性欲"},
+    {"约", "可约"},
+    {"善", "善良"},
+    {"钱", "要钱"},
+    {"备注", "备注"},
+}};
+std::string_view CaptionOf(RecordColumn column, CellForm form);
 
 class ReadingRecord {
  public:
@@ -57,8 +75,8 @@ class ReadingRecord {
   std::deque<RecordRow> rows_;
 };
 
-// A cell as the list shows it and the copy writes it (code page 936).
-GbkString CellText(const RecordRow& row, RecordColumn column);
+// A cell as the list shows it or the copy writes it (code page 936).
+GbkString CellText(const RecordRow& row, RecordColumn column, CellForm form);
 
 // The rows with the given indices (in the record's order, newest first, whatever order the
 // indices come in) as text for a spreadsheet: the captions, then one line per row, the cells

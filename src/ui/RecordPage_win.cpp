@@ -31,7 +31,7 @@ constexpr int kTextPadding = 12;
 constexpr std::wstring_view kWholeNickname = L"汉汉汉汉汉汉汉汉";
 static_assert(kWholeNickname.size() == kNicknameShownWhole);
 
-std::wstring Caption(int column) { return WideFromGbk(Gbk(kRecordCaptions[column])); }
+std::wstring Caption(int column) { return WideFromGbk(Gbk(CaptionOf(static_cast<RecordColumn>(column), CellForm::Shown))); }
 
 // The widths of texts in the list's font, on a device context of their own (cheaper than asking
 // the list, which takes the window's).
@@ -72,7 +72,7 @@ class TextWidths {
 // a user may have widened it.
 void WidenColumnsFor(HWND list, const TextWidths& widths, const RecordRow& row) {
   for (int c = 0; c < kRecordColumnCount; ++c) {
-    const int needed = widths.ColumnWidth(c, WideFromGbk(CellText(row, static_cast<RecordColumn>(c))));
+    const int needed = widths.ColumnWidth(c, WideFromGbk(CellText(row, static_cast<RecordColumn>(c), CellForm::Shown)));
     if (needed > ListView_GetColumnWidth(list, c)) ListView_SetColumnWidth(list, c, needed);
   }
 }
@@ -127,7 +127,8 @@ bool HandleRecordListNotify(const NMHDR& header) {
       item.iSubItem >= kRecordColumnCount)
     return true;
   const std::wstring text =
-      WideFromGbk(CellText(record.Row(static_cast<std::size_t>(item.iItem)), static_cast<RecordColumn>(item.iSubItem)));
+      WideFromGbk(CellText(record.Row(static_cast<std::size_t>(item.iItem)), static_cast<RecordColumn>(item.iSubItem),
+                           CellForm::Shown));
   lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
   return true;
 }

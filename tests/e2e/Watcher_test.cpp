@@ -193,7 +193,7 @@ class WatcherEndToEnd : public ::testing::Test {
     const std::optional<ui::RecordRow> row = ui::RowOfRun(outcome, {}, GbkFromWide(nickname), {});
     std::wstring text;
     for (int c = static_cast<int>(ui::RecordColumn::Source); c < ui::kRecordColumnCount; ++c)
-      text += (text.empty() ? L"" : L"\t") + WideFromGbk(ui::CellText(*row, static_cast<ui::RecordColumn>(c)));
+      text += (text.empty() ? L"" : L"\t") + WideFromGbk(ui::CellText(*row, static_cast<ui::RecordColumn>(c), ui::CellForm::Copied));
     return text;
   }
 

@@ -31,9 +31,9 @@ RecordRow RowOf(CalendarMode mode, const char* year, const char* month, const ch
   return *row;
 }
 
-std::vector<std::string> Cells(const RecordRow& row) {
+std::vector<std::string> Cells(const RecordRow& row, CellForm form = CellForm::Copied) {
   std::vector<std::string> cells;
-  for (int c = 0; c < kRecordColumnCount; ++c) cells.push_back(U(CellText(row, static_cast<RecordColumn>(c))));
+  for (int c = 0; c < kRecordColumnCount; ++c) cells.push_back(U(CellText(row, static_cast<RecordColumn>(c), form)));
   return cells;
 }
 
@@ -105,7 +105,22 @@ TEST(ReadingRecord, CellsOfEachKindOfRow) {
   for (const CellCase& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(Cells(c.row), c.cells);
+    // The list shows the same but for the time, to the minute, and the note, as its tag.
+    std::vector<std::string> shown = c.cells;
+    shown[0].resize(5);
+    if (!shown[8].empty()) shown[8] = "晚婚";
+    EXPECT_EQ(Cells(c.row, CellForm::Shown), shown);
   }
+}
+
+TEST(ReadingRecord, TheListsCaptionsAreShortTheCopysWhole) {
+  std::string shown, copied;
+  for (int c = 0; c < kRecordColumnCount; ++c) {
+    shown += std::string(CaptionOf(static_cast<RecordColumn>(c), CellForm::Shown)) + '|';
+    copied += std::string(CaptionOf(static_cast<RecordColumn>(c), CellForm::Copied)) + '|';
+  }
+  EXPECT_EQ(shown, "时间|来源|日期|八字|欲|约|善|钱|备注|");
+  EXPECT_EQ(copied, "时间|来源|日期|八字|性欲|可约|善良|要钱|备注|");
 }
 
 TEST(ReadingRecord, CopyIsTabSeparatedWithCaptionsInTheRecordsOrder) {

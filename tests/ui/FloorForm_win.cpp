@@ -79,7 +79,7 @@ WindowKind KindOf(Kind kind) {
 void AddColumns(HWND list) {
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
   for (int c = 0; c < kRecordColumnCount; ++c) {
-    const std::string_view utf8 = kRecordCaptions[c];
+    const std::string_view utf8 = kRecordCaptions[c].shown;
     wchar_t caption[32] = {};
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), caption, 31);
     LVCOLUMNW column{};

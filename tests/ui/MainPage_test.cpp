@@ -47,8 +47,8 @@ class MainPageTest : public FormTest {
   static std::wstring NewestRow() {
     const ReadingRecord& record = Form1State().record;
     if (record.Size() == 0) return L"";
-    return WideFromGbk(CellText(record.Row(0), RecordColumn::Source)) + L"|" +
-           WideFromGbk(CellText(record.Row(0), RecordColumn::Date));
+    return WideFromGbk(CellText(record.Row(0), RecordColumn::Source, CellForm::Shown)) + L"|" +
+           WideFromGbk(CellText(record.Row(0), RecordColumn::Date, CellForm::Shown));
   }
   static bool CopyCommandGreyed(HWND form) {
     return GetMenuState(GetSystemMenu(form, FALSE), kSysCommandCopyReading, MF_BYCOMMAND) & MF_GRAYED;

@@ -22,7 +22,9 @@
 namespace tesserin::ui::test {
 namespace {
 
+// The copy's captions, whole; the list's are short.
 const std::wstring kCaptions = L"时间\t来源\t日期\t八字\t性欲\t可约\t善良\t要钱\t备注\r\n";
+const std::wstring kShownCaptions = L"时间\t来源\t日期\t八字\t欲\t约\t善\t钱\t备注";
 
 class RecordTest : public FormTest {
  protected:
@@ -100,7 +102,7 @@ TEST_F(RecordTest, ThePageIsAReportListWithItsColumnsAndNoRows) {
     EXPECT_EQ(column.cx, ListView_GetStringWidth(List(), text) + Scale(12, FormDpi())) << "column " << c
                                                                                         << ": as wide as its caption";
   }
-  EXPECT_EQ(captions + L"\r\n", kCaptions);
+  EXPECT_EQ(captions, kShownCaptions);
 
   OpenRecordPage();
   EXPECT_TRUE(IsWindowVisible(List()));
@@ -143,12 +145,12 @@ TEST_F(RecordTest, ReadingsAddRowsNewestFirstRefusalsNone) {
   auto startsWith = [](const std::wstring& text, const std::wstring& start) { return text.rfind(start, 0) == 0; };
   EXPECT_TRUE(startsWith(RowText(0), L"手动|1990-05-31 按公历|")) << Utf8Of(RowText(0));
   EXPECT_EQ(RowText(1), L"小兰|没有识别出来||||||");
-  EXPECT_EQ(RowText(2), L"手动|1950-01-07 公历|己丑 丁丑 壬寅|1|4|3|0|女晚婚或离婚");
+  EXPECT_EQ(RowText(2), L"手动|1950-01-07 公历|己丑 丁丑 壬寅|1|4|3|0|晚婚");
   EXPECT_TRUE(startsWith(RowText(3), L"小红|2001-03-14 农历|")) << Utf8Of(RowText(3));
   EXPECT_EQ(RowText(4), L"手动|1990-05-12 农历|庚午 辛巳 庚子|5|5|3|0|");
   const std::wstring time = Cell(0, RecordColumn::Time);
-  ASSERT_EQ(time.size(), 8u);
-  EXPECT_TRUE(time[2] == L':' && time[5] == L':') << Utf8Of(time);
+  ASSERT_EQ(time.size(), 5u);
+  EXPECT_EQ(time[2], L':') << Utf8Of(time);
 }
 
 // Each column is as wide as the widest of its caption and its texts, with six pixels on either
@@ -196,6 +198,26 @@ TEST_F(RecordTest, EachColumnIsAsWideAsItsTexts) {
   Header_SetItem(ListView_GetHeader(List()), static_cast<int>(RecordColumn::Pillars), &item);
   Typed(L"1990", L"5", L"12", true);
   EXPECT_EQ(ListView_GetColumnWidth(List(), static_cast<int>(RecordColumn::Pillars)), 300);
+}
+
+// With a record longer than the page (so the list shows its vertical scroll bar), lunar and solar
+// readings, the note, an unreadable profile and a nickname of eight Chinese characters, all nine
+// columns fit the list side by side. (A date read as solar, 按公历, widens its column by one
+// character; beside such a nickname that takes a few pixels more than the list has.)
+TEST_F(RecordTest, AllNineColumnsFitTheList) {
+  for (int i = 0; i < 30; ++i) FromProfile("一二三四五六七八", L"2001", L"3", L"14");
+  Typed(L"1950", L"1", L"7", false);  // with the note
+  Typed(L"1990", L"5", L"12", true);
+  ShowUnreadableProfile(Gbk("抱歉"), Gbk("小兰"));
+  OpenRecordPage();
+
+  EXPECT_TRUE(GetWindowLongW(List(), GWL_STYLE) & WS_VSCROLL) << "the record is longer than the page";
+  RECT client{};
+  GetClientRect(List(), &client);
+  int total = 0;
+  for (int c = 0; c < kRecordColumnCount; ++c) total += ListView_GetColumnWidth(List(), c);
+  EXPECT_LE(total, client.right) << "DPI " << FormDpi();
+  EXPECT_FALSE(GetWindowLongW(List(), GWL_STYLE) & WS_HSCROLL);
 }
 
 TEST_F(RecordTest, AddingARowKeepsThePageTheFocusTheSelectionAndTheRowsInView) {
@@ -317,9 +339,12 @@ TEST_F(RecordTest, CtrlACtrlCCopyTheRowsAsTabSeparatedText) {
   OpenRecordPage();
   SetFocus(List());
   Pump();
+  // The copy writes a row's cells whole, where the list shows some of them short.
   auto line = [](int row) {
+    const RecordRow& recorded = Form1State().record.Row(static_cast<std::size_t>(row));
     std::wstring text;
-    for (int c = 0; c < kRecordColumnCount; ++c) text += (c ? L"\t" : L"") + Cell(row, static_cast<RecordColumn>(c));
+    for (int c = 0; c < kRecordColumnCount; ++c)
+      text += (c ? L"\t" : L"") + WideFromGbk(CellText(recorded, static_cast<RecordColumn>(c), CellForm::Copied));
     return text + L"\r\n";
   };
 
