@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "reading/ReadingText.h"
+#include "reading/TextPieces.h"
 #include "tengod/Indices.h"
 #include "tengod/PillarScores.h"
 
@@ -26,7 +26,8 @@ int WordPointsOfPersonality(int dayPillar, bool noted) {
       for (bool withNote : {false, true}) {
         reading.pillars = Pillars(0, 0, day);
         reading.lateMarriageNote = withNote;
-        WritePersonalityText(reading, text);
+        text.clear();
+        TextPieces::Gbk().PutPersonality(reading, [&text](std::string_view piece) { text += piece; });
         table[day][withNote] = DatingPointsOfWords(text);
       }
     return table;
