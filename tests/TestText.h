@@ -8,6 +8,8 @@
 
 #include "base/Gbk.h"
 #include "cycle/Pillars.h"
+#include "reading/TextPieces.h"
+#include "tengod/TenGod.h"
 
 namespace tesserin {
 
@@ -30,6 +32,13 @@ inline Pillars P(std::string_view utf8) {
 // The text of pillars in UTF-8, as P reads it.
 inline std::string U(const Pillars& p) {
   return U(CycleEntry(p.Entry(kYearPillar))) + U(CycleEntry(p.Entry(kMonthPillar))) + U(CycleEntry(p.Entry(kDayPillar)));
+}
+
+// The ten-god chart as one text, in the pieces' encoding.
+inline std::string ChartText(const TextPieces& texts, const Pillars& pillars, const GodChart& chart) {
+  std::string text;
+  texts.PutChart(pillars, chart, [&text](std::string_view piece) { text += piece; });
+  return text;
 }
 
 }  // namespace tesserin

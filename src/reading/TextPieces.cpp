@@ -94,18 +94,6 @@ std::string TextPieces::PillarsText(const Pillars& pillars) const {
   return text;
 }
 
-std::string TextPieces::ChartText(const Pillars& pillars, const GodChart& chart) const {
-  std::string text;
-  PutChart(pillars, chart, [&text](std::string_view piece) { text += piece; });
-  return text;
-}
-
-std::string TextPieces::PersonalityText(const Reading& reading) const {
-  std::string text;
-  PutPersonality(reading, [&text](std::string_view piece) { text += piece; });
-  return text;
-}
-
 // Two digits at a time from a table of pairs.
 void WriteIsoDate(const CalendarDate& date, char* into) {
   static constexpr char kPairs[] =

@@ -78,8 +78,6 @@ class TextPieces {
   }
 
   std::string PillarsText(const Pillars& pillars) const;
-  std::string ChartText(const Pillars& pillars, const GodChart& chart) const;
-  std::string PersonalityText(const Reading& reading) const;
 
  private:
   // Where a piece stands in texts_.

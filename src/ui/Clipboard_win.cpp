@@ -46,18 +46,4 @@ bool PutClipboardText(HWND owner, std::wstring_view text) {
   return true;
 }
 
-std::optional<std::wstring> ClipboardText() {
-  OpenedClipboard clipboard(nullptr);
-  if (!clipboard) return std::nullopt;
-  HANDLE memory = GetClipboardData(CF_UNICODETEXT);
-  if (!memory) return std::nullopt;
-  const auto* text = static_cast<const wchar_t*>(GlobalLock(memory));
-  if (!text) return std::nullopt;
-  // The text ends at its terminator or at the end of the block, whichever comes first.
-  const size_t capacity = GlobalSize(memory) / sizeof(wchar_t);
-  std::wstring result(text, wcsnlen(text, capacity));
-  GlobalUnlock(memory);
-  return result;
-}
-
 }  // namespace tesserin::ui

@@ -13,6 +13,7 @@
 #include <set>
 #include <thread>
 
+#include "ClipboardReading_win.h"
 #include "e2e/Desktop_win.h"
 #include "form/Layout.h"
 #include "form/ReadingRecord.h"
@@ -173,7 +174,7 @@ class WatcherEndToEnd : public ::testing::Test {
     e2e::PressKeys({VK_CONTROL, 'C'});
     std::wstring text;
     EXPECT_TRUE(WaitFor([&] {
-      text = ui::ClipboardText().value_or(L"");
+      text = testing::ClipboardText().value_or(L"");
       return text.rfind(L"时间\t", 0) == 0;
     }));
     std::vector<std::wstring> lines;

@@ -58,10 +58,10 @@ TEST(TextPieces, TheChartLaysOutStemNamesThenBranchesWithTheirNames) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.pillars);
     Pillars pillars = P(c.pillars);
-    const std::string chart = TextPieces::Gbk().ChartText(pillars, TenGodChart(pillars));
+    const std::string chart = ChartText(TextPieces::Gbk(), pillars, TenGodChart(pillars));
     EXPECT_EQ(30u, chart.size());
     EXPECT_EQ(c.chart, U(chart));
-    EXPECT_EQ(c.chart, TextPieces::Utf8().ChartText(pillars, TenGodChart(pillars)));
+    EXPECT_EQ(c.chart, ChartText(TextPieces::Utf8(), pillars, TenGodChart(pillars)));
   }
 }
 

@@ -18,7 +18,7 @@ struct Reading {
 Reading ReadingOf(const char* pillars, const char* chart) {
   Reading r{P(pillars), {}};
   r.chart = TenGodChart(r.pillars);
-  EXPECT_EQ(chart, U(TextPieces::Gbk().ChartText(r.pillars, r.chart))) << "chart of " << pillars;
+  EXPECT_EQ(chart, U(ChartText(TextPieces::Gbk(), r.pillars, r.chart))) << "chart of " << pillars;
   return r;
 }
 

@@ -3,11 +3,11 @@
 // Exit code 0 with text, 1 when the clipboard holds no text, 2 on a usage or file error.
 #include <windows.h>
 
-#include "ui/Clipboard_win.h"
+#include "ClipboardReading_win.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2) return 2;
-  const auto text = tesserin::ui::ClipboardText();
+  const auto text = tesserin::testing::ClipboardText();
   if (!text) return 1;
   HANDLE file = CreateFileW(argv[1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 2;

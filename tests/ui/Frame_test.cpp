@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ClipboardReading_win.h"
 #include "FormFixture_win.h"
 #include "base/Gbk.h"
 #include "ui/Clipboard_win.h"
@@ -161,7 +162,7 @@ TEST_F(FrameTest, TheTrayIconsMenuShowsTheWindowCopiesTheReadingAndQuits) {
   seen = RightClickTrayIcon(form, 1);
   EXPECT_TRUE(seen.copyEnabled);
   EXPECT_TRUE(PumpUntil([&] {
-    return ClipboardText().value_or(L"").rfind(L"八字：庚午 辛巳 庚子\r\n", 0) == 0;
+    return testing::ClipboardText().value_or(L"").rfind(L"八字：庚午 辛巳 庚子\r\n", 0) == 0;
   })) << "复制结果";
 
   RightClickTrayIcon(form, 3);
