@@ -17,13 +17,7 @@ constexpr int kPictureWidth = 161, kPictureHeight = 315;
 class CapturePicture : public PixelReader {
  public:
   CapturePicture() {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kPictureWidth;
-    info.bmiHeader.biHeight = -kPictureHeight;  // top-down: row 0 first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownBitmapInfo(kPictureWidth, kPictureHeight);
     void* bits = nullptr;
     bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     dc_.reset(CreateCompatibleDC(nullptr));

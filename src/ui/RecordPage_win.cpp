@@ -7,6 +7,7 @@
 
 #include "base/Dpi_win.h"
 #include "base/Gbk.h"
+#include "base/Gdi_win.h"
 #include "ui/Clipboard_win.h"
 #include "ui/FormState_win.h"
 #include "ui/ListTopRow_win.h"
@@ -39,33 +40,29 @@ class TextWidths {
  public:
   explicit TextWidths(HWND list)
       : dc_(CreateCompatibleDC(nullptr)),
-        old_(SelectObject(dc_, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)))),
-        padding_(Scale(kTextPadding, FormDpi())) {}
-  ~TextWidths() {
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
-  }
-  TextWidths(const TextWidths&) = delete;
-  TextWidths& operator=(const TextWidths&) = delete;
+        font_(dc_.get(), reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0))),
+        padding_(Scale(kTextPadding, FormDpi())),
+        wholeNickname_(Of(kWholeNickname)) {}
 
   // The column's width for the text: the text and the space around it, a nickname no wider
   // than shows it whole up to its limit.
   int ColumnWidth(int column, std::wstring_view text) const {
     int width = Of(text);
-    if (column == static_cast<int>(RecordColumn::Source)) width = std::min(width, Of(kWholeNickname));
+    if (column == static_cast<int>(RecordColumn::Source)) width = std::min(width, wholeNickname_);
     return width + padding_;
   }
 
  private:
   int Of(std::wstring_view text) const {
     SIZE size{};
-    GetTextExtentPoint32W(dc_, text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc_.get(), text.data(), static_cast<int>(text.size()), &size);
     return size.cx;
   }
 
-  HDC dc_;
-  HGDIOBJ old_;
+  UniqueMemoryDC dc_;
+  ScopedSelect font_;
   int padding_;
+  int wholeNickname_;
 };
 
 // Widens each column that the row's text needs wider. A column is never made narrower here:

@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "base/Gbk.h"
+#include "base/Gdi_win.h"
 #include "ProfileBlock.h"
 
 namespace {
@@ -143,13 +144,7 @@ void PaintPicture(HDC dc, const PixelImage& picture, int left, int top) {
     auto u = static_cast<std::uint32_t>(v);
     bits.push_back(((u & 0xFF) << 16) | (u & 0xFF00) | ((u >> 16) & 0xFF));
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture.Width();
-  info.bmiHeader.biHeight = -picture.Height();
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownBitmapInfo(picture.Width(), picture.Height());
   SetDIBitsToDevice(dc, left, top, picture.Width(), picture.Height(), 0, 0, 0,
                     picture.Height(), bits.data(), &info, DIB_RGB_COLORS);
 }

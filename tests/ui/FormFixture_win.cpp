@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "base/Gbk.h"
+#include "base/Gdi_win.h"
 #include "e2e/Desktop_win.h"
 #include "reading/AnalysisRun.h"
 #include "ui/FormState_win.h"
@@ -98,13 +99,7 @@ Pixels Capture(HWND window) {
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, p.width, p.height, screen, 0, 0, SRCCOPY);
   SelectObject(memory, old);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = p.width;
-  info.bmiHeader.biHeight = -p.height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownBitmapInfo(p.width, p.height);
   std::vector<RGBQUAD> bits(static_cast<size_t>(p.width * p.height));
   GetDIBits(memory, bitmap, 0, static_cast<UINT>(p.height), bits.data(), &info, DIB_RGB_COLORS);
   p.data.reserve(bits.size());
