@@ -17,10 +17,11 @@ struct CliResult {
   std::string out, err;
 };
 
-inline CliResult RunCliOn(const std::vector<std::string>& args, const std::string& input = "") {
+inline CliResult RunCliOn(const std::vector<std::string>& args, const std::string& input = "",
+                          Language language = Language::kEnglish) {
   std::istringstream in(input);
   std::ostringstream out, err;
-  int status = RunCli(args, in, out, err);
+  int status = RunCli(args, in, out, err, language);
   return {status, out.str(), err.str()};
 }
 

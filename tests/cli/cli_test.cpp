@@ -73,15 +73,14 @@ TEST(Cli, UsageErrorsAndHelp) {
 // Called with nothing: the forms in a few lines and where to read more, not the whole help.
 TEST(Cli, ABareCallGivesTheShortUsage) {
   for (Language language : {Language::kEnglish, Language::kChinese}) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    EXPECT_EQ(kExitUsage, RunCli({}, in, out, err, language));
-    EXPECT_EQ("", out.str());
-    const std::vector<std::string> lines = LinesOf(err.str());
+    const CliResult bare = RunCliOn({}, "", language);
+    EXPECT_EQ(kExitUsage, bare.status);
+    EXPECT_EQ("", bare.out);
+    const std::vector<std::string> lines = LinesOf(bare.err);
     EXPECT_GE(lines.size(), 2u);
     EXPECT_LE(lines.size(), 4u);
     for (const char* form : {"[--lunar|--solar] [--verbose]", "--batch [--format=jsonl|csv]", "tesserin-cli --help"})
-      EXPECT_NE(std::string::npos, err.str().find(form)) << form;
+      EXPECT_NE(std::string::npos, bare.err.find(form)) << form;
   }
 }
 

@@ -80,12 +80,34 @@ struct Shown {
   UINT codePage;       // the console's output code page afterwards
 };
 
-// The reader on a new console of code page 936, both output streams on it; the test's own
-// console and standard handles are put back afterwards.
+// A console of the test's own for the scope, in place of the one the test started with; that one
+// and the standard handles are put back at its end.
+class NewConsole {
+ public:
+  NewConsole() {
+    FreeConsole();
+    allocated = AllocConsole() != FALSE;
+  }
+  ~NewConsole() {
+    FreeConsole();
+    SetStdHandle(STD_INPUT_HANDLE, saved_[0]);
+    SetStdHandle(STD_OUTPUT_HANDLE, saved_[1]);
+    SetStdHandle(STD_ERROR_HANDLE, saved_[2]);
+  }
+  NewConsole(const NewConsole&) = delete;
+  NewConsole& operator=(const NewConsole&) = delete;
+
+  bool allocated = false;
+
+ private:
+  const HANDLE saved_[3] = {GetStdHandle(STD_INPUT_HANDLE), GetStdHandle(STD_OUTPUT_HANDLE),
+                            GetStdHandle(STD_ERROR_HANDLE)};
+};
+
+// The reader on a new console of code page 936, both output streams on it.
 Shown OnConsole(const std::wstring& arguments) {
-  const HANDLE saved[] = {GetStdHandle(STD_INPUT_HANDLE), GetStdHandle(STD_OUTPUT_HANDLE), GetStdHandle(STD_ERROR_HANDLE)};
-  FreeConsole();
-  EXPECT_TRUE(AllocConsole());
+  const NewConsole console;
+  EXPECT_TRUE(console.allocated);
   SetConsoleOutputCP(936);
   SetConsoleCP(936);
   SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
@@ -98,10 +120,6 @@ Shown OnConsole(const std::wstring& arguments) {
   shown.screen = Utf8(ScreenOf(screen));
   CloseHandle(in);
   CloseHandle(screen);
-  FreeConsole();
-  SetStdHandle(STD_INPUT_HANDLE, saved[0]);
-  SetStdHandle(STD_OUTPUT_HANDLE, saved[1]);
-  SetStdHandle(STD_ERROR_HANDLE, saved[2]);
   return shown;
 }
 
@@ -246,9 +264,8 @@ TEST(ConsoleOutput, DecodesUtf8AsTheJsonWriterDoes) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    const HANDLE saved[] = {GetStdHandle(STD_INPUT_HANDLE), GetStdHandle(STD_OUTPUT_HANDLE), GetStdHandle(STD_ERROR_HANDLE)};
-    FreeConsole();
-    ASSERT_TRUE(AllocConsole());
+    const NewConsole newConsole;
+    ASSERT_TRUE(newConsole.allocated);
     HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     {
@@ -258,10 +275,6 @@ TEST(ConsoleOutput, DecodesUtf8AsTheJsonWriterDoes) {
     }  // the end of the output: what was left open
     EXPECT_EQ(c.shown, ScreenOf(screen));
     CloseHandle(screen);
-    FreeConsole();
-    SetStdHandle(STD_INPUT_HANDLE, saved[0]);
-    SetStdHandle(STD_OUTPUT_HANDLE, saved[1]);
-    SetStdHandle(STD_ERROR_HANDLE, saved[2]);
   }
 }
 

@@ -113,6 +113,7 @@ TEST(CsvSheet, TheSameReadingsAsTheJsonLines) {
         for (int day = 1; day <= 31; ++day)
           input += std::to_string(year) + "/" + std::to_string(month) + "/" + std::to_string(day) + "\t" + mode + "\n";
   input += "2030-01-01\tlunar\n";
+  const std::vector<std::string> inputLines = LinesOf(input);
   const std::vector<std::string> json = LinesOf(RunCliOn({"--batch"}, input).out);
   const std::vector<std::vector<std::string>> rows = ReadCsv(Sheet(input));
   ASSERT_EQ(json.size() + 1, rows.size());
@@ -121,7 +122,7 @@ TEST(CsvSheet, TheSameReadingsAsTheJsonLines) {
     const std::vector<std::string>& row = rows[i + 1];
     SCOPED_TRACE(object);
     ASSERT_EQ(11u, row.size());
-    EXPECT_EQ(LinesOf(input)[i].substr(0, LinesOf(input)[i].find('\t')), row[0]);
+    EXPECT_EQ(inputLines[i].substr(0, inputLines[i].find('\t')), row[0]);
     if (object.find("\"line\"") == std::string::npos) {
       EXPECT_EQ(Member(object, "message"), row[10]);
       continue;

@@ -59,10 +59,7 @@ TEST(CliMessages, LanguageOfTheWindowsDisplayLanguage) {
 }
 
 CliResult RunInChinese(const std::vector<std::string>& args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = RunCli(args, in, out, err, Language::kChinese);
-  return {status, out.str(), err.str()};
+  return RunCliOn(args, input, Language::kChinese);
 }
 
 // In Chinese: the usage errors with their exit status, and the short usage after them.
