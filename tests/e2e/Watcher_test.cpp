@@ -85,14 +85,21 @@ class WatcherEndToEnd : public ::testing::Test {
   void SetField(Ctl id, const std::wstring& text) {
     SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
-  // A date read with Button1, as the user clicks it; waits for its reading.
-  void ReadByButton(const std::wstring& year, const std::wstring& month, const std::wstring& day) {
+  void EnterDate(const std::wstring& year, const std::wstring& month, const std::wstring& day) {
     SetField(Ctl::YearField, year);
     SetField(Ctl::MonthField, month);
     SetField(Ctl::DayField, day);
+  }
+  // A click on Button1, as the user clicks it; whether its reading reached the record.
+  bool ClickSolarButtonAndWaitForItsRow() {
     const int rows = RecordRows();
     PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
+    return WaitFor([&] { return RecordRows() > rows; });
+  }
+  // A date read with Button1; waits for its reading.
+  void ReadByButton(const std::wstring& year, const std::wstring& month, const std::wstring& day) {
+    EnterDate(year, month, day);
+    ASSERT_TRUE(ClickSolarButtonAndWaitForItsRow());
   }
   int RecordRows() { return static_cast<int>(SendMessageW(Control(Ctl::RecordList), LVM_GETITEMCOUNT, 0, 0)); }
   // The result fields show no reading: the captions alone, and the memo's text.
@@ -414,9 +421,7 @@ TEST_F(WatcherEndToEnd, AReadingByHandDuringTheReReadOfAnUnreadableProfileStands
   TickCheckBox1();
   Process& standIn = StandIn(L"手动", L"--blank --title-first");
   ASSERT_TRUE(WaitFor([&] { return Field(Ctl::NicknameLabel) == L"手动"; }));
-  SetField(Ctl::YearField, L"1990");
-  SetField(Ctl::MonthField, L"5");
-  SetField(Ctl::DayField, L"12");
+  EnterDate(L"1990", L"5", L"12");
   PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return Field(Ctl::PillarLine) != L"八字："; }));
   Pause(2500);  // past the end of the re-reads
@@ -484,17 +489,13 @@ TEST_F(WatcherEndToEnd, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
   EXPECT_EQ(L"日(农历)", Field(Ctl::DayLabel));
   standIn.Kill();
 
-  int rows = RecordRows();
-  PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
+  ASSERT_TRUE(ClickSolarButtonAndWaitForItsRow());
   ExpectReading(year, "3", "14", CalendarMode::Solar);
   EXPECT_EQ(L"小明", Field(Ctl::NicknameLabel));
   EXPECT_EQ(L"日(公历)", Field(Ctl::DayLabel));
 
   SetField(Ctl::DayField, L"15");  // edited from outside, as by hand
-  rows = RecordRows();
-  PostMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitFor([&] { return RecordRows() > rows; }));
+  ASSERT_TRUE(ClickSolarButtonAndWaitForItsRow());
   ExpectReading(year, "3", "15", CalendarMode::Solar);
   EXPECT_EQ(L"QQ", Field(Ctl::NicknameLabel));
 

@@ -61,11 +61,8 @@ TEST_F(CopyReadingTest, WindowMenuCommandCopiesTheSame) {
 }
 
 TEST_F(CopyReadingTest, TheReadingShownIsCopied) {
-  SetTextOf(Ctl::YearField, L"1950");
-  SetTextOf(Ctl::MonthField, L"1");
-  SetTextOf(Ctl::DayField, L"7");
-  SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
-  Pump();
+  EnterDate(L"1950", L"1", L"7");
+  ClickSolarButton();
   PressCtrlC();  // the focus is on the button
   const std::optional<std::wstring> text = ClipboardSeenElsewhere();
   ASSERT_TRUE(text);

@@ -8,20 +8,6 @@
 namespace tesserin::ui::test {
 namespace {
 
-RECT RectInParent(HWND hwnd) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-void ChangeDpi(HWND form, UINT dpi) {
-  RECT suggested;
-  GetWindowRect(form, &suggested);
-  SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-  FormTest::Pump();
-}
-
 int FontHeight(HWND control) {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);

@@ -9,6 +9,7 @@
 #include "ui/FormState_win.h"
 #include "ui/MainWindow_win.h"
 #include "ui/MessageLoop_win.h"
+#include "ui/ReadingBinding_win.h"
 #include "ui/WindowText_win.h"
 
 namespace tesserin::ui::test {
@@ -110,6 +111,20 @@ Pixels Capture(HWND window) {
   return p;
 }
 
+RECT RectInParent(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void ChangeDpi(HWND form, UINT dpi) {
+  RECT suggested;
+  GetWindowRect(form, &suggested);
+  SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  FormTest::Pump();
+}
+
 void FormTest::SetUp() {
   Form1State().readingBusy = false;
   form = CreateForm1(GetModuleHandleW(nullptr));
@@ -169,6 +184,29 @@ Ctl FormTest::Focused() {
   for (int i = 0; i < kCtlCount; ++i)
     if (Control(static_cast<Ctl>(i)) == focus) return static_cast<Ctl>(i);
   return Ctl::Count;
+}
+
+void FormTest::EnterDate(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
+  SetTextOf(Ctl::YearField, year);
+  SetTextOf(Ctl::MonthField, month);
+  SetTextOf(Ctl::DayField, day);
+}
+
+void FormTest::ReadByEnterInDayField() {
+  FocusOn(Ctl::DayField);
+  SendMessageW(Control(Ctl::DayField), EM_SETSEL, 0x7FFF, 0x7FFF);  // the caret at the end
+  Type(L"\r");
+}
+
+void FormTest::ClickSolarButton() {
+  SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
+  Pump();
+}
+
+void FormTest::FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day) {
+  EnterDate(year, month, day);
+  RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk(nickname));
+  Pump();
 }
 
 BoxSeen FormTest::WithBox(const std::function<void()>& trigger,

@@ -52,6 +52,15 @@ class FormTest : public ::testing::Test {
   // The control that has the focus, as a table id; Ctl::Count for none of them.
   static Ctl Focused();
 
+  // A date set into the three date fields from outside: no key rules run.
+  static void EnterDate(const wchar_t* year, const wchar_t* month, const wchar_t* day);
+  // Enter in the day field, the caret at its end as after typing the day: the lunar reading.
+  static void ReadByEnterInDayField();
+  // A click on the solar button: the solar reading.
+  static void ClickSolarButton();
+  // What the watcher does with a profile it read: the date fields filled in, the lunar reading.
+  static void FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day);
+
   // Runs `trigger`, which must open a message box owned by the form. While the box is open,
   // each step runs on its own tick of the box's modal loop (so messages posted by one step are
   // dispatched by that loop before the next). After the steps the box is closed with OK.
@@ -80,5 +89,10 @@ struct Pixels {
 };
 Pixels Capture(HWND window);
 inline POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+// A window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);
+// The form moved to a monitor of another DPI, as Windows tells it (Wine reports 96 DPI for every
+// monitor, so the tests send the message themselves).
+void ChangeDpi(HWND form, UINT dpi);
 
 }  // namespace tesserin::ui::test

@@ -67,13 +67,6 @@ std::wstring ClassOf(HWND hwnd) {
   return name;
 }
 
-RECT RectInParent(HWND hwnd) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 // The colours the form gives a label or the read-only memo, asked as the control asks.
 COLORREF InkOf(HWND control) {
   HDC dc = CreateCompatibleDC(nullptr);

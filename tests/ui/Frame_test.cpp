@@ -175,22 +175,19 @@ TEST_F(FrameTest, TheWindowMenuAndTheTrayMenuOfferTheCopyAlikeOnlyWithAReadingSh
     std::function<void(FrameTest&)> run;
     bool copyable;
   };
-  auto readBy = [](const wchar_t* year) {
+  // The date of `year` read with the solar button; a refused one's notice box closed with OK.
+  auto readBy = [](const wchar_t* year, bool refused) {
     return [=](FrameTest& t) {
-      SetTextOf(Ctl::YearField, year);
-      SetTextOf(Ctl::MonthField, L"5");
-      SetTextOf(Ctl::DayField, L"12");
-      auto click = [] { SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0); };
-      if (std::wstring(year) == L"2030") t.WithBox(click);
-      else click();
-      Pump();
+      EnterDate(year, L"5", L"12");
+      if (refused) t.WithBox(ClickSolarButton);
+      else ClickSolarButton();
     };
   };
   const Step kSteps[] = {
       {"at start", [](FrameTest&) {}, false},
-      {"a reading", readBy(L"1990"), true},
-      {"a refused date", readBy(L"2030"), false},
-      {"a reading again", readBy(L"1990"), true},
+      {"a reading", readBy(L"1990", false), true},
+      {"a refused date", readBy(L"2030", true), false},
+      {"a reading again", readBy(L"1990", false), true},
       {"an unreadable profile", [](FrameTest&) { ShowUnreadableProfile(Gbk("抱歉"), Gbk("小明")); }, false},
   };
   for (const Step& step : kSteps) {

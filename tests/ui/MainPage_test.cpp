@@ -23,26 +23,6 @@ const std::wstring kSentinel = L"put there by the test";
 
 class MainPageTest : public FormTest {
  protected:
-  static void EnterDate(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::YearField, year);
-    SetTextOf(Ctl::MonthField, month);
-    SetTextOf(Ctl::DayField, day);
-  }
-  static void EnterInDay() {
-    FocusOn(Ctl::DayField);
-    SendMessageW(Control(Ctl::DayField), EM_SETSEL, 0x7FFF, 0x7FFF);  // the caret at the end
-    Type(L"\r");
-  }
-  static void ClickButton1() {
-    SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
-    Pump();
-  }
-  // What the watcher does with a profile it read: the date fields filled in, the lunar reading.
-  static void FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    EnterDate(year, month, day);
-    RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk(nickname));
-    Pump();
-  }
   // The source and date cells of the newest row of the record.
   static std::wstring NewestRow() {
     const ReadingRecord& record = Form1State().record;
@@ -71,9 +51,9 @@ TEST_F(MainPageTest, NoReadingIsLeftBesideARefusedDateOrAnUnreadableProfile) {
     const wchar_t* nickname;
   };
   const Case kCases[] = {
-      {"a year out of range, by Enter", L"2030", L"5", L"12", EnterInDay, L"", L"QQ"},
-      {"a day out of range, by the button", L"1990", L"5", L"32", ClickButton1, L"", L"QQ"},
-      {"an empty month: the conversion error", L"1990", L"", L"12", ClickButton1, L"", L"QQ"},
+      {"a year out of range, by Enter", L"2030", L"5", L"12", ReadByEnterInDayField, L"", L"QQ"},
+      {"a day out of range, by the button", L"1990", L"5", L"32", ClickSolarButton, L"", L"QQ"},
+      {"an empty month: the conversion error", L"1990", L"", L"12", ClickSolarButton, L"", L"QQ"},
       {"the watcher's date refused (an age giving a year before 1950)", L"1920", L"3", L"14",
        [] { RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk("老王")); }, L"", L"老王"},
       {"an unreadable profile", L"", L"", L"", nullptr,
@@ -111,7 +91,7 @@ TEST_F(MainPageTest, ARefusedDateEmptiesTheFieldsBeforeItsNoticeShows) {
   FromProfile("小红", L"1990", L"5", L"12");
   EnterDate(L"1990", L"13", L"1");
   std::map<Ctl, std::wstring> whileOpen;
-  WithBox(ClickButton1, {[&](HWND) {
+  WithBox(ClickSolarButton, {[&](HWND) {
             for (Ctl id : {Ctl::PillarLine, Ctl::PersonalityMemo, Ctl::LibidoStars, Ctl::MoneyStars, Ctl::NicknameLabel}) whileOpen[id] = TextOf(id);
           }});
   EXPECT_EQ(whileOpen[Ctl::PillarLine], L"八字：");
@@ -126,11 +106,11 @@ TEST_F(MainPageTest, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小红");
   EXPECT_EQ(NewestRow(), L"小红|1990-05-12 农历");
 
-  ClickButton1();  // the same fields, read as solar: still her date
+  ClickSolarButton();  // the same fields, read as solar: still her date
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小红");
   EXPECT_EQ(NewestRow(), L"小红|1990-05-12 公历");
 
-  EnterInDay();  // and as lunar again, by Enter
+  ReadByEnterInDayField();  // and as lunar again, by Enter
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小红");
   EXPECT_EQ(NewestRow(), L"小红|1990-05-12 农历");
 
@@ -143,18 +123,18 @@ TEST_F(MainPageTest, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
   Type(L"12\r");  // her day again, but typed
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ");
   EXPECT_EQ(NewestRow(), L"手动|1990-05-12 农历");
-  ClickButton1();
+  ClickSolarButton();
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ");
   EXPECT_EQ(NewestRow(), L"手动|1990-05-12 公历");
 
   FromProfile("小兰", L"1985", L"8", L"3");
   SetTextOf(Ctl::AgeField, L"40");  // the age is no part of the date
-  ClickButton1();
+  ClickSolarButton();
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"小兰");
   EXPECT_EQ(NewestRow(), L"小兰|1985-08-03 公历");
   FocusOn(Ctl::YearField);
   Type(L"1986");  // the year typed over
-  ClickButton1();
+  ClickSolarButton();
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ");
   EXPECT_EQ(NewestRow(), L"手动|1986-08-03 公历");
 }
@@ -162,12 +142,7 @@ TEST_F(MainPageTest, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
 // Every control's rectangle in its page.
 std::map<Ctl, RECT> Rects() {
   std::map<Ctl, RECT> rects;
-  for (const ControlSpec& row : kControls) {
-    RECT r;
-    GetWindowRect(Control(row.id), &r);
-    MapWindowPoints(nullptr, GetParent(Control(row.id)), reinterpret_cast<POINT*>(&r), 2);
-    rects[row.id] = r;
-  }
+  for (const ControlSpec& row : kControls) rects[row.id] = RectInParent(Control(row.id));
   return rects;
 }
 
@@ -206,13 +181,6 @@ void ExpectDayLabelFits() {
   EXPECT_LE(label.bottom, now.at(Ctl::AgeField).bottom);
 }
 
-void ChangeDpi(HWND form, UINT dpi) {
-  RECT suggested;
-  GetWindowRect(form, &suggested);
-  SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-  FormTest::Pump();
-}
-
 TEST_F(MainPageTest, TheLabelAfterTheDayFieldSaysHowTheReadingShownReadItsDate) {
   const std::map<Ctl, RECT> start = Rects();
   EXPECT_EQ(TextOf(Ctl::DayLabel), L"日(农历)");
@@ -232,20 +200,20 @@ TEST_F(MainPageTest, TheLabelAfterTheDayFieldSaysHowTheReadingShownReadItsDate) 
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
     EnterDate(c.year, c.month, c.day);
-    c.byEnter ? EnterInDay() : ClickButton1();
+    c.byEnter ? ReadByEnterInDayField() : ClickSolarButton();
     EXPECT_EQ(TextOf(Ctl::DayLabel), c.label);
     ExpectNothingMoved(start);
     ExpectDayLabelFits();
   }
   EnterDate(L"1990", L"5", L"31");
-  ClickButton1();
+  ClickSolarButton();
   EnterDate(L"2030", L"5", L"31");
-  WithBox(ClickButton1);
+  WithBox(ClickSolarButton);
   EXPECT_EQ(TextOf(Ctl::DayLabel), L"日(农历)") << "no reading shown: as at start";
 
   // The longest text on a monitor of another DPI, and back.
   EnterDate(L"1990", L"5", L"31");
-  EnterInDay();
+  ReadByEnterInDayField();
   const UINT dpi = FormDpi(), other = dpi == 144 ? 96 : 144;
   ChangeDpi(form, other);
   EXPECT_EQ(TextOf(Ctl::DayLabel), L"日(按公历)");

@@ -10,20 +10,6 @@ namespace {
 class PersonalityMemoTest : public FormTest {
  protected:
   static HWND Memo() { return Control(Ctl::PersonalityMemo); }
-  static void ReadSolar(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::YearField, year);
-    SetTextOf(Ctl::MonthField, month);
-    SetTextOf(Ctl::DayField, day);
-    SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
-    Pump();
-  }
-  static void ReadLunar(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::YearField, year);
-    SetTextOf(Ctl::MonthField, month);
-    SetTextOf(Ctl::DayField, day);
-    FocusOn(Ctl::DayField);
-    Type(L"\r");
-  }
   static bool ScrollBarShown() {
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
@@ -49,7 +35,8 @@ class PersonalityMemoTest : public FormTest {
 
 TEST_F(PersonalityMemoTest, TheLongestTextWithTheNoteCanBeReadToItsEndWithTheMouse) {
   // Lunar 1950-02-23: the longest personality text that takes the note.
-  ReadLunar(L"1950", L"2", L"23");
+  EnterDate(L"1950", L"2", L"23");
+  ReadByEnterInDayField();
   const std::wstring text = TextOf(Ctl::PersonalityMemo);
   ASSERT_EQ(0u, text.find(L"往往是美女。")) << Utf8Of(text);
   ASSERT_EQ(text.size() - 7, text.find(L"，女晚婚或离婚")) << Utf8Of(text);
@@ -71,9 +58,11 @@ TEST_F(PersonalityMemoTest, TheLongestTextWithTheNoteCanBeReadToItsEndWithTheMou
 
 TEST_F(PersonalityMemoTest, ATextThatFitsShowsNoScrollBarAndTheBarGoesWithALongText) {
   EXPECT_FALSE(ScrollBarShown()) << "empty at start";
-  ReadLunar(L"1950", L"2", L"23");
+  EnterDate(L"1950", L"2", L"23");
+  ReadByEnterInDayField();
   EXPECT_TRUE(ScrollBarShown());
-  ReadSolar(L"1990", L"5", L"12");
+  EnterDate(L"1990", L"5", L"12");
+  ClickSolarButton();
   const std::wstring text = TextOf(Ctl::PersonalityMemo);
   ASSERT_FALSE(text.empty());
   EXPECT_TRUE(LastCharacterInView()) << Utf8Of(text);
@@ -88,13 +77,16 @@ TEST_F(PersonalityMemoTest, TheTextWrapsAtOneWidthWhetherTheBarShowsOrNot) {
     SendMessageW(Memo(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&box));
     return box.right - box.left;
   };
-  ReadLunar(L"1950", L"2", L"23");
+  EnterDate(L"1950", L"2", L"23");
+  ReadByEnterInDayField();
   ASSERT_TRUE(ScrollBarShown());
   const int besideTheBar = textBoxWidth();
-  ReadSolar(L"1990", L"5", L"12");
+  EnterDate(L"1990", L"5", L"12");
+  ClickSolarButton();
   ASSERT_FALSE(ScrollBarShown());
   EXPECT_EQ(textBoxWidth(), besideTheBar);
-  ReadLunar(L"1950", L"2", L"23");
+  EnterDate(L"1950", L"2", L"23");
+  ReadByEnterInDayField();
   EXPECT_EQ(textBoxWidth(), besideTheBar);
 }
 

@@ -28,20 +28,11 @@ class ReadingTest : public FormTest {
     EXPECT_EQ(Utf8Of(TextOf(Ctl::KindnessStars)), r.kindness);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::MoneyStars)), r.money);
   }
-  static void EnterDate(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::YearField, year);
-    SetTextOf(Ctl::MonthField, month);
-    SetTextOf(Ctl::DayField, day);
-  }
+  using FormTest::EnterDate;
   static void EnterDate(const WorkedReading& r) {
     auto wide = [](const char* ascii) { return std::wstring(ascii, ascii + std::strlen(ascii)); };
     EnterDate(wide(r.year).c_str(), wide(r.month).c_str(), wide(r.day).c_str());
   }
-  static void EnterInDay() {
-    FocusOn(Ctl::DayField);
-    Type(L"\r");
-  }
-  static void ClickButton1() { SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0), Pump(); }
 };
 
 TEST_F(ReadingTest, TypedDateAndEnterInTheDayFieldGiveTheLunarReading) {
@@ -53,13 +44,13 @@ TEST_F(ReadingTest, TypedDateAndEnterInTheDayFieldGiveTheLunarReading) {
 
 TEST_F(ReadingTest, TheSolarButtonGivesTheSolarReading) {
   EnterDate(kSolar1950_1_7);
-  ClickButton1();
+  ClickSolarButton();
   ExpectResults(kSolar1950_1_7);
 }
 
 TEST_F(ReadingTest, ResultLabelsSizeToTheirNewText) {
   EnterDate(kSolar1950_1_7);
-  ClickButton1();
+  ClickSolarButton();
   for (Ctl id : {Ctl::PillarLine, Ctl::LibidoStars, Ctl::DatingStars, Ctl::KindnessStars, Ctl::MoneyStars}) {
     SCOPED_TRACE(Utf8Of(std::wstring(SpecOf(id).name)));
     RECT r;
@@ -88,10 +79,10 @@ TEST_F(ReadingTest, InvalidDatesAreToldInAModalBox) {
   for (const InvalidCase& c : kInvalid) {
     SCOPED_TRACE(c.what);
     EnterDate(kSolar1950_1_7);
-    ClickButton1();  // results of an earlier reading in every field
+    ClickSolarButton();  // results of an earlier reading in every field
     EnterDate(c.year, c.month, c.day);
     std::wstring memoWhileOpen = L"?";
-    const BoxSeen seen = WithBox(c.byEnter ? std::function<void()>(EnterInDay) : std::function<void()>(ClickButton1),
+    const BoxSeen seen = WithBox(c.byEnter ? std::function<void()>(ReadByEnterInDayField) : std::function<void()>(ClickSolarButton),
                                  {[&](HWND) { memoWhileOpen = TextOf(Ctl::PersonalityMemo); }});
     EXPECT_EQ(seen.caption, L"Tesserin");
     EXPECT_EQ(Utf8Of(seen.text), c.message);
@@ -116,7 +107,7 @@ TEST_F(ReadingTest, ConversionErrorsAppearInTheStandardErrorBox) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     EnterDate(c.year, c.month, c.day);
-    const BoxSeen seen = WithBox(ClickButton1);
+    const BoxSeen seen = WithBox(ClickSolarButton);
     EXPECT_EQ(seen.caption, L"Tesserin");
     EXPECT_EQ(Utf8Of(seen.text), c.text);
     EXPECT_TRUE(seen.stopIcon);
@@ -124,7 +115,7 @@ TEST_F(ReadingTest, ConversionErrorsAppearInTheStandardErrorBox) {
   }
   // The program goes on: the next reading works.
   EnterDate(kSolar1950_1_7);
-  ClickButton1();
+  ClickSolarButton();
   ExpectResults(kSolar1950_1_7);
 }
 
@@ -145,7 +136,7 @@ TEST_F(ReadingTest, AFieldOfThousandsOfPastedCharactersGivesAnErrorBoxThatFitsTh
     SCOPED_TRACE(c.what);
     EnterDate(c.year.c_str(), L"5", L"12");
     RECT box{}, ok{};
-    const BoxSeen seen = WithBox(ClickButton1, {[&](HWND b) {
+    const BoxSeen seen = WithBox(ClickSolarButton, {[&](HWND b) {
                                    GetWindowRect(b, &box);
                                    GetWindowRect(GetDlgItem(b, IDOK), &ok);
                                  }});
@@ -161,7 +152,7 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
   EnterDate(L"2030", L"5", L"12");
   int boxesWhileOpen = 0;
   std::wstring pillarsWhileOpen, dayWhileOpen;
-  const BoxSeen seen = WithBox(EnterInDay, {
+  const BoxSeen seen = WithBox(ReadByEnterInDayField, {
       [&](HWND) {
         // A valid date now: a second reading, if one started, would fill the results.
         SetTextOf(Ctl::YearField, L"1990");
@@ -189,7 +180,7 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
   EXPECT_FALSE(Form1State().readingBusy);
 
   SetTextOf(Ctl::DayField, L"12");
-  EnterInDay();  // after the box: the next reading works
+  ReadByEnterInDayField();  // after the box: the next reading works
   ExpectResults(kLunar1990_5_12);
 }
 

@@ -51,24 +51,13 @@ class RecordTest : public FormTest {
   }
   // A typed date read with Enter in the day field (lunar) or with Button1 (solar).
   static void Typed(const wchar_t* year, const wchar_t* month, const wchar_t* day, bool lunar) {
-    SetTextOf(Ctl::YearField, year);
-    SetTextOf(Ctl::MonthField, month);
-    SetTextOf(Ctl::DayField, day);
+    EnterDate(year, month, day);
     if (lunar) {
-      FocusOn(Ctl::DayField);
-      Type(L"\r");
+      ReadByEnterInDayField();
     } else {
       FocusOn(Ctl::SolarButton);
       Type(L" ");
     }
-  }
-  // What the watcher does with a profile it read: the year and the lunar reading.
-  static void FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    SetTextOf(Ctl::YearField, year);
-    SetTextOf(Ctl::MonthField, month);
-    SetTextOf(Ctl::DayField, day);
-    RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk(nickname));
-    Pump();
   }
   static void OpenRecordPage() {
     ShowPage(Page::Record);
@@ -423,8 +412,7 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
     ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
     doubleClick(again.row);
     ASSERT_TRUE(PumpUntil([] { return TabCtrl_GetCurSel(Form1State().pageControl) == 0; }));
-    SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
-    Pump();
+    ClickSolarButton();
     EXPECT_EQ(TextOf(Ctl::NicknameLabel), again.nickname);
     EXPECT_EQ(RowText(0).rfind(again.recorded, 0), 0u) << Utf8Of(RowText(0));
   }

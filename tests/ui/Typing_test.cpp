@@ -47,9 +47,7 @@ using TypingTest = FormTest;
 TEST_F(TypingTest, DateFieldsFilterKeysAndMoveTheFocus) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    SetTextOf(Ctl::YearField, c.year);
-    SetTextOf(Ctl::MonthField, c.month);
-    SetTextOf(Ctl::DayField, c.day);
+    EnterDate(c.year, c.month, c.day);
     FocusOn(c.start);
     // The caret at the end, as after typing: the rules look at the whole text anyway.
     SendMessageW(Control(c.start), EM_SETSEL, 0x7FFF, 0x7FFF);
