@@ -65,11 +65,15 @@ class TextWidths {
   int wholeNickname_;
 };
 
+int NeededWidth(const TextWidths& widths, const RecordRow& row, int column) {
+  return widths.ColumnWidth(column, WideFromGbk(CellText(row, static_cast<RecordColumn>(column), CellForm::Shown)));
+}
+
 // Widens each column that the row's text needs wider. A column is never made narrower here:
 // a user may have widened it.
 void WidenColumnsFor(HWND list, const TextWidths& widths, const RecordRow& row) {
   for (int c = 0; c < kRecordColumnCount; ++c) {
-    const int needed = widths.ColumnWidth(c, WideFromGbk(CellText(row, static_cast<RecordColumn>(c), CellForm::Shown)));
+    const int needed = NeededWidth(widths, row, c);
     if (needed > ListView_GetColumnWidth(list, c)) ListView_SetColumnWidth(list, c, needed);
   }
 }
@@ -89,11 +93,16 @@ void SetUpRecordList(HWND list) {
   FitRecordColumns(list);
 }
 
+// The widest of each column's texts first, then one width a column: the list lays itself out
+// once per column, not once per row that needs a column wider.
 void FitRecordColumns(HWND list) {
   const TextWidths widths(list);
-  for (int c = 0; c < kRecordColumnCount; ++c) ListView_SetColumnWidth(list, c, widths.ColumnWidth(c, Caption(c)));
   const ReadingRecord& record = Form1State().record;
-  for (std::size_t i = 0; i < record.Size(); ++i) WidenColumnsFor(list, widths, record.Row(i));
+  for (int c = 0; c < kRecordColumnCount; ++c) {
+    int widest = widths.ColumnWidth(c, Caption(c));
+    for (std::size_t i = 0; i < record.Size(); ++i) widest = std::max(widest, NeededWidth(widths, record.Row(i), c));
+    ListView_SetColumnWidth(list, c, widest);
+  }
 }
 
 // The list holds no rows of its own (it asks the record for each cell as it draws it), only
