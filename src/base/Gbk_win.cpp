@@ -55,18 +55,10 @@ std::wstring WideFromUtf8(std::string_view utf8) {
   for (size_t i = 0; i < utf8.size();) {
     const Utf8Piece piece = Utf8PieceAt(utf8, i);
     i += piece.length;
-    if (!piece.character) {
+    if (piece.character)
+      AppendUtf16(*piece.character, wide);
+    else
       wide += L'?';
-      continue;
-    }
-    char32_t code = *piece.character;
-    if (code < 0x10000) {
-      wide += static_cast<wchar_t>(code);
-    } else {
-      code -= 0x10000;
-      wide += static_cast<wchar_t>(0xD800 + (code >> 10));
-      wide += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
-    }
   }
   return wide;
 }

@@ -20,4 +20,18 @@ struct Utf8Piece {
 // The piece that starts at `at` (which must be inside the text).
 Utf8Piece Utf8PieceAt(std::string_view text, std::size_t at);
 
+// A character in UTF-16 at the end of `units` (a string of 16-bit units: std::wstring on
+// Windows): one unit, or a surrogate pair beyond U+FFFF.
+template <class Units>
+void AppendUtf16(char32_t character, Units& units) {
+  using Unit = typename Units::value_type;
+  if (character < 0x10000) {
+    units += static_cast<Unit>(character);
+    return;
+  }
+  character -= 0x10000;
+  units += static_cast<Unit>(0xD800 + (character >> 10));
+  units += static_cast<Unit>(0xDC00 + (character & 0x3FF));
+}
+
 }  // namespace tesserin

@@ -96,9 +96,8 @@ class JsonLines {
   // but the last.
   static constexpr std::string_view kPlainEchoKeys[kFields] = {"{\"year\":\""sv, "\",\"month\":\""sv,
                                                                "\",\"day\":\""sv, "\",\"mode\":\""sv};
-  static constexpr std::size_t kPlainEchoKeysSize = 40;  // and the last quote
-  static_assert(kPlainEchoKeysSize == kPlainEchoKeys[0].size() + kPlainEchoKeys[1].size() + kPlainEchoKeys[2].size() +
-                                          kPlainEchoKeys[3].size() + 1);
+  static constexpr std::size_t kPlainEchoKeysSize =  // and the last quote
+      kPlainEchoKeys[0].size() + kPlainEchoKeys[1].size() + kPlainEchoKeys[2].size() + kPlainEchoKeys[3].size() + 1;
 
   // A score as one digit: the numbers stop at eight.
   static char Digit(int score) { return static_cast<char>('0' + (score < 0 ? 0 : score > 8 ? 8 : score)); }

@@ -17,14 +17,10 @@ std::size_t Utf16Of(std::string_view utf8, bool all, std::wstring& wide) {
   while (at < utf8.size()) {
     const Utf8Piece piece = Utf8PieceAt(utf8, at);
     if (piece.cutShort && !all) break;
-    if (!piece.character) {
+    if (piece.character)
+      AppendUtf16(*piece.character, wide);
+    else
       wide.append(piece.length, L'\xFFFD');
-    } else if (*piece.character < 0x10000) {
-      wide += static_cast<wchar_t>(*piece.character);
-    } else {
-      wide += static_cast<wchar_t>(0xD800 + ((*piece.character - 0x10000) >> 10));
-      wide += static_cast<wchar_t>(0xDC00 + ((*piece.character - 0x10000) & 0x3FF));
-    }
     at += piece.length;
   }
   return at;
