@@ -1,0 +1,23 @@
+// The word points as data: the table made from the texts before the build
+// (data/PersonalityWordPoints.inc, written by data/make_tables.cpp). Worked out at the first
+// reading instead, they made the window's code page 936 texts and their conversion part of every
+// batch's start: a batch of one line took 0.99 M instructions against 0.40 M, of every date
+// 70.5 M against 69.3 M (bench/count-instructions; bench/RESULTS.md).
+#include <array>
+
+#include "cycle/Pillars.h"
+#include "reading/PersonalityWordPoints.h"
+
+namespace tesserin {
+namespace {
+
+// By day pillar: without the note, with it.
+constexpr std::array<std::array<int, 2>, kCycleLength> kTable = {{
+#include "PersonalityWordPoints.inc"
+}};
+
+}  // namespace
+
+int WordPointsOf(int dayPillar, bool noted) { return kTable[dayPillar][noted]; }
+
+}  // namespace tesserin
