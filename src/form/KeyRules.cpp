@@ -11,38 +11,46 @@ bool Accepted(char32_t key) {
   return key == kBackspace || key == kEnter || (key >= U'0' && key <= U'9');
 }
 
-// Steps shared by both handlers: the filter, and the leading-zero test on the text as it would
-// read with the key added at its end (wherever the caret stands).
-char32_t Filter(std::string_view text, char32_t key) {
+bool IsDigit(char32_t key) { return key >= U'0' && key <= U'9'; }
+
+// The filter shared by all date fields, and the leading-zero test on the text as the key leaves
+// it: a digit where the caret stands, any other key adding nothing.
+char32_t Filter(TextAroundCaret text, char32_t key) {
   if (!Accepted(key)) return kNull;
-  char32_t first = text.empty() ? key : static_cast<unsigned char>(text.front());
+  char32_t first = key;
+  if (!text.before.empty())
+    first = static_cast<unsigned char>(text.before.front());
+  else if (!IsDigit(key))
+    first = text.after.empty() ? key : static_cast<unsigned char>(text.after.front());
   return first == U'0' ? kNull : key;
 }
 
 // The day field (the designer's Edit3KeyPress).
-KeyOutcome DayKeyPress(std::string_view text, char32_t key) {
+KeyOutcome DayKeyPress(TextAroundCaret text, char32_t key) {
   key = Filter(text, key);
   return {.discard = key == kNull, .runLunar = key == kEnter};
 }
 
-// The year and the month field (the designer's Edit4KeyPress, which serves both).
-KeyOutcome YearOrMonthKeyPress(KeyRule field, std::string_view text, char32_t key) {
+// The year and the month field (the designer's Edit4KeyPress, which serves both). The length
+// that counts is the text's without its selection: "12" typed over a selected month is 12.
+KeyOutcome YearOrMonthKeyPress(KeyRule field, TextAroundCaret text, char32_t key) {
   key = Filter(text, key);
   KeyOutcome out{.discard = key == kNull};
   if (key == kBackspace) return out;
+  const std::size_t kept = text.before.size() + text.after.size();
   const bool month = field == KeyRule::Month;
   const bool year = field == KeyRule::Year;
   if (key == kEnter ||
       (month && key >= U'2' && key <= U'9') ||
-      (year && text.size() == 3) ||
-      (month && !text.empty()))
+      (year && kept == 3) ||
+      (month && kept > 0))
     out.moveFocus = true;
   return out;
 }
 
 }  // namespace
 
-KeyOutcome KeyPress(KeyRule rule, std::string_view text, char32_t key) {
+KeyOutcome KeyPress(KeyRule rule, TextAroundCaret text, char32_t key) {
   if (key == kCopy || key == kPaste) return {};
   switch (rule) {
     case KeyRule::Day: return DayKeyPress(text, key);

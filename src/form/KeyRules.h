@@ -1,5 +1,5 @@
-// The key rules of the date fields, as pure functions of the field's text and the typed
-// character. The form applies the outcome: it moves the focus first, then lets the field
+// The key rules of the date fields, as pure functions of the field's text around the caret and
+// the typed character. The form applies the outcome: it moves the focus first, then lets the field
 // insert the character (so a character that is not discarded lands in the field it was typed
 // into, even when the focus moves on), then runs the reading.
 #pragma once
@@ -22,6 +22,15 @@ enum class KeyRule {
   Day,    // the day field (Edit3)
 };
 
+// A field's text as the typed key finds it: what stands before the caret and after it. A
+// selection is left out of both, since the key replaces it: the rules look at the text as it
+// will be after the key, not at a selection that is about to go.
+struct TextAroundCaret {
+  std::string_view before, after;
+  // The caret at the end of the text, nothing selected: as after typing.
+  static TextAroundCaret AtEnd(std::string_view text) { return {text, {}}; }
+};
+
 struct KeyOutcome {
   bool discard = false;    // the field does not see the character
   bool moveFocus = false;  // the focus moves to the next control in tab order
@@ -30,12 +39,12 @@ struct KeyOutcome {
 };
 
 // What a typed character does in a field of the rule. The day field: digits, Backspace and
-// Enter, no leading zero; Enter runs the lunar reading. The year and the month field: the same
+// Enter, no leading zero in the text the key leaves; Enter runs the lunar reading. The year and the month field: the same
 // filter, and the focus moves on once the field is complete; a month's first digit moves on,
 // but for a 1, which waits for a second digit: no month is 2 to 9 followed by a digit.
 // KeyRule::None: the key as typed. Ctrl+C and Ctrl+V are no typing: every field copies and
 // pastes on them, as with the commands of its context menu (a pasted text is the field's as it
 // stands; the reading tells a text that is no whole number).
-KeyOutcome KeyPress(KeyRule rule, std::string_view text, char32_t key);
+KeyOutcome KeyPress(KeyRule rule, TextAroundCaret text, char32_t key);
 
 }  // namespace tesserin::ui

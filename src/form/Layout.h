@@ -50,7 +50,9 @@ struct ControlSpec {
   Kind kind;
   Page page;
   int x, y;
-  int width, height;  // 0 × 0: a label that sizes itself to its text
+  // 0 × 0: a label that sizes itself to its text; a label with a width and no height sizes
+  // itself up to that width, and its binding shortens a longer text to fit.
+  int width, height;
   std::wstring_view text;
   FontRole font;
   Ink ink;
@@ -96,7 +98,8 @@ inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
     {Ctl::AutoCloseBox, L"CheckBox1", Kind::CheckBox, Page::Main, 320, 213, 185, 17, L"计算后自动关闭QQ资料窗口", FontRole::Form, Ink::Default},
     {Ctl::PersonalityCaption, L"Label8", Kind::Label, Page::Main, 66, 85, 0, 0, L"性格总论：", FontRole::Caption, Ink::WindowText},
     {Ctl::PersonalityMemo, L"Memo1", Kind::Memo, Page::Main, 150, 67, 353, 51, L"", FontRole::Memo, Ink::Purple},
-    {Ctl::NicknameLabel, L"Label7", Kind::Label, Page::Main, 20, 30, 0, 0, L"QQ", FontRole::Nickname, Ink::Red},
+    // The nickname stops short of the 八字 line beside it.
+    {Ctl::NicknameLabel, L"Label7", Kind::Label, Page::Main, 20, 30, 232, 0, L"QQ", FontRole::Nickname, Ink::Red},
     {Ctl::PillarLine, L"Label4", Kind::Label, Page::Main, 260, 42, 0, 0, L"八字：", FontRole::Pillars, Ink::Blue},
     {Ctl::LibidoCaption, L"Label9", Kind::Label, Page::Main, 66, 128, 0, 0, L"性欲指数：", FontRole::Caption, Ink::Default},
     {Ctl::LibidoStars, L"Label11", Kind::Label, Page::Main, 148, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},

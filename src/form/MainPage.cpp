@@ -1,5 +1,7 @@
 #include "form/MainPage.h"
 
+#include <string>
+
 #include "base/GbkLiteral.h"
 #include "reading/TextPieces.h"
 
@@ -14,18 +16,15 @@ GbkString DayLabelOf(HowRead how) {
   return Gbk("日(") + std::string(TextPieces::Gbk().HowReadWord(how)) + Gbk(")");
 }
 
-const AnalysisDisplay& NoReadingFields() {
-  static const AnalysisDisplay fields = AnalysisDisplay::Initial();
-  return fields;
-}
-
-// The nickname label for the date fields' owner: the contact's nickname, or "QQ" (its text at
-// start) for a date typed by hand.
-const GbkString& NicknameText(const std::optional<GbkString>& owner) {
-  return owner ? *owner : kTypedNickname.Text();
-}
+bool IsDate(Field field) { return field != Field::Age; }
 
 }  // namespace
+
+std::optional<Field> FieldOfControl(Ctl id) {
+  for (int i = 0; i < kFieldCount; ++i)
+    if (ControlOf(static_cast<Field>(i)) == id) return static_cast<Field>(i);
+  return std::nullopt;
+}
 
 const GbkString& DayLabelText(const std::optional<Reading>& shown) {
   static const GbkString kLabels[] = {DayLabelOf(HowRead::Lunar), DayLabelOf(HowRead::Solar),
@@ -33,34 +32,83 @@ const GbkString& DayLabelText(const std::optional<Reading>& shown) {
   return kLabels[static_cast<int>(shown ? HowReadOf(*shown) : HowRead::Lunar)];
 }
 
-MainPage::MainPage() { ShowNoReading(NicknameText(std::nullopt), {}); }
+MainPage::MainPage() { Draw(); }
 
-void MainPage::DateFilledIn(std::optional<GbkString> nickname) { owner_ = std::move(nickname); }
-
-void MainPage::DateFieldChanged() { owner_.reset(); }
-
-void MainPage::ProfileFound(const GbkString& nickname) { ShowNoReading(nickname, {}); }
-
-void MainPage::ShowReading(const Reading& reading) {
-  shown_ = reading;
-  WriteFields(reading, texts_.fields);
-  texts_.nickname = NicknameText(owner_);
-  texts_.dayLabel = DayLabelText(shown_);
+bool MainPage::Edited(Field field, std::string_view text) {
+  GbkString& held = fields_[static_cast<int>(field)];
+  if (held == text) return false;
+  held.assign(text);
+  if (!IsDate(field)) {
+    if (contact_) contact_->ageIsHers = false;  // typed over: the user's own now
+  } else {
+    reading_.reset();
+    message_.clear();
+    if (contact_ && contact_->ageIsHers) fields_[static_cast<int>(Field::Age)].clear();
+    contact_.reset();
+  }
+  Draw();
+  return true;
 }
 
-void MainPage::ShowRefusal() { ShowNoReading(NicknameText(owner_), {}); }
-
-void MainPage::ShowUnreadable(const GbkString& nickname, const GbkString& message) {
-  owner_.reset();  // the fields hold what could be read of her date, which is no date
-  ShowNoReading(nickname, message);
+void MainPage::ProfileFound(const GbkString& nickname) {
+  for (GbkString& text : fields_) text.clear();
+  contact_ = Contact{nickname};
+  reading_.reset();
+  message_.clear();
+  Draw();
 }
 
-void MainPage::ShowNoReading(const GbkString& nickname, std::string_view memo) {
-  shown_.reset();
-  texts_.fields = NoReadingFields();  // copied over the old strings, which keep their memory
-  texts_.fields.PersonalityText.assign(memo);
-  texts_.nickname = nickname;
-  texts_.dayLabel = DayLabelText(shown_);
+void MainPage::ProfileFilled(Field field, std::string_view text) {
+  fields_[static_cast<int>(field)].assign(text);
+  Draw();
+}
+
+void MainPage::ProfileUnreadable(const GbkString& message) {
+  reading_.reset();
+  message_ = message;
+  Draw();
+}
+
+AnalysisInput MainPage::Input(CalendarMode mode) const {
+  return InputOfTexts(Text(Field::Year), Text(Field::Month), Text(Field::Day), mode);
+}
+
+void MainPage::RunEnded(const AnalysisOutcome& outcome) {
+  message_.clear();
+  if (const Reading* reading = std::get_if<Reading>(&outcome))
+    reading_ = *reading;
+  else
+    reading_.reset();
+  Draw();
+}
+
+bool MainPage::ShowRow(const RecordRow& row) {
+  if (!row.reading) return false;
+  const CalendarDate& date = row.reading->entered;
+  fields_ = {row.age, std::to_string(date.year), std::to_string(date.month), std::to_string(date.day)};
+  contact_.reset();
+  if (row.nickname) contact_ = Contact{*row.nickname};
+  reading_ = row.reading;
+  message_.clear();
+  Draw();
+  return true;
+}
+
+std::optional<GbkString> MainPage::DateOwner() const {
+  if (!contact_) return std::nullopt;
+  return contact_->nickname;
+}
+
+void MainPage::Draw() {
+  view_.fields = fields_;
+  view_.nickname = contact_ ? contact_->nickname : kTypedNickname.Text();
+  view_.dayLabel = DayLabelText(reading_);
+  if (reading_) {
+    WriteFields(*reading_, view_.result);
+  } else {
+    view_.result = AnalysisDisplay::Initial();
+    view_.result.PersonalityText = message_;
+  }
 }
 
 }  // namespace tesserin::ui

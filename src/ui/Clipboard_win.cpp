@@ -3,6 +3,7 @@
 #include "ui/Clipboard_win.h"
 
 #include <cstring>
+#include <cwchar>
 
 namespace tesserin::ui {
 namespace {
@@ -44,6 +45,20 @@ bool PutClipboardText(HWND owner, std::wstring_view text) {
     return false;
   }
   return true;
+}
+
+std::optional<std::wstring> ClipboardText(HWND owner) {
+  OpenedClipboard clipboard(owner);
+  if (!clipboard) return std::nullopt;
+  std::optional<std::wstring> result;
+  if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(memory))) {
+      // The text ends at its terminator or at the end of the block, whichever comes first.
+      result.emplace(text, wcsnlen(text, GlobalSize(memory) / sizeof(wchar_t)));
+      GlobalUnlock(memory);
+    }
+  }
+  return result;
 }
 
 }  // namespace tesserin::ui

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "form/Layout.h"
 #include "form/MainPage.h"
@@ -35,6 +36,11 @@ struct FormState {
   // loop running, and a tick or a key press that asks for another reading meanwhile must find
   // this one still in progress.
   bool readingBusy = false;
+  // The whole nickname, which the nickname label may show shortened; its tooltip says it whole
+  // while it is (nicknameTipText, else empty).
+  std::wstring nickname;
+  std::wstring nicknameTipText;
+  HWND nicknameTip = nullptr;
 };
 
 // The one form of the program; empty while it does not exist.

@@ -15,6 +15,7 @@
 #include "ui/FormState_win.h"
 #include "ui/Frame_win.h"
 #include "ui/MessageBoxes_win.h"
+#include "ui/NicknameLabel_win.h"
 #include "ui/Pages_win.h"
 #include "ui/Placement_win.h"
 #include "ui/ReadingBinding_win.h"
@@ -76,6 +77,7 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED: {
       LayOut(LOWORD(wParam));
+      RefitNickname();
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(form, nullptr, suggested->left, suggested->top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -84,13 +86,16 @@ LRESULT FormMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == Control(Ctl::SolarButton))
         SolarButtonClick();
-      if (HIWORD(wParam) == EN_CHANGE) {
-        const ControlSpec* field = LayoutOfWindow(reinterpret_cast<HWND>(lParam));
-        if (field && IsDateField(field->id)) DateFieldChanged();
-      }
+      if (HIWORD(wParam) == EN_CHANGE)
+        if (const ControlSpec* control = LayoutOfWindow(reinterpret_cast<HWND>(lParam)))
+          if (std::optional<Field> field = FieldOfControl(control->id)) FieldChanged(*field);
       return 0;  // IDOK and IDCANCEL from Enter and Escape: the form has no default buttons
     case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->code == TTN_GETDISPINFOW && header->idFrom == reinterpret_cast<UINT_PTR>(Control(Ctl::NicknameLabel))) {
+        reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = const_cast<wchar_t*>(NicknameTipText().c_str());
+        return 0;
+      }
       if (header->hwndFrom == state.pageControl && header->code == TCN_SELCHANGE) ShowPage(ShownPage());
       if (HandleRecordListNotify(*header)) return 0;
       if (std::optional<std::size_t> row = ActivatedRecordRow(*header))
@@ -203,7 +208,8 @@ void ShowForm1(int showCommand) {
   CentreOnScreen(form);
   ShowWindow(form, showCommand);
   UpdateWindow(form);
-  SendMessageW(form, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::AgeField)), TRUE);
+  // A date typed at once goes into the year field; the tab order stays as it is.
+  SendMessageW(form, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(Ctl::YearField)), TRUE);
 }
 
 }  // namespace tesserin::ui

@@ -26,7 +26,10 @@ HWND CreateControl(const ControlSpec& layout, HWND page, HINSTANCE instance) {
   DWORD style = WS_CHILD | WS_VISIBLE;
   DWORD exStyle = 0;
   switch (layout.kind) {
-    case Kind::Label: style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX; break;
+    case Kind::Label:
+      style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+      if (layout.width > 0) style |= SS_NOTIFY;  // shortened to its width: a tooltip tells it whole
+      break;
     case Kind::WrappedLabel: style |= SS_LEFT | SS_NOPREFIX; break;
     case Kind::Edit:
       windowClass = L"EDIT";

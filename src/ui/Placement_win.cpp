@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "base/Dpi_win.h"
@@ -21,7 +22,11 @@ namespace tesserin::ui {
 RECT ControlRect(const ControlSpec& layout, std::wstring_view text) {
   const FormState& state = Form1State();
   SIZE size{Scale(layout.width, state.dpi), Scale(layout.height, state.dpi)};
-  if (layout.kind == Kind::Label) size = LabelExtent(state.fonts->Get(layout.font), text);
+  if (layout.kind == Kind::Label) {
+    const LONG widest = size.cx;
+    size = LabelExtent(state.fonts->Get(layout.font), text);
+    if (widest > 0) size.cx = std::min(size.cx, widest);
+  }
   const int x = Scale(layout.x, state.dpi), y = Scale(layout.y, state.dpi);
   return {x, y, x + size.cx, y + size.cy};
 }

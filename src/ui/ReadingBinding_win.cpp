@@ -10,6 +10,7 @@
 #include "ui/CopyReading_win.h"
 #include "ui/FormState_win.h"
 #include "ui/MessageBoxes_win.h"
+#include "ui/NicknameLabel_win.h"
 #include "ui/RecordPage_win.h"
 
 namespace tesserin::ui {
@@ -26,17 +27,6 @@ void WriteDisplay(const AnalysisDisplay& display) {
   SetControlText(Ctl::MoneyStars, display.MoneyStars);
 }
 
-// What the page shows, into its controls: the result fields before the nickname, so that
-// another program reading the window never finds a new nickname beside the last contact's
-// reading. The window menu's copy command follows the reading.
-void WritePage() {
-  const MainPageTexts& texts = FormPage().Texts();
-  WriteDisplay(texts.fields);
-  SetControlText(Ctl::NicknameLabel, texts.nickname);
-  SetControlText(Ctl::DayLabel, texts.dayLabel);
-  ShowCopyCommandState(FormHandle());
-}
-
 ClockTime Now() {
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -47,75 +37,76 @@ ClockTime Now() {
 // the notice is closed (the watcher may have written meanwhile). A field that is no whole
 // number is an error, in the standard error box.
 void ShowRefusal(const Refusal& refusal) {
-  FormPage().ShowRefusal();
-  WritePage();
   if (refusal.kind == Refusal::Kind::NotAWholeNumber)
     ShowErrorBox(FormHandle(), RefusalText(refusal, kMaxQuotedCharacters));
   else
     ShowMessage(FormHandle(), RefusalText(refusal));
 }
 
-// The reading of a date, beside the nickname of the contact whose date the fields hold.
-void ReadDate(const AnalysisInput& input) {
+}  // namespace
+
+void DrawMainPage() {
+  if (!FormHandle()) return;
+  const MainPageView& view = FormPage().View();
+  WriteDisplay(view.result);
+  for (int i = 0; i < kFieldCount; ++i) SetControlText(ControlOf(static_cast<Field>(i)), view.fields[i]);
+  ShowNickname(view.nickname);
+  SetControlText(Ctl::DayLabel, view.dayLabel);
+  ShowCopyCommandState(FormHandle());
+}
+
+bool EditField(Field field, std::string_view gbkText) {
+  if (!FormPage().Edited(field, gbkText)) return false;
+  DrawMainPage();
+  return true;
+}
+
+void EditDate(std::string_view year, std::string_view month, std::string_view day) {
+  FormPage().Edited(Field::Year, year);
+  FormPage().Edited(Field::Month, month);
+  FormPage().Edited(Field::Day, day);
+  DrawMainPage();
+}
+
+void ReadDateFields(CalendarMode mode) {
+  if (!FormHandle()) return;
   bool& inProgress = Form1State().readingBusy;
   if (inProgress) return;
   BusyGuard busy(inProgress);
   try {
-    const AnalysisOutcome outcome = AnalysisRun(input);
-    if (const Reading* reading = std::get_if<Reading>(&outcome)) {
-      FormPage().ShowReading(*reading);
-      WritePage();
-      AddRecordRow(*RowOfRun(outcome, Now(), FormPage().DateOwner(), ControlText(Ctl::AgeField)));
-    } else {
+    MainPage& page = FormPage();
+    const AnalysisOutcome outcome = AnalysisRun(page.Input(mode));
+    page.RunEnded(outcome);
+    DrawMainPage();
+    if (std::holds_alternative<Reading>(outcome))
+      AddRecordRow(*RowOfRun(outcome, Now(), page.DateOwner(), page.Text(Field::Age)));
+    else
       ShowRefusal(std::get<Refusal>(outcome));
-    }
   } catch (...) {
     ReportCurrentException(FormHandle());
   }
 }
 
-}  // namespace
-
-void RunAnalysis(const AnalysisInput& input, const std::optional<GbkString>& nickname) {
-  if (!FormHandle()) return;
-  // Whose date the fields hold, even when a reading in progress turns this one away: a later
-  // Enter or click reads the same date.
-  FormPage().DateFilledIn(nickname);
-  ReadDate(input);
-}
-
-AnalysisInput InputOfFields(CalendarMode mode) {
-  return InputOfTexts(ControlText(Ctl::YearField), ControlText(Ctl::MonthField), ControlText(Ctl::DayField), mode);
-}
-
-void ReadDateFields(CalendarMode mode) {
-  if (!FormHandle()) return;
-  ReadDate(InputOfFields(mode));
-}
-
 void ShowProfileFound(const GbkString& nickname) {
   FormPage().ProfileFound(nickname);
-  WritePage();
+  DrawMainPage();
 }
 
-void ShowUnreadableProfile(const GbkString& message, const GbkString& nickname) {
-  FormPage().ShowUnreadable(nickname, message);
-  WritePage();
-  AddRecordRow(UnreadableRow(Now(), nickname, ControlText(Ctl::AgeField)));
+void FillProfileField(Field field, std::string_view gbkText) {
+  FormPage().ProfileFilled(field, gbkText);
+  DrawMainPage();
 }
 
-void DateFieldChanged() { FormPage().DateFieldChanged(); }
+void ShowUnreadableProfile(const GbkString& message) {
+  MainPage& page = FormPage();
+  page.ProfileUnreadable(message);
+  DrawMainPage();
+  AddRecordRow(UnreadableRow(Now(), page.DateOwner().value_or(GbkString{}), page.Text(Field::Age)));
+}
 
 bool ShowRecordedRow(const RecordRow& row) {
-  if (!row.reading) return false;
-  const CalendarDate& date = row.reading->entered;
-  SetControlText(Ctl::AgeField, row.age);
-  SetControlText(Ctl::YearField, std::to_string(date.year));
-  SetControlText(Ctl::MonthField, std::to_string(date.month));
-  SetControlText(Ctl::DayField, std::to_string(date.day));
-  FormPage().DateFilledIn(row.nickname);
-  FormPage().ShowReading(*row.reading);
-  WritePage();
+  if (!FormPage().ShowRow(row)) return false;
+  DrawMainPage();
   return true;
 }
 

@@ -16,26 +16,18 @@ namespace {
 // into the record under the nickname.
 class FormBinding : public ProfileForm {
  public:
-  void ShowNickname(const GbkString& nickname) override {
-    nickname_ = nickname;
-    ShowProfileFound(nickname);
-  }
+  void ShowNickname(const GbkString& nickname) override { ShowProfileFound(nickname); }
   void ShowScan(const ScanTexts& texts) override {
-    SetControlText(Ctl::AgeField, texts.age);
-    SetControlText(Ctl::MonthField, texts.month);
-    SetControlText(Ctl::DayField, texts.day);
+    FillProfileField(Field::Age, texts.age);
+    FillProfileField(Field::Year, "");  // none until it is inferred
+    FillProfileField(Field::Month, texts.month);
+    FillProfileField(Field::Day, texts.day);
   }
-  void ShowBirthYear(int year) override { SetControlText(Ctl::YearField, std::to_string(year)); }
-  void ShowUnreadable(const GbkString& message) override { ShowUnreadableProfile(message, nickname_); }
+  void ShowBirthYear(int year) override { FillProfileField(Field::Year, std::to_string(year)); }
+  void ShowUnreadable(const GbkString& message) override { ShowUnreadableProfile(message); }
   bool CloseAfterReading() override { return AutoCloseChecked(); }
-  void ReadAsLunarDate(const CalendarDate& date) override {
-    RunAnalysis({DateField::Number(date.year), DateField::Number(date.month), DateField::Number(date.day),
-                 CalendarMode::Lunar},
-                nickname_);
-  }
-
- private:
-  GbkString nickname_;  // of the profile window being read, under which its reading is recorded
+  // The fields hold the date as read (ShowScan, ShowBirthYear), which the reading reads.
+  void ReadAsLunarDate(const CalendarDate&) override { ReadDateFields(CalendarMode::Lunar); }
 };
 
 ProfileWatcher& Watcher() {

@@ -54,7 +54,7 @@ const Case kCases[] = {
 TEST(KeyRules, DateFieldsFilterAndMoveOn) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    const KeyOutcome got = KeyPress(c.field, c.text, c.key);
+    const KeyOutcome got = KeyPress(c.field, TextAroundCaret::AtEnd(c.text), c.key);
     EXPECT_EQ(got.discard, c.expected.discard);
     EXPECT_EQ(got.moveFocus, c.expected.moveFocus);
     EXPECT_FALSE(got.runLunar);
@@ -84,10 +84,41 @@ const DayCase kDayCases[] = {
 TEST(KeyRules, DayFieldFiltersAndRunsTheLunarReadingOnEnter) {
   for (const DayCase& c : kDayCases) {
     SCOPED_TRACE(c.what);
-    const KeyOutcome got = KeyPress(KeyRule::Day, c.text, c.key);
+    const KeyOutcome got = KeyPress(KeyRule::Day, TextAroundCaret::AtEnd(c.text), c.key);
     EXPECT_EQ(got.discard, c.discard);
     EXPECT_EQ(got.runLunar, c.runLunar);
     EXPECT_FALSE(got.moveFocus);
+  }
+}
+
+// A key typed over a selection or with the caret inside the text: the rules look at the text as
+// the key leaves it, so a selection about to be replaced neither moves the focus on nor
+// counts as a leading digit.
+TEST(KeyRules, TheTextAsTheKeyLeavesItCounts) {
+  struct CaretCase {
+    const char* what;
+    KeyRule field;
+    const char *before, *after;  // the text around the caret, the selection left out
+    char32_t key;
+    KeyOutcome expected;
+  };
+  const CaretCase kCaretCases[] = {
+      {"year: 1 over the whole year selected starts a new year", KeyRule::Year, "", "", U'1', kInsert},
+      {"year: a fourth digit over one selected digit of four moves on", KeyRule::Year, "19", "0", U'9', kInsertAndMove},
+      {"month: 1 over a selected 5 waits for the second digit", KeyRule::Month, "", "", U'1', kInsert},
+      {"month: 2 after that 1 moves on", KeyRule::Month, "1", "", U'2', kInsertAndMove},
+      {"day: 1 over a selected 231 is a new day", KeyRule::Day, "", "", U'1', kInsert},
+      {"day: 0 at the front of 12 would lead with zero", KeyRule::Day, "", "12", U'0', kDiscard},
+      {"year: 0 at the front of 990 would lead with zero, and the year is complete", KeyRule::Year, "", "990", U'0', kDiscardAndMove},
+      {"day: 0 in the middle is fine", KeyRule::Day, "1", "2", U'0', kInsert},
+      {"day: Enter with the caret before a leading 0 is refused", KeyRule::Day, "", "05", kEnter, kDiscard},
+      {"month: Backspace never moves, whatever is selected", KeyRule::Month, "1", "", kBackspace, kInsert},
+  };
+  for (const CaretCase& c : kCaretCases) {
+    SCOPED_TRACE(c.what);
+    const KeyOutcome got = KeyPress(c.field, {c.before, c.after}, c.key);
+    EXPECT_EQ(got.discard, c.expected.discard);
+    EXPECT_EQ(got.moveFocus, c.expected.moveFocus);
   }
 }
 
@@ -111,7 +142,7 @@ TEST(KeyRules, CopyAndPasteAreTheFieldsOwnInEveryField) {
   for (const ClipboardCase& c : kClipboardCases)
     for (const auto& [key, name] : {std::pair{kCopy, "Ctrl+C"}, std::pair{kPaste, "Ctrl+V"}}) {
       SCOPED_TRACE(std::string(name) + " in the " + c.what);
-      EXPECT_EQ(KeyPress(c.field, c.text, key), kInsert);
+      EXPECT_EQ(KeyPress(c.field, TextAroundCaret::AtEnd(c.text), key), kInsert);
     }
 }
 
@@ -119,7 +150,7 @@ TEST(KeyRules, CopyAndPasteAreTheFieldsOwnInEveryField) {
 TEST(KeyRules, AFieldWithoutARuleTakesEveryKey) {
   for (char32_t key : {U'0', U'a', U'年', kEnter, kBackspace, char32_t{27}}) {
     SCOPED_TRACE(static_cast<int>(key));
-    EXPECT_EQ(KeyPress(KeyRule::None, "0", key), kInsert);
+    EXPECT_EQ(KeyPress(KeyRule::None, TextAroundCaret::AtEnd("0"), key), kInsert);
   }
 }
 

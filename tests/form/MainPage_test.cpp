@@ -1,7 +1,8 @@
-// What the main page shows around a reading: no reading beside a refused date, an unreadable
-// profile or a new contact's nickname; the nickname only beside the date the watcher filled in
-// (or a record row put back), until a date field is edited; the word after the day field says
-// how the reading shown read its date.
+// What the main page shows, drawn from its state after each thing that happens: no reading
+// beside a date it did not read, a refused date or an unreadable profile; the nickname only
+// while the date fields are as her profile (or a record row of hers) filled them in, and then no
+// field holding another contact's value; the word after the day field says how the reading
+// shown read its date.
 #include "form/MainPage.h"
 
 #include <gtest/gtest.h>
@@ -24,37 +25,47 @@ const char kUnreadable[] = "抱歉：没有识别出来，或者年龄大于100�
 Reading ReadingOf(CalendarMode mode, const char* year, const char* month, const char* day) {
   return std::get<Reading>(AnalysisRun(InputOfTexts(year, month, day, mode)));
 }
-Reading ReadingOf(const WorkedReading& r) { return ReadingOf(r.mode, r.year, r.month, r.day); }
 
 using Step = std::function<void(MainPage&)>;
 
-Step FilledIn(const char* nickname) {
-  return [=](MainPage& page) { page.DateFilledIn(nickname ? std::optional<GbkString>(G(nickname)) : std::nullopt); };
+Step Edit(Field field, const char* text) {
+  return [=](MainPage& page) { page.Edited(field, G(text)); };
 }
-Step Edited() {
-  return [](MainPage& page) { page.DateFieldChanged(); };
+std::vector<Step> Typed(const char* year, const char* month, const char* day) {
+  return {Edit(Field::Year, year), Edit(Field::Month, month), Edit(Field::Day, day)};
 }
+Step Run(CalendarMode mode) {
+  return [=](MainPage& page) { page.RunEnded(AnalysisRun(page.Input(mode))); };
+}
+const Step kEnter = Run(CalendarMode::Lunar);
+const Step kButton = Run(CalendarMode::Solar);
 Step Found(const char* nickname) {
   return [=](MainPage& page) { page.ProfileFound(G(nickname)); };
 }
-Step Read(const WorkedReading& r) {
-  return [&r](MainPage& page) { page.ShowReading(ReadingOf(r)); };
+Step Filled(Field field, const char* text) {
+  return [=](MainPage& page) { page.ProfileFilled(field, G(text)); };
 }
-// The watcher's date read again by the button: the same date as solar.
-Step ReadAsSolar(const WorkedReading& r) {
-  return [&r](MainPage& page) { page.ShowReading(ReadingOf(CalendarMode::Solar, r.year, r.month, r.day)); };
+Step Unreadable() {
+  return [](MainPage& page) { page.ProfileUnreadable(G(kUnreadable)); };
 }
-Step Refused() {
-  return [](MainPage& page) { page.ShowRefusal(); };
-}
-Step Unreadable(const char* nickname) {
-  return [=](MainPage& page) { page.ShowUnreadable(G(nickname), G(kUnreadable)); };
+// A record row put back: a reading of hers (or typed, with no nickname), her age beside it.
+Step Row(const char* nickname, const WorkedReading& r, const char* age) {
+  return [=, &r](MainPage& page) {
+    RecordRow row{{}, nickname ? std::optional<GbkString>(G(nickname)) : std::nullopt,
+                  ReadingOf(r.mode, r.year, r.month, r.day), G(age)};
+    page.ShowRow(row);
+  };
 }
 
-// What a profile's reading goes through: the nickname shows, the scan changes the date fields,
-// the watcher fills in the year, the lunar reading.
-std::vector<Step> ProfileRead(const char* nickname, const WorkedReading& r) {
-  return {Found(nickname), Edited(), FilledIn(nickname), Read(r)};
+// What the watcher does with a profile it read whole: her nickname, her fields, the reading.
+std::vector<Step> Profile(const char* nickname, const char* age, const WorkedReading& r) {
+  return {Found(nickname), Filled(Field::Age, age), Filled(Field::Year, ""), Filled(Field::Month, r.month),
+          Filled(Field::Day, r.day), Filled(Field::Year, r.year), kEnter};
+}
+// What it does with one it could not read whole: what it read of her, and the message.
+std::vector<Step> UnreadableProfile(const char* nickname, const char* age, const char* month, const char* day) {
+  return {Found(nickname), Filled(Field::Age, age), Filled(Field::Year, ""), Filled(Field::Month, month),
+          Filled(Field::Day, day), Unreadable()};
 }
 
 std::vector<Step> Then(std::vector<Step> steps, const std::vector<Step>& more) {
@@ -63,12 +74,12 @@ std::vector<Step> Then(std::vector<Step> steps, const std::vector<Step>& more) {
 }
 
 struct Expected {
-  const WorkedReading* reading;  // the reading shown (its lunar or solar one by `solar`), or none
-  bool solar;
+  const char *age, *year, *month, *day;
   const char* nickname;  // Label7
+  bool reading;          // a reading of the fields' date shows, in the mode `solar` says
+  bool solar;
   const char* dayLabel;  // Label3
   const char* memo;      // when no reading is shown
-  const char* owner;     // whose date the fields hold; nullptr for a typed one
 };
 
 struct Case {
@@ -77,80 +88,89 @@ struct Case {
   Expected expected;
 };
 
-TEST(MainPage, WhatThePageShowsAfterEachRunAndWhoseDateItIs) {
+TEST(MainPage, WhatThePageShowsAfterEachStepAndWhoseItIs) {
   const Case kCases[] = {
-      {"at start", {}, {nullptr, false, "QQ", "日(农历)", "", nullptr}},
-      {"a date typed by hand, read with Enter", {Edited(), Read(kLunar1990_5_12)},
-       {&kLunar1990_5_12, false, "QQ", "日(农历)", nullptr, nullptr}},
-      {"a date typed by hand, read with the button", {Edited(), Read(kSolar1950_1_7)},
-       {&kSolar1950_1_7, true, "QQ", "日(公历)", nullptr, nullptr}},
-      {"a profile read", ProfileRead("小红", kLunar1990_5_12),
-       {&kLunar1990_5_12, false, "小红", "日(农历)", nullptr, "小红"}},
-      {"the button over the date as the watcher filled it in",
-       Then(ProfileRead("小红", kLunar1990_5_12), {ReadAsSolar(kLunar1990_5_12)}),
-       {&kLunar1990_5_12, true, "小红", "日(公历)", nullptr, "小红"}},
-      {"a date typed by hand after a profile reading",
-       Then(ProfileRead("小红", kLunar1990_5_12), {Edited(), Read(kSolar1950_1_7)}),
-       {&kSolar1950_1_7, true, "QQ", "日(公历)", nullptr, nullptr}},
-      {"a date field edited back to the watcher's date: edited all the same",
-       Then(ProfileRead("小红", kLunar1990_5_12), {Edited(), Edited(), Read(kLunar1990_5_12)}),
-       {&kLunar1990_5_12, false, "QQ", "日(农历)", nullptr, nullptr}},
-      {"a date refused after a reading", {Edited(), Read(kLunar1990_5_12), Edited(), Refused()},
-       {nullptr, false, "QQ", "日(农历)", "", nullptr}},
-      {"a solar reading, then a refused date", {Edited(), Read(kSolar1950_1_7), Refused()},
-       {nullptr, false, "QQ", "日(农历)", "", nullptr}},
-      {"the watcher's own date refused (an age giving a year before 1950)",
-       Then(ProfileRead("小红", kLunar1990_5_12), {Found("老王"), Edited(), FilledIn("老王"), Refused()}),
-       {nullptr, false, "老王", "日(农历)", "", "老王"}},
-      {"a typed date refused after a profile reading",
-       Then(ProfileRead("小红", kLunar1990_5_12), {Edited(), Refused()}),
-       {nullptr, false, "QQ", "日(农历)", "", nullptr}},
-      {"a new nickname while its profile is read",
-       Then(ProfileRead("小红", kLunar1990_5_12), {Found("小明")}),
-       {nullptr, false, "小明", "日(农历)", "", "小红"}},
-      {"an unreadable profile after a reading",
-       Then(ProfileRead("小红", kLunar1990_5_12), {Found("小明"), Unreadable("小明")}),
-       {nullptr, false, "小明", "日(农历)", kUnreadable, nullptr}},
-      {"a date typed by hand after an unreadable profile",
-       Then(ProfileRead("小红", kLunar1990_5_12), {Found("小明"), Edited(), Unreadable("小明"), Edited(), Read(kSolar1950_1_7)}),
-       {&kSolar1950_1_7, true, "QQ", "日(公历)", nullptr, nullptr}},
-      {"the button while a new profile is read: the fields still hold the last contact's date",
-       Then(ProfileRead("小红", kLunar1990_5_12), {Found("小明"), ReadAsSolar(kLunar1990_5_12)}),
-       {&kLunar1990_5_12, true, "小红", "日(公历)", nullptr, "小红"}},
-      {"a record row of a profile put back, then the button",
-       {Edited(), Read(kSolar1950_1_7), Edited(), FilledIn("小红"), Read(kLunar1990_5_12), ReadAsSolar(kLunar1990_5_12)},
-       {&kLunar1990_5_12, true, "小红", "日(公历)", nullptr, "小红"}},
-      {"a record row of a typed date put back after a profile reading",
-       Then(ProfileRead("小红", kLunar1990_5_12), {Edited(), FilledIn(nullptr), Read(kSolar1950_1_7)}),
-       {&kSolar1950_1_7, true, "QQ", "日(公历)", nullptr, nullptr}},
+      {"at start", {}, {"", "", "", "", "QQ", false, false, "日(农历)", ""}},
+      {"a date typed by hand, read with Enter", Then(Typed("1990", "5", "12"), {kEnter}),
+       {"", "1990", "5", "12", "QQ", true, false, "日(农历)", nullptr}},
+      {"a date typed by hand, read with the button", Then(Typed("1950", "1", "7"), {kButton}),
+       {"", "1950", "1", "7", "QQ", true, true, "日(公历)", nullptr}},
+      {"a typed date's reading goes the moment a field is edited",
+       Then(Typed("1990", "5", "12"), {kEnter, Edit(Field::Day, "1")}),
+       {"", "1990", "5", "1", "QQ", false, false, "日(农历)", ""}},
+      {"an age typed beside a reading leaves it",
+       Then(Typed("1990", "5", "12"), {kEnter, Edit(Field::Age, "30")}),
+       {"30", "1990", "5", "12", "QQ", true, false, "日(农历)", nullptr}},
+      {"a profile read", Profile("小红", "36", kLunar1990_5_12),
+       {"36", "1990", "5", "12", "小红", true, false, "日(农历)", nullptr}},
+      {"the button over her date as the watcher filled it in", Then(Profile("小红", "36", kLunar1990_5_12), {kButton}),
+       {"36", "1990", "5", "12", "小红", true, true, "日(公历)", nullptr}},
+      {"a day typed over hers: nobody's date, her age goes with her nickname",
+       Then(Profile("小红", "36", kLunar1990_5_12), {Edit(Field::Day, "7")}),
+       {"", "1990", "5", "7", "QQ", false, false, "日(农历)", ""}},
+      {"her day typed back: typed all the same",
+       Then(Profile("小红", "36", kLunar1990_5_12), {Edit(Field::Day, "1"), Edit(Field::Day, "12"), kEnter}),
+       {"", "1990", "5", "12", "QQ", true, false, "日(农历)", nullptr}},
+      {"an age typed over hers stays the user's after a typed date",
+       Then(Profile("小红", "36", kLunar1990_5_12), {Edit(Field::Age, "40"), Edit(Field::Year, "1991"), kButton}),
+       {"40", "1991", "5", "12", "QQ", true, true, "日(公历)", nullptr}},
+      {"a new profile window: her nickname and nothing of the last contact's",
+       Then(Profile("小红", "36", kLunar1990_5_12), {Found("小明")}),
+       {"", "", "", "", "小明", false, false, "日(农历)", ""}},
+      {"an unreadable profile after a reading: only what was read of her",
+       Then(Profile("小红", "36", kLunar1990_5_12), UnreadableProfile("小明", "33", "6", "")),
+       {"33", "", "6", "", "小明", false, false, "日(农历)", kUnreadable}},
+      {"a year typed by hand before an unreadable profile goes",
+       Then(Typed("1985", "3", "4"), UnreadableProfile("小明", "", "", "")),
+       {"", "", "", "", "小明", false, false, "日(农历)", kUnreadable}},
+      {"a date typed after an unreadable profile: the message goes with her",
+       Then(UnreadableProfile("小明", "33", "6", ""), {Edit(Field::Day, "3")}),
+       {"", "", "6", "3", "QQ", false, false, "日(农历)", ""}},
+      {"her own date refused (an age giving a year before 1950)",
+       {Found("老王"), Filled(Field::Age, "99"), Filled(Field::Month, "3"), Filled(Field::Day, "14"),
+        Filled(Field::Year, "1920"), kEnter},
+       {"99", "1920", "3", "14", "老王", false, false, "日(农历)", ""}},
+      {"a typed date refused after a reading", Then(Typed("1990", "5", "12"), {kEnter, Edit(Field::Month, "13"), kButton}),
+       {"", "1990", "13", "12", "QQ", false, false, "日(农历)", ""}},
+      {"a record row of hers put back", Then(Typed("1950", "1", "7"), {kButton, Row("小红", kLunar1990_5_12, "36")}),
+       {"36", "1990", "5", "12", "小红", true, false, "日(农历)", nullptr}},
+      {"a record row of a typed date put back after her reading",
+       Then(Profile("小红", "36", kLunar1990_5_12), {Row(nullptr, kSolar1950_1_7, "")}),
+       {"", "1950", "1", "7", "QQ", true, true, "日(公历)", nullptr}},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
     MainPage page;
     for (const Step& step : c.steps) step(page);
     const Expected& e = c.expected;
-    const MainPageTexts& texts = page.Texts();
-    EXPECT_EQ(U(texts.nickname), e.nickname);
-    EXPECT_EQ(U(texts.dayLabel), e.dayLabel);
-    EXPECT_EQ(page.DateOwner(), e.owner ? std::optional<GbkString>(G(e.owner)) : std::nullopt);
+    const MainPageView& view = page.View();
+    EXPECT_EQ(U(view.fields[static_cast<int>(Field::Age)]), e.age);
+    EXPECT_EQ(U(view.fields[static_cast<int>(Field::Year)]), e.year);
+    EXPECT_EQ(U(view.fields[static_cast<int>(Field::Month)]), e.month);
+    EXPECT_EQ(U(view.fields[static_cast<int>(Field::Day)]), e.day);
+    EXPECT_EQ(U(view.nickname), e.nickname);
+    EXPECT_EQ(page.DateOwner().has_value(), std::string(e.nickname) != "QQ");
+    EXPECT_EQ(U(view.dayLabel), e.dayLabel);
     if (e.reading) {
-      const Reading reading = e.solar ? ReadingOf(CalendarMode::Solar, e.reading->year, e.reading->month, e.reading->day)
-                                      : ReadingOf(*e.reading);
+      const Reading reading = ReadingOf(e.solar ? CalendarMode::Solar : CalendarMode::Lunar, e.year, e.month, e.day);
       EXPECT_EQ(page.ShownReading(), reading);
-      EXPECT_EQ(texts.fields, FieldsOf(reading));
-      if (e.solar == (e.reading->mode == CalendarMode::Solar)) {  // the worked reading itself
-        EXPECT_EQ(U(texts.fields.PillarLine), e.reading->pillarLine);
-        EXPECT_EQ(U(texts.fields.KindnessStars), e.reading->kindness);
-      }
+      EXPECT_EQ(view.result, FieldsOf(reading));
     } else {
       EXPECT_FALSE(page.ShownReading().has_value());
-      EXPECT_EQ(U(texts.fields.PillarLine), "八字：");
-      EXPECT_EQ(U(texts.fields.PersonalityText), e.memo);
-      for (const GbkString* stars : {&texts.fields.LibidoStars, &texts.fields.DateStars,
-                                     &texts.fields.KindnessStars, &texts.fields.MoneyStars})
-        EXPECT_EQ(*stars, " ");
+      AnalysisDisplay none = AnalysisDisplay::Initial();
+      none.PersonalityText = G(e.memo);
+      EXPECT_EQ(view.result, none);
     }
   }
+}
+
+TEST(MainPage, TheFormsOwnWritesChangeNothing) {
+  MainPage page;
+  for (const Step& step : Profile("小红", "36", kLunar1990_5_12)) step(page);
+  const MainPageView before = page.View();
+  for (int i = 0; i < kFieldCount; ++i)
+    EXPECT_FALSE(page.Edited(static_cast<Field>(i), before.fields[i])) << "the text the page already holds";
+  EXPECT_EQ(page.View(), before);
 }
 
 TEST(MainPage, TheDayLabelSaysHowTheReadingShownReadItsDate) {
