@@ -43,6 +43,8 @@ ProfileWatcher& Watcher() {
 
 void EndProfileReRead() { Watcher().EndReRead(); }
 
+bool ProfileReReadPending() { return Watcher().Retrying(); }
+
 void WatcherTick() {
   if (!FormHandle()) return;
   Watcher().Tick();

@@ -11,5 +11,7 @@ void WatcherTick();
 // Ends the watcher's re-read of a profile window that could not be read, which would otherwise
 // write over a reading the user asked for meanwhile.
 void EndProfileReRead();
+// Whether the last profile window found is waiting to be read again.
+bool ProfileReReadPending();
 
 }  // namespace tesserin::ui

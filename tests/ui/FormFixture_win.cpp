@@ -203,9 +203,16 @@ void FormTest::ClickSolarButton() {
   Pump();
 }
 
+void FormTest::FillFromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day) {
+  ShowProfileFound(Gbk(nickname));
+  FillProfileField(Field::Month, GbkFromWide(month));
+  FillProfileField(Field::Day, GbkFromWide(day));
+  FillProfileField(Field::Year, GbkFromWide(year));
+}
+
 void FormTest::FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-  EnterDate(year, month, day);
-  RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk(nickname));
+  FillFromProfile(nickname, year, month, day);
+  ReadDateFields(CalendarMode::Lunar);
   Pump();
 }
 

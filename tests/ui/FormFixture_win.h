@@ -58,7 +58,9 @@ class FormTest : public ::testing::Test {
   static void ReadByEnterInDayField();
   // A click on the solar button: the solar reading.
   static void ClickSolarButton();
-  // What the watcher does with a profile it read: the date fields filled in, the lunar reading.
+  // What the watcher does with a profile it read: her nickname, the date fields filled in; then
+  // the lunar reading.
+  static void FillFromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day);
   static void FromProfile(const char* nickname, const wchar_t* year, const wchar_t* month, const wchar_t* day);
 
   // Runs `trigger`, which must open a message box owned by the form. While the box is open,

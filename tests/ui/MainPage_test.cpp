@@ -55,7 +55,11 @@ TEST_F(MainPageTest, NoReadingIsLeftBesideARefusedDateOrAnUnreadableProfile) {
       {"a day out of range, by the button", L"1990", L"5", L"32", ClickSolarButton, L"", L"QQ"},
       {"an empty month: the conversion error", L"1990", L"", L"12", ClickSolarButton, L"", L"QQ"},
       {"the watcher's date refused (an age giving a year before 1950)", L"1920", L"3", L"14",
-       [] { RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk("老王")); }, L"", L"老王"},
+       [] {
+         FillFromProfile("老王", L"1920", L"3", L"14");
+         ReadDateFields(CalendarMode::Lunar);
+       },
+       L"", L"老王"},
       {"an unreadable profile", L"", L"", L"", nullptr,
        L"抱歉：没有识别出来，或者年龄大于100岁或者小于10岁，无意义", L"小明"},
   };
@@ -71,7 +75,8 @@ TEST_F(MainPageTest, NoReadingIsLeftBesideARefusedDateOrAnUnreadableProfile) {
     if (c.read) {
       WithBox(c.read);
     } else {
-      ShowUnreadableProfile(UnreadableProfileMessage(), Gbk("小明"));
+      ShowProfileFound(Gbk("小明"));
+      ShowUnreadableProfile(UnreadableProfileMessage());
     }
     ExpectNoReading(c.memo);
     EXPECT_EQ(TextOf(Ctl::NicknameLabel), c.nickname);

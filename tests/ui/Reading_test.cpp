@@ -163,7 +163,7 @@ TEST_F(ReadingTest, NothingStartsASecondReadingWhileABoxIsOpen) {
           PostMessageW(day, WM_KEYUP, key, 1 | (LPARAM{3} << 30));
         }
         PostMessageW(form, WM_TIMER, kWatcherTimerId, 0);
-        RunAnalysis(InputOfFields(CalendarMode::Lunar), Gbk("Ann"));  // what the profile watcher does on a tick
+        ReadDateFields(CalendarMode::Lunar);  // what the profile watcher does on a tick
         SendMessageW(Control(Ctl::SolarButton), BM_CLICK, 0, 0);
       },
       [&](HWND) {

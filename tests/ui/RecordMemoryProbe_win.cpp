@@ -30,7 +30,7 @@ void ReadThousandDates() {
     SetControlText(Ctl::YearField, std::to_string(1950 + n % 76));
     SetControlText(Ctl::MonthField, std::to_string(1 + n % 12));
     SetControlText(Ctl::DayField, std::to_string(1 + n % 28));
-    RunAnalysis(InputOfFields(CalendarMode::Solar), std::nullopt);
+    ReadDateFields(CalendarMode::Solar);
     Pump();
   }
   UpdateWindow(Control(Ctl::RecordList));

@@ -127,7 +127,8 @@ TEST_F(RecordTest, ReadingsAddRowsNewestFirstRefusalsNone) {
   WithBox([] { Typed(L"1949", L"5", L"12", true); });  // the year out of range
   WithBox([] { Typed(L"1990", L"", L"12", false); });  // no whole number
   Typed(L"1950", L"1", L"7", false);
-  ShowUnreadableProfile(Gbk("抱歉"), Gbk("小兰"));
+  ShowProfileFound(Gbk("小兰"));
+  ShowUnreadableProfile(Gbk("抱歉"));
   Typed(L"1990", L"5", L"31", true);  // past the lunar month's end: read as solar
 
   ASSERT_EQ(Rows(), 5);
@@ -197,7 +198,8 @@ TEST_F(RecordTest, AllNineColumnsFitTheList) {
   for (int i = 0; i < 30; ++i) FromProfile("一二三四五六七八", L"2001", L"3", L"14");
   Typed(L"1950", L"1", L"7", false);  // with the note
   Typed(L"1990", L"5", L"12", true);
-  ShowUnreadableProfile(Gbk("抱歉"), Gbk("小兰"));
+  ShowProfileFound(Gbk("小兰"));
+  ShowUnreadableProfile(Gbk("抱歉"));
   OpenRecordPage();
 
   EXPECT_TRUE(GetWindowLongW(List(), GWL_STYLE) & WS_VSCROLL) << "the record is longer than the page";
@@ -323,7 +325,8 @@ TEST_F(RecordTest, ANewRowLeavesTheListDrawnAsAWholeRedrawWould) {
 TEST_F(RecordTest, CtrlACtrlCCopyTheRowsAsTabSeparatedText) {
   ASSERT_TRUE(PutClipboardText(form, L"put there by the test"));
   Typed(L"1990", L"5", L"12", true);
-  ShowUnreadableProfile(Gbk("抱歉"), Gbk("小兰"));
+  ShowProfileFound(Gbk("小兰"));
+  ShowUnreadableProfile(Gbk("抱歉"));
   Typed(L"1950", L"1", L"7", false);
   OpenRecordPage();
   SetFocus(List());
@@ -355,11 +358,12 @@ TEST_F(RecordTest, CtrlACtrlCCopyTheRowsAsTabSeparatedText) {
 }
 
 TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
-  SetTextOf(Ctl::AgeField, L"36");
-  FromProfile("小红", L"1990", L"5", L"12");
-  SetTextOf(Ctl::AgeField, L"");
+  FillFromProfile("小红", L"1990", L"5", L"12");
+  FillProfileField(Field::Age, "36");
+  ReadDateFields(CalendarMode::Lunar);
   Typed(L"1950", L"1", L"07", false);
-  ShowUnreadableProfile(Gbk("抱歉"), Gbk("小兰"));
+  ShowProfileFound(Gbk("小兰"));
+  ShowUnreadableProfile(Gbk("抱歉"));
   OpenRecordPage();
   auto doubleClick = [](int row) {
     RECT r{};
@@ -419,7 +423,10 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
 }
 
 TEST_F(RecordTest, AThousandRowsAtMostTheOldestGo) {
-  for (int i = 0; i < 1002; ++i) ShowUnreadableProfile(Gbk("抱歉"), std::to_string(i));
+  for (int i = 0; i < 1002; ++i) {
+    ShowProfileFound(std::to_string(i));
+    ShowUnreadableProfile(Gbk("抱歉"));
+  }
   EXPECT_EQ(Rows(), 1000);
   EXPECT_EQ(Cell(0, RecordColumn::Source), L"1001");
   EXPECT_EQ(Cell(999, RecordColumn::Source), L"2");
