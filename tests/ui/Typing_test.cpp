@@ -91,6 +91,74 @@ TEST_F(TypingTest, CtrlVPastesIntoTheDateFields) {
   }
 }
 
+// Typed over a selection, the keys read the date the user typed: the selected text the key
+// replaces counts for nothing.
+TEST_F(TypingTest, TypingOverASelectionReadsTheDateTyped) {
+  struct SelectCase {
+    const char* what;
+    Ctl field;
+    const wchar_t* keys;
+    const wchar_t *yearAfter, *monthAfter, *dayAfter;
+  };
+  const SelectCase kSelected[] = {
+      {"1990113 over the selected year of 1990/5/12", Ctl::YearField, L"1990113", L"1990", L"11", L"3"},
+      {"12 over the selected month", Ctl::MonthField, L"12", L"1990", L"12", L"12"},
+      {"13 over the selected day", Ctl::DayField, L"13", L"1990", L"5", L"13"},
+  };
+  for (const SelectCase& c : kSelected) {
+    SCOPED_TRACE(c.what);
+    EnterDate(L"1990", L"5", L"12");
+    FocusOn(c.field);
+    SendMessageW(Control(c.field), EM_SETSEL, 0, -1);  // as a double click or Ctrl+A selects
+    Type(c.keys);
+    EXPECT_EQ(TextOf(Ctl::YearField), c.yearAfter);
+    EXPECT_EQ(TextOf(Ctl::MonthField), c.monthAfter);
+    EXPECT_EQ(TextOf(Ctl::DayField), c.dayAfter);
+  }
+  EnterDate(L"1990", L"5", L"12");
+  FocusOn(Ctl::YearField);
+  SendMessageW(Control(Ctl::YearField), EM_SETSEL, 0, -1);
+  Type(L"1990113\r");
+  EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：庚午 戊子 戊午") << "lunar 1990-11-3, as typed";
+}
+
+// A whole date pasted into any date field, by Ctrl+V or 粘贴, fills the three fields, and the
+// focus waits in the day field, where Enter reads it.
+TEST_F(TypingTest, AWholeDatePastedFillsTheThreeFields) {
+  struct WholeCase {
+    const wchar_t* pasted;
+    Ctl into;
+    bool byMenu;
+  };
+  const WholeCase kWhole[] = {
+      {L"1990-05-12", Ctl::YearField, false}, {L"1990/5/12", Ctl::MonthField, false},
+      {L"1990.5.12", Ctl::DayField, true},    {L"1990年5月12日", Ctl::YearField, true},
+      {L"19900512", Ctl::DayField, false},
+  };
+  for (const WholeCase& c : kWhole) {
+    SCOPED_TRACE(Utf8Of(c.pasted));
+    EnterDate(L"2001", L"1", L"1");
+    FocusOn(c.into);
+    ASSERT_TRUE(PutClipboardText(form, c.pasted));
+    if (c.byMenu) {
+      SendMessageW(Control(c.into), WM_PASTE, 0, 0);  // what 粘贴 of the context menu sends
+      Pump();
+    } else {
+      PressWithCtrl('V');
+    }
+    EXPECT_EQ(TextOf(Ctl::YearField) + L"-" + TextOf(Ctl::MonthField) + L"-" + TextOf(Ctl::DayField), L"1990-5-12");
+    EXPECT_EQ(Focused(), Ctl::DayField);
+  }
+  Type(L"\r");
+  EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：庚午 辛巳 庚子") << "Enter reads the pasted date";
+}
+
+TEST_F(TypingTest, TheFocusStartsInTheYearField) {
+  EXPECT_EQ(Focused(), Ctl::YearField);
+  Type(L"1990512\r");
+  EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), "八字：庚午 辛巳 庚子") << "a date typed at once is read";
+}
+
 TEST_F(TypingTest, TheAgeFieldTakesAnyText) {
   FocusOn(Ctl::AgeField);
   Type(L"a0b\r");
