@@ -4,6 +4,8 @@
 // moves no other control (at the DPI of the run, and at 144 after a change of monitor).
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <map>
 #include <string>
 
@@ -142,6 +144,42 @@ TEST_F(MainPageTest, TheNicknameGoesWithTheDateTheWatcherFilledIn) {
   ClickSolarButton();
   EXPECT_EQ(TextOf(Ctl::NicknameLabel), L"QQ");
   EXPECT_EQ(NewestRow(), L"手动|1986-08-03 公历");
+}
+
+// A nickname too long for the room before the 八字 line shows shortened with "…", whole in its
+// tooltip; a short one shows whole, with no tooltip.
+TEST_F(MainPageTest, ALongNicknameStaysClearOfThePillarLine) {
+  struct Case {
+    const char* nickname;
+    bool shortened;
+  };
+  const Case kCases[] = {{"小红", false}, {"一二三四五六七八九十十一", true}, {"WWWWWWWWWWWWWWWWWWWW", true}};
+  const UINT dpi = FormDpi(), other = dpi == 144 ? 96 : 144;
+  for (UINT at : {dpi, other}) {
+    ChangeDpi(form, at);
+    for (const Case& c : kCases) {
+      SCOPED_TRACE(std::string(c.nickname) + " at " + std::to_string(at) + " DPI");
+      FromProfile(c.nickname, L"1990", L"5", L"12");
+      const std::wstring shown = TextOf(Ctl::NicknameLabel);
+      const std::wstring whole = WideFromGbk(Gbk(c.nickname));
+      EXPECT_LT(RectInParent(Control(Ctl::NicknameLabel)).right, RectInParent(Control(Ctl::PillarLine)).left);
+      NMTTDISPINFOW ask{};
+      ask.hdr = {GetParent(Control(Ctl::NicknameLabel)), reinterpret_cast<UINT_PTR>(Control(Ctl::NicknameLabel)),
+                 TTN_GETDISPINFOW};
+      SendMessageW(form, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&ask));
+      const std::wstring tip = ask.lpszText ? ask.lpszText : L"";
+      if (c.shortened) {
+        EXPECT_EQ(shown.back(), L'…');
+        EXPECT_EQ(whole.substr(0, shown.size() - 1), shown.substr(0, shown.size() - 1));
+        EXPECT_EQ(tip, whole);
+      } else {
+        EXPECT_EQ(shown, whole);
+        EXPECT_EQ(tip, L"");
+      }
+      EXPECT_EQ(Form1State().record.Row(0).nickname, Gbk(c.nickname)) << "the record keeps it whole";
+    }
+  }
+  ChangeDpi(form, dpi);
 }
 
 // Every control's rectangle in its page.
