@@ -34,10 +34,12 @@ std::optional<RecordRow> RowOfRun(const AnalysisOutcome& outcome, ClockTime time
 RecordRow UnreadableRow(ClockTime time, GbkString nickname, GbkString age);
 
 // The list's columns, in order. Each column is as wide as its caption and the texts it shows; a
-// nickname shows whole up to kNicknameShownWhole Chinese characters, a longer one in part.
+// nickname shows whole up to kNicknameShownWhole Chinese characters, a longer one in part (the
+// list ends it with "..."; its tooltip and the copy have it whole). Seven leave room for the
+// other eight columns at their widest, the vertical scroll bar showing.
 enum class RecordColumn { Time, Source, Date, Pillars, Libido, Dating, Kindness, Money, Note, Count };
 inline constexpr int kRecordColumnCount = static_cast<int>(RecordColumn::Count);
-inline constexpr int kNicknameShownWhole = 8;
+inline constexpr int kNicknameShownWhole = 7;
 
 // How a cell or caption is written. The list shows the short forms, so that all nine columns fit
 // the page beside a nickname shown whole: the time to the minute, a rating's caption in one

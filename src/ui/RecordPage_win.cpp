@@ -29,7 +29,7 @@ std::vector<int> SelectedRows(HWND list) {
 // The space the list and its captions leave around a text, at 96 DPI: six pixels each side.
 constexpr int kTextPadding = 12;
 // As wide as a nickname shows whole.
-constexpr std::wstring_view kWholeNickname = L"汉汉汉汉汉汉汉汉";
+constexpr std::wstring_view kWholeNickname = L"汉汉汉汉汉汉汉";
 static_assert(kWholeNickname.size() == kNicknameShownWhole);
 
 std::wstring Caption(int column) { return WideFromGbk(Gbk(CaptionOf(static_cast<RecordColumn>(column), CellForm::Shown))); }
@@ -81,7 +81,7 @@ void WidenColumnsFor(HWND list, const TextWidths& widths, const RecordRow& row) 
 }  // namespace
 
 void SetUpRecordList(HWND list) {
-  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
+  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP | LVS_EX_INFOTIP);
   for (int c = 0; c < kRecordColumnCount; ++c) {
     const std::wstring caption = Caption(c);
     LVCOLUMNW column{};
@@ -123,8 +123,21 @@ std::optional<std::size_t> ActivatedRecordRow(const NMHDR& header) {
   return static_cast<std::size_t>(index);
 }
 
+// The tooltip of a row: the whole nickname, which its column may show in part.
+bool RowTip(const NMHDR& header) {
+  auto& tip = reinterpret_cast<NMLVGETINFOTIPW&>(const_cast<NMHDR&>(header));
+  const ReadingRecord& record = Form1State().record;
+  if (tip.cchTextMax <= 0 || tip.iItem < 0 || static_cast<std::size_t>(tip.iItem) >= record.Size()) return true;
+  const std::optional<GbkString>& nickname = record.Row(static_cast<std::size_t>(tip.iItem)).nickname;
+  const std::wstring whole = nickname ? WideFromGbk(*nickname) : std::wstring{};
+  if (whole.size() > static_cast<std::size_t>(kNicknameShownWhole)) lstrcpynW(tip.pszText, whole.c_str(), tip.cchTextMax);
+  return true;
+}
+
 bool HandleRecordListNotify(const NMHDR& header) {
-  if (header.hwndFrom != RecordList() || header.code != LVN_GETDISPINFOW) return false;
+  if (header.hwndFrom != RecordList()) return false;
+  if (header.code == LVN_GETINFOTIPW) return RowTip(header);
+  if (header.code != LVN_GETDISPINFOW) return false;
   LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
   const ReadingRecord& record = Form1State().record;
   if (!(item.mask & LVIF_TEXT) || item.cchTextMax <= 0) return true;

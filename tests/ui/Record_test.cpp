@@ -144,11 +144,11 @@ TEST_F(RecordTest, ReadingsAddRowsNewestFirstRefusalsNone) {
 }
 
 // Each column is as wide as the widest of its caption and its texts, with six pixels on either
-// side: no text cut, no column wider than its texts; a nickname shows whole up to eight Chinese
+// side: no text cut, no column wider than its texts; a nickname shows whole up to seven Chinese
 // characters. A column that a user widened stays as wide.
 TEST_F(RecordTest, EachColumnIsAsWideAsItsTexts) {
   const int padding = Scale(12, FormDpi());
-  const int wholeNickname = ListView_GetStringWidth(List(), L"一二三四五六七八");
+  const int wholeNickname = ListView_GetStringWidth(List(), L"一二三四五六七");
   auto widest = [&](int column) {
     wchar_t caption[32] = {};
     LVCOLUMNW c{};
@@ -179,7 +179,7 @@ TEST_F(RecordTest, EachColumnIsAsWideAsItsTexts) {
   FromProfile("一二三四五六七八九十", L"1990", L"5", L"12");
   expectEachColumnAsWideAsItsTexts("a nickname of ten characters");
   EXPECT_EQ(ListView_GetColumnWidth(List(), static_cast<int>(RecordColumn::Source)), wholeNickname + padding)
-      << "eight characters shown whole";
+      << "seven characters shown whole";
 
   // Widened by its header, as a drag of the divider does.
   HDITEMW item{};
@@ -198,6 +198,7 @@ TEST_F(RecordTest, AllNineColumnsFitTheList) {
   for (int i = 0; i < 30; ++i) FromProfile("一二三四五六七八", L"2001", L"3", L"14");
   Typed(L"1950", L"1", L"7", false);  // with the note
   Typed(L"1990", L"5", L"12", true);
+  Typed(L"1990", L"5", L"31", true);  // lunar day 31, read as solar: 按公历
   ShowProfileFound(Gbk("小兰"));
   ShowUnreadableProfile(Gbk("抱歉"));
   OpenRecordPage();
@@ -209,6 +210,16 @@ TEST_F(RecordTest, AllNineColumnsFitTheList) {
   for (int c = 0; c < kRecordColumnCount; ++c) total += ListView_GetColumnWidth(List(), c);
   EXPECT_LE(total, client.right) << "DPI " << FormDpi();
   EXPECT_FALSE(GetWindowLongW(List(), GWL_STYLE) & WS_HSCROLL);
+
+  // The nickname shown in part is whole in the row's tooltip.
+  wchar_t tip[64] = L"";
+  NMLVGETINFOTIPW ask{};
+  ask.hdr = {List(), static_cast<UINT_PTR>(GetDlgCtrlID(List())), LVN_GETINFOTIPW};
+  ask.pszText = tip;
+  ask.cchTextMax = 64;
+  ask.iItem = 4;
+  SendMessageW(form, WM_NOTIFY, ask.hdr.idFrom, reinterpret_cast<LPARAM>(&ask));
+  EXPECT_STREQ(tip, L"一二三四五六七八");
 }
 
 TEST_F(RecordTest, AddingARowKeepsThePageTheFocusTheSelectionAndTheRowsInView) {
