@@ -37,7 +37,7 @@ class CsvSheet {
   }
 
   void Refused(const Fields& f, const Refusal& refusal, BlockWriter& out) {
-    PutError(DateAsGiven(f), ToUtf8(RefusalText(refusal)), out);
+    PutError(DateAsGiven(f), RefusalMessage(refusal, Language::kChinese), out);
   }
 
   // The note goes in a column of its own, without the comma that joins it to the personality

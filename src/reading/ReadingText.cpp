@@ -85,7 +85,8 @@ GbkString ReadingText(const Reading& reading, std::string_view lineEnd) {
 GbkString RefusalText(const Refusal& refusal, std::size_t maxQuotedCharacters) {
   switch (refusal.kind) {
     case Refusal::Kind::YearOutOfRange: return kYearMessage;
-    case Refusal::Kind::MonthOrDayOutOfRange: return kMonthDayMessage;
+    case Refusal::Kind::MonthOrDayOutOfRange:
+    case Refusal::Kind::NoSuchDay: return kMonthDayMessage;
     case Refusal::Kind::NotAWholeNumber: break;
   }
   const std::string_view field = refusal.fieldText;
