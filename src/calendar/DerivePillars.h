@@ -1,6 +1,3 @@
-// calendar/: the solar and lunar month tables of 1950 to 2025 and the derivation of a date's
-// pillars from them (this file), with the solar date that a reading reads.
-//
 // The year, month and day pillars of a birth date, read as a lunar or as a solar date.
 #pragma once
 

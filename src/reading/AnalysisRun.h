@@ -1,7 +1,3 @@
-// reading/: the analysis run (this file), what it is asked (AnalysisInput.h) and the reading
-// value it returns (Reading.h), the index stages, the personality and kindness tables, and the
-// reading's texts (ReadingText.h).
-//
 // The one entry to the reading logic: validate a date, derive its pillars and work out the
 // reading. It returns what it found, a reading or a refusal, and shows nothing: the window, the
 // copy, the record and the batch turn that value into text at their edges (ReadingText.h).
