@@ -78,12 +78,12 @@ class JsonLines {
     line.Put("\",\"chart\":\""sv), t.PutChart(p, r.chart, put);
     line.Put("\",\"personality\":\""sv), t.PutPersonality(r, put);
     line.Put("\",\"libido\":"sv), line.Put(Digit(r.libido));
-    line.Put(",\"date\":"sv), line.Put(Digit(r.dating));
+    line.Put(",\"date\":"sv), line.Put(Digit(r.date));
     line.Put(",\"kindness\":"sv), line.Put(Digit(r.kindness));
     line.Put(",\"money\":"sv), line.Put(Digit(r.money));
     line.Put(",\"marriage\":"sv), line.Put(Digit(r.marriage));
     line.Put(",\"stars\":{\"libido\":\""sv), line.PutPadded(t.Stars(r.libido));
-    line.Put("\",\"date\":\""sv), line.PutPadded(t.Stars(r.dating));
+    line.Put("\",\"date\":\""sv), line.PutPadded(t.Stars(r.date));
     line.Put("\",\"kindness\":\""sv), line.PutPadded(t.Stars(r.kindness));
     line.Put("\",\"money\":\""sv), line.PutPadded(t.Stars(r.money));
     line.Put("\"},\"solar_date\":\""sv);

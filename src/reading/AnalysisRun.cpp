@@ -2,7 +2,7 @@
 
 #include "calendar/MonthTables.h"
 #include "reading/IndexStages.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 
 namespace tesserin {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "base/GbkLiteral.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 
 namespace tesserin {
 
@@ -53,7 +53,7 @@ void WriteFields(const Reading& reading, AnalysisDisplay& fields) {
   WritePillarLine(reading.pillars, fields.PillarLine);
   WritePersonalityText(reading, fields.PersonalityText);
   WriteStars(reading.libido, fields.LibidoStars);
-  WriteStars(reading.dating, fields.DateStars);
+  WriteStars(reading.date, fields.DateStars);
   WriteStars(reading.kindness, fields.KindnessStars);
   WriteStars(reading.money, fields.MoneyStars);
 }

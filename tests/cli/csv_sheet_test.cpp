@@ -34,7 +34,7 @@ std::string RowOf(const std::string& date, const char* how, const char* solar, c
     noteCell = "女晚婚或离婚";
   }
   return date + "," + how + "," + solar + "," + std::string(r.pillarLine).substr(std::string("八字：").size()) + "," +
-         Stars(r.libido) + "," + Stars(r.dating) + "," + Stars(r.kindness) + "," + Stars(r.money) + "," + noteCell + "," +
+         Stars(r.libido) + "," + Stars(r.date) + "," + Stars(r.kindness) + "," + Stars(r.money) + "," + noteCell + "," +
          personality + ",\r\n";
 }
 

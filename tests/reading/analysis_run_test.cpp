@@ -10,7 +10,7 @@
 #include "TestText.h"
 #include "WorkedReadings.h"
 #include "reading/AnalysisRun.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 #include "reading/ReadingText.h"
 
 namespace tesserin {
@@ -183,7 +183,7 @@ TEST(AnalysisRun, CompleteReadingsGiveAllSixFields) {
     EXPECT_EQ(c.pillarLine, U(fields.PillarLine));
     EXPECT_EQ(c.personality, U(fields.PersonalityText));
     EXPECT_EQ(c.libido, U(fields.LibidoStars));
-    EXPECT_EQ(c.dating, U(fields.DateStars));
+    EXPECT_EQ(c.date, U(fields.DateStars));
     EXPECT_EQ(c.kindness, U(fields.KindnessStars));
     EXPECT_EQ(c.money, U(fields.MoneyStars));
   }

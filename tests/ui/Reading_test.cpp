@@ -24,7 +24,7 @@ class ReadingTest : public FormTest {
     EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), r.pillarLine);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::PersonalityMemo)), r.personality);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::LibidoStars)), r.libido);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::DatingStars)), r.dating);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::DatingStars)), r.date);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::KindnessStars)), r.kindness);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::MoneyStars)), r.money);
   }
