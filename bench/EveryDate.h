@@ -1,5 +1,5 @@
-// Every date the reading accepts, in date order: 1950-01-01 to 2025-12-31, every month with
-// days 1 to 31 (28,272 dates; a day past a month's end is read as the run reads it).
+// Every date of the range, in date order: 1950-01-01 to 2025-12-31, every month with days 1
+// to 31 (28,272 dates, a day past a month's end among them).
 #pragma once
 
 #include <string>
@@ -24,11 +24,13 @@ inline const std::vector<Date>& AllDates() {
   return dates;
 }
 
-// The same dates as a run is asked for them, from the texts of the fields.
+// Those the reading accepts as a run is asked for them, from the texts of the fields: all but
+// the days past their month's end that it refuses (27,759 solar, 27,859 lunar).
 inline std::vector<AnalysisInput> AllInputs(CalendarMode mode) {
   std::vector<AnalysisInput> inputs;
   for (const Date& d : AllDates())
-    inputs.push_back(InputOfTexts(std::to_string(d.year), std::to_string(d.month), std::to_string(d.day), mode));
+    if (IsADay(d.year, d.month, d.day, mode))
+      inputs.push_back(InputOfTexts(std::to_string(d.year), std::to_string(d.month), std::to_string(d.day), mode));
   return inputs;
 }
 

@@ -17,7 +17,7 @@
 #include "base/WholeNumber.h"
 #include "calendar/MonthTables.h"
 #include "cli/LineCursor.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 #include "reading/ReadingText.h"
 #include "reading/TextPieces.h"
 #include "tengod/PillarScores.h"
@@ -54,7 +54,7 @@ namespace tuned_pieces {
 template <PillarScores (*Scores)(const Pillars&)>
 std::uint64_t ScoresPass(const TunedPieceWork& w) {
   std::uint64_t sum = 0;
-  for (const Reading& r : w.readings) sum += Scores(r.pillars).datingPoints;
+  for (const Reading& r : w.readings) sum += Scores(r.pillars).datePoints;
   return sum;
 }
 
@@ -64,7 +64,7 @@ std::uint64_t StarsPass(const TunedPieceWork& w) {
   std::uint64_t sum = 0;
   for (const Reading& r : w.readings) {
     Write(r.libido, fields.LibidoStars);
-    Write(r.dating, fields.DateStars);
+    Write(r.date, fields.DateStars);
     Write(r.kindness, fields.KindnessStars);
     Write(r.money, fields.MoneyStars);
     sum += static_cast<unsigned char>(fields.MoneyStars[9]);
@@ -108,7 +108,7 @@ std::uint64_t JsonPiecesPass(const TunedPieceWork& w) {
     for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) put(t.Pillar(r.pillars.Entry(place)));
     t.PutChart(r.pillars, r.chart, put);
     t.PutPersonality(r, put);
-    for (int score : {r.libido, r.dating, r.kindness, r.money}) put(t.Stars(score));
+    for (int score : {r.libido, r.date, r.kindness, r.money}) put(t.Stars(score));
     sum += static_cast<std::uint64_t>(at.At() - line) + static_cast<unsigned char>(at.At()[-1]);
   }
   return sum;

@@ -1,7 +1,7 @@
 // The reading over every date as a fixed workload for callgrind, whose instruction counts stay
 // the same under load where times do not: a first pass over every date in both readings fills
-// the tables, then CountedPass runs the same 56,544 readings again, the steady state that
-// BM_ReadingEveryDate times. bench/count-instructions counts inside CountedPass only.
+// the tables, then CountedPass runs the same 55,618 readings again (EveryDate.h), the steady
+// state that BM_ReadingEveryDate times. bench/count-instructions counts inside CountedPass only.
 //
 // `reading_count PIECE` counts a tuned piece or its plain way instead (TunedPieces.h, the names
 // of BM_TunedPiece, which `reading_count --pieces` lists): CountedPass runs that piece's pass,

@@ -50,7 +50,7 @@ bool FindMonths(MonthsOfYears& months) {
 void WriteScores(const PillarScores& s, std::ostream& out) {
   out << "{{" << int{s.gods[0]};
   for (int slot = 1; slot < 5; ++slot) out << ',' << int{s.gods[slot]};
-  out << "}," << int{s.libido} << ',' << int{s.marriage} << ',' << int{s.money} << ',' << int{s.datingPoints} << '}';
+  out << "}," << int{s.libido} << ',' << int{s.marriage} << ',' << int{s.money} << ',' << int{s.datePoints} << '}';
 }
 
 std::string TableText(const MonthsOfYears& months) {

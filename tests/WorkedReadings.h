@@ -15,7 +15,7 @@ struct WorkedReading {
   const char* pillarLine;   // Label4
   const char* personality;  // Memo1
   const char* libido;       // Label11
-  const char* dating;       // Label12
+  const char* date;         // Label12
   const char* kindness;     // Label14
   const char* money;        // Label16
 };

@@ -1,6 +1,3 @@
-// base/: what every folder builds on: code page 936 text and its one conversion, UTF-8 pieces,
-// whole numbers, the busy flag, and the small Win32 helpers (GDI, user32 lookups, DPI).
-//
 // Text in code page 936 (GBK). All logic of the reading works on these bytes: positions,
 // lengths, searches and comparisons are byte-exact. This module is the one place where text
 // crosses between code page 936 and the encodings of the outside world.

@@ -18,21 +18,33 @@ Pillars InRow(const MonthRow& row, int day) {
   return {pair.year, pair.month, dayPillar};
 }
 
-}  // namespace
+// Whether the day of a row is read as lunar. The solar fallback: a day past the row's span (day
+// 30 of a 29-day month) names no lunar date; it is read as the solar date of the same numbers,
+// as a day 31 is. Day 1 of the 60-day row of 1979 (a month and its leap month) lies within the
+// span and stays lunar.
+bool ReadAsLunar(int row, int day, CalendarMode mode) {
+  return mode == CalendarMode::Lunar && day <= 30 && day <= LunarMonthTable()[row].span;
+}
 
-Pillars DerivePillars(int year, int month, int day, CalendarMode mode, DateRead* read) {
+int CheckedRow(int year, int month, int day) {
   if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1 || day > 31)
     throw std::out_of_range("date outside 1950-2025");
-  int row = RowOf(year, month);  // the same row number in both tables
-  if (mode == CalendarMode::Lunar && day <= 30) {
+  return RowOf(year, month);  // the same row number in both tables
+}
+
+}  // namespace
+
+bool IsADay(int year, int month, int day, CalendarMode mode) {
+  const int row = CheckedRow(year, month, day);
+  return ReadAsLunar(row, day, mode) || day <= SolarMonthTable()[row].span;
+}
+
+Pillars DerivePillars(int year, int month, int day, CalendarMode mode, DateRead* read) {
+  const int row = CheckedRow(year, month, day);
+  if (ReadAsLunar(row, day, mode)) {
     const MonthRow& lunar = LunarMonthTable()[row];
-    // The solar fallback. A day past the row's span (day 30 of a 29-day month) names no lunar
-    // date; it is read as the solar date of the same numbers, as a day 31 is. Day 1 of the
-    // 60-day row of 1979 (a month and its leap month) lies within the span and stays lunar.
-    if (day <= lunar.span) {
-      if (read) *read = {SolarDateOf(lunar, day), true};
-      return InRow(lunar, day);
-    }
+    if (read) *read = {SolarDateOf(lunar, day), true};
+    return InRow(lunar, day);
   }
   const MonthRow& solar = SolarMonthTable()[row];
   if (read) *read = {SolarDateOf(solar, day), false};

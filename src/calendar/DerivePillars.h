@@ -1,6 +1,3 @@
-// calendar/: the solar and lunar month tables of 1950 to 2025 and the derivation of a date's
-// pillars from them (this file), with the solar date that a reading reads.
-//
 // The year, month and day pillars of a birth date, read as a lunar or as a solar date.
 #pragma once
 
@@ -25,8 +22,15 @@ enum class CalendarMode {
 
 // The pillars of the date read as `mode` says. Year 1950..2025, month 1..12 and
 // day 1..31 are the caller's to check; outside them std::out_of_range is thrown. With `read`,
-// also says how the date was read: a solar day past its month's end is the date it counts on
-// to (30 February is 2 March).
+// also says how the date was read. A solar day past its month's end is counted on (30 February
+// gets the pillars of 2 March): the analysis run refuses such a day (IsADay) before it gets
+// here, and the tables' maker sweeps days 1..31 of every month.
 Pillars DerivePillars(int year, int month, int day, CalendarMode mode, DateRead* read = nullptr);
+
+// Whether the date names a day its calendar has, read as `mode` says: a lunar day within its
+// month, or else, read as solar (a lunar day past its month's end included), a day within its
+// solar month. 2000-02-29 solar is a day; 1990-02-29 and 1990-04-31 are not. Same range and
+// throw as DerivePillars.
+bool IsADay(int year, int month, int day, CalendarMode mode);
 
 }  // namespace tesserin

@@ -44,11 +44,12 @@ class JsonLines {
     PutLast("error", MessageText(Message::kUnknownMode, Language::kEnglish), out);
   }
 
-  // A notice is the refusal's message; a field that is no whole number, its error (all of it:
-  // the field may hold a NUL byte).
+  // A notice of the window is the refusal's message; a field that is no whole number, its error
+  // (all of it: the field may hold a NUL byte); a day that does not exist, the error that says so.
   [[gnu::cold]] static void Refused(const Fields& f, const Refusal& refusal, BlockWriter& out) {
     PutEcho(f, out);
-    PutLast(refusal.kind == Refusal::Kind::NotAWholeNumber ? "error" : "message", ToUtf8(RefusalText(refusal)), out);
+    const bool notice = refusal.kind == Refusal::Kind::YearOutOfRange || refusal.kind == Refusal::Kind::MonthOrDayOutOfRange;
+    PutLast(notice ? "message" : "error", RefusalMessage(refusal, Language::kEnglish), out);
   }
 
   // The echo of the input, the members of a completed reading, the object's end and the line
@@ -77,12 +78,12 @@ class JsonLines {
     line.Put("\",\"chart\":\""sv), t.PutChart(p, r.chart, put);
     line.Put("\",\"personality\":\""sv), t.PutPersonality(r, put);
     line.Put("\",\"libido\":"sv), line.Put(Digit(r.libido));
-    line.Put(",\"date\":"sv), line.Put(Digit(r.dating));
+    line.Put(",\"date\":"sv), line.Put(Digit(r.date));
     line.Put(",\"kindness\":"sv), line.Put(Digit(r.kindness));
     line.Put(",\"money\":"sv), line.Put(Digit(r.money));
     line.Put(",\"marriage\":"sv), line.Put(Digit(r.marriage));
     line.Put(",\"stars\":{\"libido\":\""sv), line.PutPadded(t.Stars(r.libido));
-    line.Put("\",\"date\":\""sv), line.PutPadded(t.Stars(r.dating));
+    line.Put("\",\"date\":\""sv), line.PutPadded(t.Stars(r.date));
     line.Put("\",\"kindness\":\""sv), line.PutPadded(t.Stars(r.kindness));
     line.Put("\",\"money\":\""sv), line.PutPadded(t.Stars(r.money));
     line.Put("\"},\"solar_date\":\""sv);

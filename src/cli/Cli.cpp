@@ -32,10 +32,10 @@ int UsageError(std::ostream& err, Language language, Message message, std::strin
 }
 
 int ReadOne(CalendarMode mode, std::string_view year, std::string_view month, std::string_view day, bool verbose,
-            std::ostream& out, std::ostream& err) {
+            std::ostream& out, std::ostream& err, Language language) {
   const AnalysisOutcome outcome = AnalysisRun(InputOfTexts(Gbk(year), Gbk(month), Gbk(day), mode));
   if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
-    Tell(err, Utf8(RefusalText(*refusal)) + "\n");
+    Tell(err, RefusalMessage(*refusal, language) + "\n");
     return kExitReadingRefused;
   }
   const Reading& reading = std::get<Reading>(outcome);
@@ -93,10 +93,10 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return RunBatch(in, out, format.value_or(BatchFormat::kJsonLines));
   }
   if (format) return UsageError(err, language, Message::kFormatWithoutBatch);
-  if (positional.size() == 3) return ReadOne(mode, positional[0], positional[1], positional[2], verbose, out, err);
+  if (positional.size() == 3) return ReadOne(mode, positional[0], positional[1], positional[2], verbose, out, err, language);
   if (positional.size() == 1) {
     if (const auto date = SplitDateText(positional[0]))
-      return ReadOne(mode, (*date)[0], (*date)[1], (*date)[2], verbose, out, err);
+      return ReadOne(mode, (*date)[0], (*date)[1], (*date)[2], verbose, out, err, language);
   }
   return UsageError(err, language, Message::kExpectedDate);
 }

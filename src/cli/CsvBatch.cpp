@@ -37,7 +37,7 @@ class CsvSheet {
   }
 
   void Refused(const Fields& f, const Refusal& refusal, BlockWriter& out) {
-    PutError(DateAsGiven(f), ToUtf8(RefusalText(refusal)), out);
+    PutError(DateAsGiven(f), RefusalMessage(refusal, Language::kChinese), out);
   }
 
   // The note goes in a column of its own, without the comma that joins it to the personality
@@ -48,7 +48,7 @@ class CsvSheet {
     AppendCell(texts.HowReadWord(HowReadOf(r)));
     AppendCell(IsoDateText(r.read.solar));
     AppendCell(texts.PillarsText(r.pillars));
-    for (int rating : {r.libido, r.dating, r.kindness, r.money}) AppendCell(std::to_string(std::clamp(rating, 0, 5)));
+    for (int rating : {r.libido, r.date, r.kindness, r.money}) AppendCell(std::to_string(std::clamp(rating, 0, 5)));
     AppendCell(r.lateMarriageNote ? texts.NoteAlone() : "");
     AppendCell(texts.Description(r.DayPillar()));
     AppendCell("");

@@ -4,6 +4,10 @@
 #include <cstring>
 #include <iterator>
 
+#include "base/Gbk.h"
+#include "reading/ReadingText.h"
+#include "reading/TextPieces.h"
+
 namespace tesserin {
 namespace {
 
@@ -30,8 +34,8 @@ constexpr Texts kTexts[] = {
      "Gives the four-pillar reading of a birth date (years 1950 to 2025; every reading assumes\n"
      "a female subject). DATE is written YYYY-MM-DD or YYYY/M/D; blanks around it do not count.\n"
      "The date is read as a lunar date unless --solar is given; a lunar day past the end of its\n"
-     "month is read as a solar date, and a solar day past the end of its month counts on into\n"
-     "the next (30 February is 2 March).\n"
+     "month is read as a solar date. A solar day past the end of its month (30 February) does\n"
+     "not exist and is refused.\n"
      "\n"
      "One reading prints the six result fields, one per line. --verbose adds a seventh line,\n"
      "solar_date: YYYY-MM-DD read_as: lunar (or solar): the solar date whose pillars were\n"
@@ -64,7 +68,7 @@ constexpr Texts kTexts[] = {
      "给出一个出生日期的八字、性格总论和四项指数。只计算 1950～2025 年出生的人，所有计算都\n"
      "默认对方是女性。日期可以分成年、月、日三个参数，也可以写成一个参数 YYYY-MM-DD 或\n"
      "YYYY/M/D，前后的空格不算。默认按农历计算，加 --solar 按公历计算；农历当月没有的日子\n"
-     "改按公历计算，公历超出当月天数的日子顺延到下个月（2 月 30 日即 3 月 2 日）。\n"
+     "改按公历计算；公历超出当月天数的日子（例如 2 月 30 日）不存在，不予计算。\n"
      "\n"
      "计算一个日期时输出六行结果。加 --verbose 再输出第七行 solar_date: YYYY-MM-DD\n"
      "read_as: lunar（或 solar），即实际计算的公历日期，以及是按农历还是按公历计算的。\n"
@@ -108,8 +112,13 @@ constexpr Texts kTexts[] = {
      "日期应写成 YYYY-MM-DD 或 YYYY/M/D，或者分成用 TAB 分隔的 4 项（年、月、日、历法）"},
     // kUnknownMode
     {"unknown mode (expected lunar or solar)", "历法只能是 lunar（农历）或 solar（公历）"},
+    // kNoSuchSolarDay
+    {"no such date: %s is past the end of its month", "日期不存在：公历 %s 超出了当月的天数"},
+    // kNoSuchDay
+    {"no such date: %s is past the end of its month, lunar and solar alike",
+     "日期不存在：%s 在农历和公历中都超出了当月的天数"},
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(Message::kUnknownMode) + 1, "one row per message");
+static_assert(std::size(kTexts) == static_cast<std::size_t>(Message::kNoSuchDay) + 1, "one row per message");
 
 // The reasons a user meets, in Chinese; any other is the system's own text.
 struct Reason {
@@ -136,6 +145,12 @@ std::string MessageText(Message message, Language language, std::string_view det
   std::string text = language == Language::kChinese ? texts.chinese : texts.english;
   if (const std::size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, detail);
   return text;
+}
+
+std::string RefusalMessage(const Refusal& refusal, Language language) {
+  if (refusal.kind != Refusal::Kind::NoSuchDay) return Utf8(RefusalText(refusal));
+  return MessageText(refusal.lunarAsked ? Message::kNoSuchDay : Message::kNoSuchSolarDay, language,
+                     IsoDateText(refusal.date));
 }
 
 std::string StreamFailureText(const StreamFailure& failure, Language language) {

@@ -70,7 +70,7 @@ GbkString CellText(const RecordRow& row, RecordColumn column, CellForm form) {
     case RecordColumn::Date: return DateText(r);
     case RecordColumn::Pillars: return TextPieces::Gbk().PillarsText(r.pillars);
     case RecordColumn::Libido: return std::to_string(r.libido);
-    case RecordColumn::Dating: return std::to_string(r.dating);
+    case RecordColumn::Dating: return std::to_string(r.date);
     case RecordColumn::Kindness: return std::to_string(r.kindness);
     case RecordColumn::Money: return std::to_string(r.money);
     case RecordColumn::Note:

@@ -2,7 +2,7 @@
 
 #include "calendar/MonthTables.h"
 #include "reading/IndexStages.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 
 namespace tesserin {
 
@@ -19,6 +19,10 @@ AnalysisOutcome AnalysisRun(const AnalysisInput& input) {
   if (!input.day.number) return notANumber(input.day);
   const int day = *input.day.number;
   if (day > 31 || day < 1) return Refusal{Kind::MonthOrDayOutOfRange, {}};
+  // Day 31 passes the range for every month; a day past its month's end would count on into
+  // the next month and read a date that nobody typed.
+  if (!IsADay(year, month, day, input.mode))
+    return Refusal{Kind::NoSuchDay, {}, {year, month, day}, input.mode == CalendarMode::Lunar};
 
   Reading reading;
   reading.entered = {year, month, day};

@@ -1,7 +1,3 @@
-// reading/: the analysis run (this file), what it is asked (AnalysisInput.h) and the reading
-// value it returns (Reading.h), the index stages, the personality and kindness tables, and the
-// reading's texts (ReadingText.h).
-//
 // The one entry to the reading logic: validate a date, derive its pillars and work out the
 // reading. It returns what it found, a reading or a refusal, and shows nothing: the window, the
 // copy, the record and the batch turn that value into text at their edges (ReadingText.h).
@@ -15,20 +11,24 @@
 
 namespace tesserin {
 
-// Why a date got no reading: a year outside 1950..2025, a month or day out of range, or a
-// field that is no whole number (whose text the refusal keeps). RefusalText (ReadingText.h)
-// says it in the program's words.
+// Why a date got no reading: a year outside 1950..2025, a month or day out of range, a day its
+// calendar does not have (1990-02-30), or a field that is no whole number (whose text the
+// refusal keeps). RefusalText (ReadingText.h) says it in the window's words, which give a day
+// that does not exist the month-or-day notice; the command-line reader says more.
 struct Refusal {
-  enum class Kind { YearOutOfRange, MonthOrDayOutOfRange, NotAWholeNumber };
+  enum class Kind { YearOutOfRange, MonthOrDayOutOfRange, NoSuchDay, NotAWholeNumber };
   Kind kind;
   GbkString fieldText;  // NotAWholeNumber: the field's text
+  CalendarDate date = {};   // NoSuchDay: the date as numbers
+  bool lunarAsked = false;  // NoSuchDay: asked for as lunar, so neither calendar has the day
   bool operator==(const Refusal&) const = default;
 };
 
 using AnalysisOutcome = std::variant<Reading, Refusal>;
 
 // Checks year, month and day in that order, each only when its check comes, so a bad year
-// hides an empty month; then reads the date as its mode says.
+// hides an empty month; then that the day is one its calendar has, where a lunar day past its
+// month's end falls back to the solar day of the same numbers; then reads the date.
 AnalysisOutcome AnalysisRun(const AnalysisInput& input);
 
 }  // namespace tesserin

@@ -19,7 +19,7 @@ void RunIndexStages(Reading& reading) {
   reading.libido = p.libido;
   reading.marriage = p.marriage;
   reading.lateMarriageNote = reading.marriage >= kLateMarriageFrom;
-  reading.dating = DatingGrade(p.datingPoints + WordPointsOf(reading.DayPillar(), reading.lateMarriageNote));
+  reading.date = DateGrade(p.datePoints + WordPointsOf(reading.DayPillar(), reading.lateMarriageNote));
   reading.money = p.money;
 }
 

@@ -15,7 +15,7 @@ int WordPointsByTheText(int dayPillar, bool noted) {
   reading.lateMarriageNote = noted;
   std::string text;
   TextPieces::Gbk().PutPersonality(reading, [&text](std::string_view piece) { text += piece; });
-  return DatingPointsOfWords(text);
+  return DatePointsOfWords(text);
 }
 
 }  // namespace tesserin

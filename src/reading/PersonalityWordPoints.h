@@ -1,4 +1,4 @@
-// The date index's points of the words of a reading's personality text (DatingPointsOfWords).
+// The date index's points of the words of a reading's personality text (DatePointsOfWords).
 // A reading's text is one of 120: a day pillar's description, without or with the late-marriage
 // note.
 #pragma once

@@ -14,7 +14,7 @@ namespace tesserin {
 struct Reading {
   Pillars pillars;
   GodChart chart;
-  int libido = 0, dating = 0, kindness = 0, money = 0;  // the four ratings, 0..5 stars (dating: the date index)
+  int libido = 0, date = 0, kindness = 0, money = 0;  // the four ratings, 0..5 stars (date: the date index)
   int marriage = 0;                                   // the late-marriage grade
   bool lateMarriageNote = false;                      // the grade is above 3
   CalendarDate entered;      // the date as entered, read as numbers

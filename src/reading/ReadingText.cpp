@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "base/GbkLiteral.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 
 namespace tesserin {
 
@@ -53,7 +53,7 @@ void WriteFields(const Reading& reading, AnalysisDisplay& fields) {
   WritePillarLine(reading.pillars, fields.PillarLine);
   WritePersonalityText(reading, fields.PersonalityText);
   WriteStars(reading.libido, fields.LibidoStars);
-  WriteStars(reading.dating, fields.DateStars);
+  WriteStars(reading.date, fields.DateStars);
   WriteStars(reading.kindness, fields.KindnessStars);
   WriteStars(reading.money, fields.MoneyStars);
 }
@@ -85,7 +85,8 @@ GbkString ReadingText(const Reading& reading, std::string_view lineEnd) {
 GbkString RefusalText(const Refusal& refusal, std::size_t maxQuotedCharacters) {
   switch (refusal.kind) {
     case Refusal::Kind::YearOutOfRange: return kYearMessage;
-    case Refusal::Kind::MonthOrDayOutOfRange: return kMonthDayMessage;
+    case Refusal::Kind::MonthOrDayOutOfRange:
+    case Refusal::Kind::NoSuchDay: return kMonthDayMessage;
     case Refusal::Kind::NotAWholeNumber: break;
   }
   const std::string_view field = refusal.fieldText;

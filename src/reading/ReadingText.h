@@ -47,7 +47,8 @@ AnalysisDisplay FieldsOf(const Reading& reading);
 GbkString ReadingText(const AnalysisDisplay& fields, std::string_view lineEnd = "\n");
 GbkString ReadingText(const Reading& reading, std::string_view lineEnd = "\n");
 
-// Why a date got no reading: "本程序只计算1950～2025年间的数据", "月或日数据超出正常范围", or
+// Why a date got no reading: "本程序只计算1950～2025年间的数据", "月或日数据超出正常范围" (also
+// for a day its calendar does not have), or
 // the conversion error "'%s' is not a valid integer value" quoting the field's text, cut to
 // `maxQuotedCharacters` characters followed by "…" where it is longer.
 inline constexpr std::size_t kWholeText = static_cast<std::size_t>(-1);

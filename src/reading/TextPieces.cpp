@@ -5,7 +5,7 @@
 
 #include "base/Gbk.h"
 #include "cycle/CycleTable.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 
 namespace tesserin {
 

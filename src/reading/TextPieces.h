@@ -23,7 +23,7 @@ enum class HowRead { Lunar, Solar, LunarAsSolar };
 HowRead HowReadOf(const Reading& reading);
 
 // The captions of the five result fields after the 八字 line, in the window's order.
-enum class FieldCaption { Personality, Libido, Dating, Kindness, Money };
+enum class FieldCaption { Personality, Libido, Date, Kindness, Money };
 inline constexpr int kFieldCaptionCount = 5;
 
 struct TextSources;

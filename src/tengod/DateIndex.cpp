@@ -48,21 +48,21 @@ int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view pe
 }
 
 int DateIndex(const ChartView& v, std::string_view personality) {
-  return DatingGrade(DatingPointsOfPillars(v) + DatingPointsOfWords(personality));
+  return DateGrade(DatePointsOfPillars(v) + DatePointsOfWords(personality));
 }
 
 // Each word counts once, however often it stands; it is found by its bytes, wherever they stand.
 // A reading looks its words up in a table (IndexStages.cpp), so this runs once per text.
-int DatingPointsOfWords(std::string_view personality) {
+int DatePointsOfWords(std::string_view personality) {
   int points = 0;
   for (const WordPoints& w : kWords)
     if (personality.find(w.word.Text()) != std::string_view::npos) points += w.points;
   return points;
 }
 
-int DatingGrade(int points) { return GradeOf(points, kGrades); }
+int DateGrade(int points) { return GradeOf(points, kGrades); }
 
-int DatingPointsOfPillars(const ChartView& v) {
+int DatePointsOfPillars(const ChartView& v) {
   int score = 0;
 
   int upright = v.SlotsHolding(正官), killers = v.SlotsHolding(七杀);

@@ -27,8 +27,8 @@ int DateIndex(const Pillars& pillars, const GodChart& chart, std::string_view pe
 int DateIndex(const ChartView& view, std::string_view personality);
 // The date index in its two parts: the points of the pillars and the chart, and those of the
 // words found in the personality text; the index is the grade of their sum.
-int DatingPointsOfPillars(const ChartView& view);
-int DatingPointsOfWords(std::string_view personality);
-int DatingGrade(int points);
+int DatePointsOfPillars(const ChartView& view);
+int DatePointsOfWords(std::string_view personality);
+int DateGrade(int points);
 
 }  // namespace tesserin

@@ -18,7 +18,7 @@ PillarScores ScoresByTheRules(const Pillars& pillars) {
   s.libido = static_cast<std::uint8_t>(LibidoIndex(view));
   s.marriage = static_cast<std::uint8_t>(MarriageScore(view));
   s.money = static_cast<std::uint8_t>(MoneyIndex(pillars));
-  s.datingPoints = static_cast<std::uint8_t>(DatingPointsOfPillars(view));
+  s.datePoints = static_cast<std::uint8_t>(DatePointsOfPillars(view));
   return s;
 }
 

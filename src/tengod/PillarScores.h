@@ -13,14 +13,14 @@ namespace tesserin {
 struct PillarScores {
   std::uint8_t gods[5];  // GodName by Slot
   std::uint8_t libido, marriage, money;
-  std::uint8_t datingPoints;  // at most 160
+  std::uint8_t datePoints;  // at most 160
 
   GodChart Chart() const;
   bool operator==(const PillarScores&) const = default;
 };
 
 // The scores worked out by the rules (TenGodChart, LibidoIndex, MarriageScore, MoneyIndex,
-// DatingPointsOfPillars): what the table is made from and held to.
+// DatePointsOfPillars): what the table is made from and held to.
 PillarScores ScoresByTheRules(const Pillars& pillars);
 
 // The same, looked up in the table made from the rules (data/PillarScoresTable.inc), which holds

@@ -1,5 +1,5 @@
 // The pillar scores as data: the table made from the rules before the build
-// (data/PillarScoresTable.inc, written by data/make_pillar_scores_table.cpp), so that no reading
+// (data/PillarScoresTable.inc, written by data/make_tables.cpp), so that no reading
 // works them out, the first of a run no more than any other.
 #include "tengod/PillarScores.h"
 

@@ -1,6 +1,3 @@
-// tengod/: the ten-god chart of a reading (this file) and the indices worked out from pillars and
-// chart: libido, money, marriage and date (Indices.h), kept per pillar triple (PillarScores.h).
-//
 // Ten-god names of stems and branches relative to the day stem, the chart of a reading, and the
 // officer class of the hidden stems.
 #pragma once

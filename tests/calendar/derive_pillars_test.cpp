@@ -142,6 +142,43 @@ TEST(DerivePillars, SaysWhichSolarDateWasRead) {
   }
 }
 
+// Which dates name a day: a lunar day within its month, else the solar day of the same numbers
+// within its month (checked against the calendar of std::chrono where the reading is solar).
+TEST(IsADay, ADayPastItsMonthsEndIsNone) {
+  struct DayCase {
+    const char* what;
+    CalendarMode mode;
+    int year, month, day;
+    bool isADay;
+  };
+  const DayCase kCases[] = {
+      {"solar 28 February", CalendarMode::Solar, 1990, 2, 28, true},
+      {"solar 29 February of a common year", CalendarMode::Solar, 1990, 2, 29, false},
+      {"solar 29 February of 2000", CalendarMode::Solar, 2000, 2, 29, true},
+      {"solar 30 February", CalendarMode::Solar, 2000, 2, 30, false},
+      {"solar 31 April", CalendarMode::Solar, 1990, 4, 31, false},
+      {"solar 31 May", CalendarMode::Solar, 1990, 5, 31, true},
+      {"solar 31 December 2025", CalendarMode::Solar, 2025, 12, 31, true},
+      {"lunar day 30 of a 30-day month", CalendarMode::Lunar, 1990, 2, 30, true},
+      {"lunar day 30 of a 29-day month, 30 February", CalendarMode::Lunar, 1951, 2, 30, false},
+      {"lunar day 30 of a 29-day month, 30 May", CalendarMode::Lunar, 1951, 5, 30, true},
+      {"lunar day 31, 31 February", CalendarMode::Lunar, 1990, 2, 31, false},
+      {"lunar day 31, 31 January", CalendarMode::Lunar, 1990, 1, 31, true},
+      {"day 1 of the 60-day row", CalendarMode::Lunar, 1979, 6, 1, true},
+  };
+  for (const DayCase& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.isADay, IsADay(c.year, c.month, c.day, c.mode));
+  }
+  using namespace std::chrono;
+  for (int y = kFirstYear; y <= kLastYear; ++y)
+    for (int m = 1; m <= 12; ++m)
+      for (int d = 1; d <= 31; ++d)
+        ASSERT_EQ(year_month_day(year{y}, month(unsigned(m)), day(unsigned(d))).ok(), IsADay(y, m, d, CalendarMode::Solar))
+            << y << "-" << m << "-" << d;
+  EXPECT_THROW(IsADay(1990, 2, 32, CalendarMode::Solar), std::out_of_range);
+}
+
 TEST(DerivePillars, RefusesDatesOutsideTheTables) {
   const int kDates[][3] = {{1949, 12, 1}, {2026, 1, 1}, {1990, 0, 1}, {1990, 13, 1}, {1990, 1, 0}, {1990, 1, 32}};
   for (const auto& d : kDates) EXPECT_THROW(DerivePillars(d[0], d[1], d[2], CalendarMode::Lunar), std::out_of_range);

@@ -31,16 +31,23 @@ TEST(Cli, RefusalsGoToStandardErrorWithStatus2) {
   struct Case {
     std::vector<std::string> args;
     const char* err;
+    Language language = Language::kEnglish;
   };
   const Case kCases[] = {
       {{"2030", "5", "12"}, "本程序只计算1950～2025年间的数据\n"},
       {{"1990", "13", "12"}, "月或日数据超出正常范围\n"},
       {{"1990", "", "12"}, "'' is not a valid integer value\n"},
       {{"--solar", "1990", "-5", "12"}, "月或日数据超出正常范围\n"},  // a negative number is no option
+      // A day past its month's end: the window says 月或日数据超出正常范围; the reader says more.
+      {{"--solar", "1990", "2", "31"}, "no such date: 1990-02-31 is past the end of its month\n"},
+      {{"--solar", "1990-04-31"}, "no such date: 1990-04-31 is past the end of its month\n"},
+      {{"--solar", "1990/2/29"}, "日期不存在：公历 1990-02-29 超出了当月的天数\n", Language::kChinese},
+      {{"1990", "2", "31"}, "no such date: 1990-02-31 is past the end of its month, lunar and solar alike\n"},
+      {{"1951-02-30"}, "日期不存在：1951-02-30 在农历和公历中都超出了当月的天数\n", Language::kChinese},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.err);
-    CliResult r = RunCliOn(c.args);
+    CliResult r = RunCliOn(c.args, "", c.language);
     EXPECT_EQ(kExitReadingRefused, r.status);
     EXPECT_EQ(c.err, r.err);
     EXPECT_EQ("", r.out);
@@ -143,8 +150,8 @@ TEST(Cli, VerboseSaysWhichSolarDateWasRead) {
   };
   const Case kCases[] = {
       {{"1990", "5", "12"}, "solar_date: 1990-06-04 read_as: lunar\n"},
-      {{"--solar", "1990-02-30"}, "solar_date: 1990-03-02 read_as: solar\n"},
-      {{"1951", "2", "30"}, "solar_date: 1951-03-02 read_as: solar\n"},  // day 30 of a 29-day month
+      {{"--solar", "2000-02-29"}, "solar_date: 2000-02-29 read_as: solar\n"},
+      {{"1951", "5", "30"}, "solar_date: 1951-05-30 read_as: solar\n"},  // day 30 of a 29-day month
       {{"2025/12/29"}, "solar_date: 2026-02-16 read_as: lunar\n"},       // the eve of lunar new year 2026
   };
   for (const Case& c : kCases) {
@@ -186,6 +193,10 @@ TEST(CliBatch, WritesOneJsonObjectPerLine) {
        R"j({"year":"\"\\\u0001","month":"5","day":"12","mode":"solar","error":"'\"\\\u0001' is not a valid integer value"})j"},
       {"a NUL byte: the message is whole", "1990\t5\t1\0" "2\tlunar"s,
        R"j({"year":"1990","month":"5","day":"1\u00002","mode":"lunar","error":"'1\u00002' is not a valid integer value"})j"},
+      {"a day past its month's end", "1990\t2\t29\tsolar",
+       R"j({"year":"1990","month":"2","day":"29","mode":"solar","error":"no such date: 1990-02-29 is past the end of its month"})j"},
+      {"a lunar day that falls back to no solar day", "1990-04-31\tlunar",
+       R"j({"year":"1990","month":"04","day":"31","mode":"lunar","error":"no such date: 1990-04-31 is past the end of its month, lunar and solar alike"})j"},
       {"bytes that are not UTF-8", "19\xff" "0\t5\t12\tsolar",
        R"j({"year":"19)j" "\xEF\xBF\xBD" R"j(0","month":"5","day":"12","mode":"solar","error":"'19?0' is not a valid integer value"})j"},
   };
@@ -215,8 +226,8 @@ TEST(CliBatch, SaysWhichSolarDateWasRead) {
   const Case kCases[] = {
       {"lunar 1990-05-12", "1990\t5\t12\tlunar", "1990-06-04", "lunar"},
       {"lunar new year 2000", "2000\t1\t1\tlunar", "2000-02-05", "lunar"},
-      {"solar 30 February counts on to 2 March", "1990\t2\t30\tsolar", "1990-03-02", "solar"},
-      {"lunar day 30 of a 29-day month falls back to solar", "1951\t2\t30\tlunar", "1951-03-02", "solar"},
+      {"solar 29 February of a leap year", "2000\t2\t29\tsolar", "2000-02-29", "solar"},
+      {"lunar day 30 of a 29-day month falls back to solar", "1951\t5\t30\tlunar", "1951-05-30", "solar"},
       {"lunar day 31", "1990\t1\t31\tlunar", "1990-01-31", "solar"},
   };
   for (const Case& c : kCases) {

@@ -19,7 +19,7 @@ namespace {
 
 // The six lines of the worked reading of lunar 1990-05-12.
 const std::string kSixLines = [](const testing::WorkedReading& r) {
-  return std::string(r.pillarLine) + "\n性格总论：" + r.personality + "\n性欲指数：" + r.libido + "\n可约指数：" + r.dating +
+  return std::string(r.pillarLine) + "\n性格总论：" + r.personality + "\n性欲指数：" + r.libido + "\n可约指数：" + r.date +
          "\n善良指数：" + r.kindness + "\n要钱指数：" + r.money + "\n";
 }(testing::kLunar1990_5_12);
 const char* const kYearMessage = "本程序只计算1950～2025年间的数据\n";

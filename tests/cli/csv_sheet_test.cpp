@@ -34,7 +34,7 @@ std::string RowOf(const std::string& date, const char* how, const char* solar, c
     noteCell = "女晚婚或离婚";
   }
   return date + "," + how + "," + solar + "," + std::string(r.pillarLine).substr(std::string("八字：").size()) + "," +
-         Stars(r.libido) + "," + Stars(r.dating) + "," + Stars(r.kindness) + "," + Stars(r.money) + "," + noteCell + "," +
+         Stars(r.libido) + "," + Stars(r.date) + "," + Stars(r.kindness) + "," + Stars(r.money) + "," + noteCell + "," +
          personality + ",\r\n";
 }
 
@@ -49,7 +49,11 @@ TEST(CsvSheet, HeaderThenARowPerLine) {
       {"a reading with the note", "1950\t1\t7\tsolar", RowOf("1950-1-7", "公历", "1950-01-07", testing::kSolar1950_1_7)},
       {"a lunar reading of a date as one text", "1990-05-12\tlunar",
        RowOf("1990-05-12", "农历", "1990-06-04", testing::kLunar1990_5_12)},
-      {"a lunar day past its month, read as solar", "1951/2/30\tlunar", "1951/2/30,按公历,1951-03-02,"},
+      {"a lunar day past its month, read as solar", "1951/5/30\tlunar", "1951/5/30,按公历,1951-05-30,"},
+      {"a solar day past its month's end", "1990/2/31\tsolar",
+       "1990/2/31,,,,,,,,,,日期不存在：公历 1990-02-31 超出了当月的天数\r\n"},
+      {"a lunar day that falls back to no solar day", "1990\t2\t31\tlunar",
+       "1990-2-31,,,,,,,,,,日期不存在：1990-02-31 在农历和公历中都超出了当月的天数\r\n"},
       {"a refusal", "2030\t1\t1\tlunar", "2030-1-1,,,,,,,,,,本程序只计算1950～2025年间的数据\r\n"},
       {"a conversion error", "1990\t5\tx\tlunar", "1990-5-x,,,,,,,,,,'x' is not a valid integer value\r\n"},
       {"quotes and commas are quoted", "\"x,y\"\t5\t12\tlunar",
@@ -124,7 +128,12 @@ TEST(CsvSheet, TheSameReadingsAsTheJsonLines) {
     ASSERT_EQ(11u, row.size());
     EXPECT_EQ(inputLines[i].substr(0, inputLines[i].find('\t')), row[0]);
     if (object.find("\"line\"") == std::string::npos) {
-      EXPECT_EQ(Member(object, "message"), row[10]);
+      if (Member(object, "error").empty()) {
+        EXPECT_EQ(Member(object, "message"), row[10]);
+      } else {  // a day that does not exist: the sheet says so in Chinese
+        EXPECT_TRUE(Member(object, "error").starts_with("no such date: "));
+        EXPECT_TRUE(row[10].starts_with("日期不存在：")) << row[10];
+      }
       continue;
     }
     // 按公历: asked for as lunar (the JSON's mode), read as solar.

@@ -73,7 +73,10 @@ class Soak {
 
   // One stand-in; returns what went wrong, or an empty text.
   std::string One(int i) {
-    const int age = 10 + Next() % 61, month = 1 + Next() % 12, day = 1 + Next() % 31;
+    const int age = 10 + Next() % 61, month = 1 + Next() % 12;
+    int day = 1 + Next() % 31;
+    while (!IsADay(std::stoi(ExpectedYear(age, month, day)), month, day, CalendarMode::Lunar))
+      day = 1 + Next() % 31;  // a day that does not exist is refused in a box
     const int x = 100 + Next() % 800, y = 40 + Next() % 300;
     const POINT pointer{static_cast<LONG>(5 + Next() % 60), static_cast<LONG>(600 + Next() % 300)};
     const std::wstring nickname = L"soak" + std::to_wstring(i);

@@ -184,7 +184,7 @@ TEST(MainPage, TheDayLabelSaysHowTheReadingShownReadItsDate) {
       {"lunar date", CalendarMode::Lunar, "1990", "5", "12", "日(农历)"},
       {"last day of a 29-day lunar month", CalendarMode::Lunar, "1951", "2", "29", "日(农历)"},
       {"solar date", CalendarMode::Solar, "1990", "5", "31", "日(公历)"},
-      {"day 30 of a 29-day lunar month, read as solar", CalendarMode::Lunar, "1951", "2", "30", "日(按公历)"},
+      {"day 30 of a 29-day lunar month, read as solar", CalendarMode::Lunar, "1951", "5", "30", "日(按公历)"},
       {"lunar day 31, read as solar", CalendarMode::Lunar, "1990", "5", "31", "日(按公历)"},
   };
   for (const Case& c : kCases) {

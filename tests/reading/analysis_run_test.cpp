@@ -10,7 +10,7 @@
 #include "TestText.h"
 #include "WorkedReadings.h"
 #include "reading/AnalysisRun.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 #include "reading/ReadingText.h"
 
 namespace tesserin {
@@ -37,6 +37,7 @@ TEST(AnalysisRun, ValidationRefusesWithItsMessage) {
   using Kind = Refusal::Kind;
   struct Case {
     const char* what;
+    CalendarMode mode;
     const char* year;
     const char* month;
     const char* day;
@@ -44,22 +45,41 @@ TEST(AnalysisRun, ValidationRefusesWithItsMessage) {
     const char* message;
   };
   const Case kCases[] = {
-      {"year 1949", "1949", "5", "12", Kind::YearOutOfRange, kYearMessage},
-      {"year 2026", "2026", "5", "12", Kind::YearOutOfRange, kYearMessage},
-      {"a negative year", "-1990", "5", "12", Kind::YearOutOfRange, kYearMessage},
-      {"a bad year hides an empty month", "2030", "", "12", Kind::YearOutOfRange, kYearMessage},
-      {"month 0", "1990", "0", "12", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
-      {"month 13", "1990", "13", "12", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
-      {"a bad month hides a bad day", "1990", "13", "x", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
-      {"day 0", "1990", "5", "0", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
-      {"day 32", "1990", "5", "32", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
-      {"year 1950", "1950", "1", "1", std::nullopt, ""},
-      {"year 2025", "2025", "12", "31", std::nullopt, ""},
-      {"day 31 of a short month", "1990", "2", "31", std::nullopt, ""},
+      {"year 1949", kLunar, "1949", "5", "12", Kind::YearOutOfRange, kYearMessage},
+      {"year 2026", kLunar, "2026", "5", "12", Kind::YearOutOfRange, kYearMessage},
+      {"a negative year", kLunar, "-1990", "5", "12", Kind::YearOutOfRange, kYearMessage},
+      {"a bad year hides an empty month", kLunar, "2030", "", "12", Kind::YearOutOfRange, kYearMessage},
+      {"month 0", kLunar, "1990", "0", "12", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"month 13", kLunar, "1990", "13", "12", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"a bad month hides a bad day", kLunar, "1990", "13", "x", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"day 0", kLunar, "1990", "5", "0", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"day 32", kLunar, "1990", "5", "32", Kind::MonthOrDayOutOfRange, kMonthDayMessage},
+      {"year 1950", kLunar, "1950", "1", "1", std::nullopt, ""},
+      {"year 2025", kLunar, "2025", "12", "31", std::nullopt, ""},
+      // A day past its month's end is no date: it is refused as day 32 is, not counted on.
+      {"solar 31 February", kSolar, "1990", "2", "31", Kind::NoSuchDay, kMonthDayMessage},
+      {"solar 30 February", kSolar, "1990", "02", "30", Kind::NoSuchDay, kMonthDayMessage},
+      {"solar 29 February of a common year", kSolar, "1990", "2", "29", Kind::NoSuchDay, kMonthDayMessage},
+      {"solar 29 February of a century's leap year", kSolar, "2000", "2", "29", std::nullopt, ""},
+      {"solar 29 February of a leap year", kSolar, "1992", "2", "29", std::nullopt, ""},
+      {"solar 28 February", kSolar, "1990", "2", "28", std::nullopt, ""},
+      {"solar 31 April", kSolar, "1990", "4", "31", Kind::NoSuchDay, kMonthDayMessage},
+      {"solar 31 November", kSolar, "2025", "11", "31", Kind::NoSuchDay, kMonthDayMessage},
+      {"solar 31 December", kSolar, "2025", "12", "31", std::nullopt, ""},
+      {"solar 31 January 1950", kSolar, "1950", "1", "31", std::nullopt, ""},
+      {"lunar 31 February falls back to no solar day", kLunar, "1990", "2", "31", Kind::NoSuchDay, kMonthDayMessage},
+      {"lunar 31 April falls back to no solar day", kLunar, "1990", "4", "31", Kind::NoSuchDay, kMonthDayMessage},
+      {"lunar 31 May falls back to a solar day", kLunar, "1990", "5", "31", std::nullopt, ""},
+      {"lunar 30 of a 29-day second month falls back to no solar day", kLunar, "1951", "2", "30", Kind::NoSuchDay,
+       kMonthDayMessage},
+      {"lunar 30 of a 29-day month falls back to a solar day", kLunar, "1951", "5", "30", std::nullopt, ""},
+      {"lunar 30 of a 30-day second month is a lunar day", kLunar, "1990", "2", "30", std::nullopt, ""},
+      {"the range comes first: day 32 of February", kSolar, "1990", "2", "32", Kind::MonthOrDayOutOfRange,
+       kMonthDayMessage},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    const AnalysisOutcome outcome = Read(kLunar, c.year, c.month, c.day);
+    const AnalysisOutcome outcome = Read(c.mode, c.year, c.month, c.day);
     const Refusal* refusal = std::get_if<Refusal>(&outcome);
     ASSERT_EQ(c.refusal.has_value(), refusal != nullptr);
     if (refusal) {
@@ -67,6 +87,17 @@ TEST(AnalysisRun, ValidationRefusesWithItsMessage) {
     }
     EXPECT_EQ(c.message, MessageOf(outcome));
   }
+}
+
+// A day that does not exist keeps the date as numbers and the mode asked, for a message that
+// says which date does not exist.
+TEST(AnalysisRun, ADayThatDoesNotExistKeepsTheDate) {
+  const Refusal solar = std::get<Refusal>(Read(kSolar, "1990", "02", "+29"));
+  EXPECT_EQ((CalendarDate{1990, 2, 29}), solar.date);
+  EXPECT_FALSE(solar.lunarAsked);
+  const Refusal lunar = std::get<Refusal>(Read(kLunar, "1951", "2", "30"));
+  EXPECT_EQ((CalendarDate{1951, 2, 30}), lunar.date);
+  EXPECT_TRUE(lunar.lunarAsked);
 }
 
 TEST(AnalysisRun, TextThatIsNoWholeNumberIsRefusedWithTheConversionError) {
@@ -152,7 +183,7 @@ TEST(AnalysisRun, CompleteReadingsGiveAllSixFields) {
     EXPECT_EQ(c.pillarLine, U(fields.PillarLine));
     EXPECT_EQ(c.personality, U(fields.PersonalityText));
     EXPECT_EQ(c.libido, U(fields.LibidoStars));
-    EXPECT_EQ(c.dating, U(fields.DateStars));
+    EXPECT_EQ(c.date, U(fields.DateStars));
     EXPECT_EQ(c.kindness, U(fields.KindnessStars));
     EXPECT_EQ(c.money, U(fields.MoneyStars));
   }
@@ -187,27 +218,39 @@ TEST(Ratings, StarsAndKindness) {
   EXPECT_EQ("聪明仁慈，爱学习，好面子，依赖性大有惰性，重视精神享受，好脾气 ", U(PersonalityOf(EntryOf(甲, 子))));
 }
 
-// Every accepted date, in both readings, gives a reading with all six fields; the line names
-// the pillars of the reading, and in the solar reading the day pillar steps on by one from each
-// real day to the next, from 丙申 on 1 January 1950 through every month boundary.
-TEST(AnalysisRun, EveryDateOfTheRangeGivesAReading) {
+// Every date of the range, in both readings, gives a reading with all six fields, but for a
+// day that its calendar does not have: in the solar reading exactly the days past their
+// month's end, in the lunar one only such days of a month's end (day 30 or 31) that fall back
+// to them. The line names the pillars of the reading, and in the solar reading the day pillar
+// steps on by one from each day to the next, from 丙申 on 1 January 1950 through every month
+// boundary.
+TEST(AnalysisRun, EveryDateOfTheRangeGivesAReadingUnlessItIsNoDay) {
   using namespace std::chrono;
   AnalysisDisplay fields;
   int previousSolarDay = CycleStep(EntryOf(丙, 申), -1);
+  int refused[2] = {0, 0};  // lunar, solar
   for (CalendarMode mode : {kLunar, kSolar}) {
     for (int year = 1950; year <= 2025; ++year) {
       for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= 31; ++day) {
           const AnalysisOutcome outcome = Read(mode, std::to_string(year), std::to_string(month), std::to_string(day));
-          ASSERT_TRUE(std::holds_alternative<Reading>(outcome)) << year << "-" << month << "-" << day;
+          const bool realDay =
+              year_month_day{std::chrono::year{year}, std::chrono::month(month), std::chrono::day(day)}.ok();
+          if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
+            ASSERT_EQ(Refusal::Kind::NoSuchDay, refusal->kind) << year << "-" << month << "-" << day;
+            ASSERT_FALSE(realDay) << year << "-" << month << "-" << day;
+            ASSERT_TRUE(mode == kSolar || day >= 30) << year << "-" << month << "-" << day;
+            ++refused[mode == kSolar];
+            continue;
+          }
+          ASSERT_TRUE(mode == kLunar || realDay) << year << "-" << month << "-" << day;
           const Reading& reading = std::get<Reading>(outcome);
           WriteFields(reading, fields);
           const Pillars& p = reading.pillars;
           ASSERT_EQ("八字：" + U(CycleEntry(p.Entry(kYearPillar))) + " " + U(CycleEntry(p.Entry(kMonthPillar))) + " " +
                         U(CycleEntry(p.Entry(kDayPillar))),
                     U(fields.PillarLine));
-          bool realDay = year_month_day{std::chrono::year{year}, std::chrono::month(month), std::chrono::day(day)}.ok();
-          if (mode == kSolar && realDay) {
+          if (mode == kSolar) {
             ASSERT_EQ(CycleStep(previousSolarDay, 1), p.Entry(kDayPillar)) << year << "-" << month << "-" << day;
             previousSolarDay = p.Entry(kDayPillar);
             ASSERT_TRUE((CalendarDate{year, month, day} == reading.read.solar)) << year << "-" << month << "-" << day;
@@ -223,6 +266,12 @@ TEST(AnalysisRun, EveryDateOfTheRangeGivesAReading) {
     }
   }
   EXPECT_EQ(EntryOf(甲, 戌), previousSolarDay);  // 31 December 2025
+  // Each year has 7 such days past 28 February (29, 30, 31 February, 31 April, June, September,
+  // November) and 19 of the 76 years are leap years, whose 29 February is a day.
+  EXPECT_EQ(76 * 7 - 19, refused[1]);
+  // Every lunar day 31 of those five months falls back to one; some day 30 of a 29-day month
+  // falls back to 30 February.
+  EXPECT_GT(refused[0], 76 * 5);
 }
 
 }  // namespace

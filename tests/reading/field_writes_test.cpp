@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/Gbk.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 #include "reading/ReadingText.h"
 
 namespace tesserin {

@@ -6,7 +6,7 @@
 #include "TestText.h"
 #include "cycle/CycleTable.h"
 #include "reading/AnalysisRun.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 #include "reading/ReadingText.h"
 #include "reading/TextPieces.h"
 #include "tengod/TenGod.h"

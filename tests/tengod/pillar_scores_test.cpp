@@ -5,7 +5,7 @@
 #include "base/Gbk.h"
 #include "calendar/DerivePillars.h"
 #include "calendar/MonthTables.h"
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 #include "reading/TextPieces.h"
 #include "tengod/Indices.h"
 #include "tengod/PillarScores.h"
@@ -41,7 +41,7 @@ TEST(PillarScores, EveryPillarTripleGetsWhatTheRulesGive) {
         const bool same = scores == ScoresByTheRules(pillars) && scores.Chart() == chart &&
                           scores.libido == LibidoIndex(pillars, chart) && scores.marriage == marriage &&
                           scores.money == MoneyIndex(pillars) &&
-                          DatingGrade(scores.datingPoints + DatingPointsOfWords(personality)) ==
+                          DateGrade(scores.datePoints + DatePointsOfWords(personality)) ==
                               DateIndex(pillars, chart, personality);
         if (!same) FAIL() << "pillars " << year << " " << month << " " << day;
       }

@@ -237,8 +237,8 @@ TEST_F(MainPageTest, TheLabelAfterTheDayFieldSaysHowTheReadingShownReadItsDate) 
       {"lunar, by Enter", L"1990", L"5", L"12", true, L"日(农历)"},
       {"solar, by the button", L"1990", L"5", L"12", false, L"日(公历)"},
       {"lunar day 31, read as solar", L"1990", L"5", L"31", true, L"日(按公历)"},
-      {"day 30 of a 29-day lunar month, read as solar", L"1951", L"2", L"30", true, L"日(按公历)"},
-      {"lunar again", L"1951", L"2", L"29", true, L"日(农历)"},
+      {"day 30 of a 29-day lunar month, read as solar", L"1951", L"5", L"30", true, L"日(按公历)"},
+      {"lunar again", L"1951", L"5", L"29", true, L"日(农历)"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);

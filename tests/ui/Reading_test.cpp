@@ -24,7 +24,7 @@ class ReadingTest : public FormTest {
     EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), r.pillarLine);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::PersonalityMemo)), r.personality);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::LibidoStars)), r.libido);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::DatingStars)), r.dating);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::DatingStars)), r.date);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::KindnessStars)), r.kindness);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::MoneyStars)), r.money);
   }
@@ -73,6 +73,10 @@ const InvalidCase kInvalid[] = {
     {"year out of range, month not even looked at", L"2030", L"", L"", false, "本程序只计算1950～2025年间的数据"},
     {"month 13", L"1990", L"13", L"1", true, "月或日数据超出正常范围"},
     {"day 32", L"1990", L"1", L"32", false, "月或日数据超出正常范围"},
+    // A day past its month's end is refused as day 32 is, in the same box: not read as the
+    // day it would count on to.
+    {"solar 31 February, by Button1", L"1990", L"2", L"31", false, "月或日数据超出正常范围"},
+    {"lunar 31 April, falling back to no solar day, by Enter", L"1990", L"4", L"31", true, "月或日数据超出正常范围"},
 };
 
 TEST_F(ReadingTest, InvalidDatesAreToldInAModalBox) {

@@ -1,4 +1,4 @@
-#include "reading/Ratings.h"
+#include "reading/PersonalityAndStars.h"
 
 #include <cstring>
 
