@@ -6,9 +6,11 @@
 # make run    the Windows program under Wine (scripts/run-program)
 # make dist   the release package build/dist/tesserin-VERSION-win64.zip and its SHA256SUMS
 # make screenshots   the pictures of the user guide (docs/images), taken under Wine on Xvfb
+# make walk   (not part of make test) a random walk of user actions on the window under Wine,
+#             checked after every step: SEED=N (default 1) and STEPS=N (default 1000)
 # make fuzz   (not part of make test) the libFuzzer targets with the sanitizers, built in
 #             build/fuzz with clang, each run for FUZZ_SECONDS (60) by fuzz/run
-.PHONY: all deps native asan win test test-native test-asan test-win run dist screenshots fuzz clean
+.PHONY: all deps native asan win test test-native test-asan test-win run dist screenshots walk fuzz clean
 # The stages run one after another, so that the output ends with the last CTest summary.
 .NOTPARALLEL:
 
@@ -67,6 +69,11 @@ screenshots: deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(BUILD)/win --target tesserin profile_standin guide_shots
 	scripts/wine-xvfb-run --tree $(BUILD)/win scripts/take-screenshots $(BUILD)/win docs/images
+
+SEED ?= 1
+STEPS ?= 1000
+walk: win
+	scripts/wine-xvfb-run --tree $(BUILD)/win wine $(BUILD)/win/tests/ui/user_walk.exe --seed $(SEED) --steps $(STEPS)
 
 fuzz:
 	@scripts/install-deps --fuzz

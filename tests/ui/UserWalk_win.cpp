@@ -12,7 +12,8 @@
 // - no step hangs: every wait has a bound, and a message box comes exactly when the model
 //   expects a refusal.
 //
-//   user_walk [--seed N] [--steps N]     (default: the fixed seeds below, 120 steps each)
+//   user_walk [--seed N] [--steps N]     (default: the fixed seeds below, 120 steps each);
+//   `make walk SEED=N STEPS=M` runs it under Wine.
 //
 // A failure prints the seed and the steps up to it; `user_walk --seed N --steps M` replays them.
 #include <windows.h>
