@@ -49,7 +49,12 @@ void DrawMainPage() {
   if (!FormHandle()) return;
   const MainPageView& view = FormPage().View();
   WriteDisplay(view.result);
-  for (int i = 0; i < kFieldCount; ++i) SetControlText(ControlOf(static_cast<Field>(i)), view.fields[i]);
+  // A field is written only where what it reads differs: a character that code page 936 lacks
+  // stays as the user typed it, and the caret where it was.
+  for (int i = 0; i < kFieldCount; ++i) {
+    const Ctl field = ControlOf(static_cast<Field>(i));
+    if (ControlText(field) != view.fields[i]) SetControlText(field, view.fields[i]);
+  }
   ShowNickname(view.nickname);
   SetControlText(Ctl::DayLabel, view.dayLabel);
   ShowCopyCommandState(FormHandle());

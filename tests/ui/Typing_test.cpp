@@ -164,6 +164,9 @@ TEST_F(TypingTest, TheAgeFieldTakesAnyText) {
   Type(L"a0b\r");
   EXPECT_EQ(TextOf(Ctl::AgeField), L"a0b");
   EXPECT_EQ(Focused(), Ctl::AgeField) << "Enter in Edit1 does nothing";
+  SendMessageW(Control(Ctl::AgeField), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\U0001F600"));
+  Pump();
+  EXPECT_EQ(TextOf(Ctl::AgeField), L"a0b\U0001F600") << "a character outside code page 936 stays as typed";
 }
 
 TEST_F(TypingTest, FocusMovesThroughTheDialogManager) {
