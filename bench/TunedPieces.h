@@ -103,8 +103,7 @@ std::uint64_t JsonPiecesPass(const TunedPieceWork& w) {
   for (const Reading& r : w.readings) {
     LineCursor at(line, sizeof line - LineCursor::kBlock);
     auto put = [&at](std::string_view piece) { (at.*Put)(piece); };
-    put(t.PillarCaption());
-    t.PutPillars(r.pillars, put);
+    t.PutPillarLine(r.pillars, put);
     for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) put(t.Pillar(r.pillars.Entry(place)));
     t.PutChart(r.pillars, r.chart, put);
     t.PutPersonality(r, put);

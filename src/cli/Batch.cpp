@@ -72,7 +72,7 @@ class JsonLines {
     const TextPieces& t = pieces_;
     const Pillars& p = r.pillars;
     auto put = [&line](std::string_view piece) { line.PutPadded(piece); };
-    line.Put(",\"line\":\""sv), line.PutPadded(t.PillarCaption()), t.PutPillars(p, put);
+    line.Put(",\"line\":\""sv), t.PutPillarLine(p, put);
     line.Put("\",\"pillars\":\""sv);
     for (PillarPlace place : {kYearPillar, kMonthPillar, kDayPillar}) line.PutPadded(t.Pillar(p.Entry(place)));
     line.Put("\",\"chart\":\""sv), t.PutChart(p, r.chart, put);
@@ -88,7 +88,7 @@ class JsonLines {
     line.Put("\",\"money\":\""sv), line.PutPadded(t.Stars(r.money));
     line.Put("\"},\"solar_date\":\""sv);
     WriteIsoDate(r.read.solar, line.Take(10));
-    line.Put(r.read.asLunar ? "\",\"read_as\":\"lunar\"}\n"sv : "\",\"read_as\":\"solar\"}\n"sv);
+    line.Put("\",\"read_as\":\""sv), line.Put(ReadAsWord(r.read)), line.Put("\"}\n"sv);
     out.EndLine(line);
   }
 

@@ -41,7 +41,7 @@ int ReadOne(CalendarMode mode, std::string_view year, std::string_view month, st
   const Reading& reading = std::get<Reading>(outcome);
   out << Utf8(ReadingText(reading));
   if (verbose) {
-    out << "solar_date: " << IsoDateText(reading.read.solar) << " read_as: " << (reading.read.asLunar ? "lunar" : "solar")
+    out << "solar_date: " << IsoDateText(reading.read.solar) << " read_as: " << ReadAsWord(reading.read)
         << '\n';
   }
   return kExitOk;

@@ -48,7 +48,7 @@ class CsvSheet {
     AppendCell(texts.HowReadWord(HowReadOf(r)));
     AppendCell(IsoDateText(r.read.solar));
     AppendCell(texts.PillarsText(r.pillars));
-    for (int rating : {r.libido, r.date, r.kindness, r.money}) AppendCell(std::to_string(std::clamp(rating, 0, 5)));
+    for (int rating : {r.libido, r.date, r.kindness, r.money}) AppendCell(std::to_string(StarCount(rating)));
     AppendCell(r.lateMarriageNote ? texts.NoteAlone() : "");
     AppendCell(texts.Description(r.DayPillar()));
     AppendCell("");

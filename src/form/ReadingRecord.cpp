@@ -69,10 +69,10 @@ GbkString CellText(const RecordRow& row, RecordColumn column, CellForm form) {
   switch (column) {
     case RecordColumn::Date: return DateText(r);
     case RecordColumn::Pillars: return TextPieces::Gbk().PillarsText(r.pillars);
-    case RecordColumn::Libido: return std::to_string(r.libido);
-    case RecordColumn::Dating: return std::to_string(r.date);
-    case RecordColumn::Kindness: return std::to_string(r.kindness);
-    case RecordColumn::Money: return std::to_string(r.money);
+    case RecordColumn::Libido: return std::to_string(StarCount(r.libido));
+    case RecordColumn::Dating: return std::to_string(StarCount(r.date));
+    case RecordColumn::Kindness: return std::to_string(StarCount(r.kindness));
+    case RecordColumn::Money: return std::to_string(StarCount(r.money));
     case RecordColumn::Note:
       if (!r.lateMarriageNote) return {};
       return form == CellForm::Shown ? kNoteTag.Text() : GbkString(TextPieces::Gbk().NoteAlone());

@@ -19,8 +19,6 @@ constexpr const char* kKindnessItems[61] =
 // before the middle.
 constexpr std::string_view kStarRow = "★★★★★☆☆☆☆☆";
 
-int ClampedStars(int n) { return n < 0 ? 0 : n > 5 ? 5 : n; }
-
 // The values as numbers, read once from the table's digit texts (its 61st item is empty and
 // never read).
 std::array<int, 60> KindnessValues() {
@@ -78,9 +76,9 @@ int KindnessIndex(int dayPillar) {
   return values[dayPillar];
 }
 
-std::string_view StarText(int n) { return TheTexts().stars[ClampedStars(n)]; }
+std::string_view StarText(int n) { return TheTexts().stars[StarCount(n)]; }
 
-std::string_view StarTextUtf8(int n) { return kStarRow.substr(3 * (5 - ClampedStars(n)), 15); }
+std::string_view StarTextUtf8(int n) { return kStarRow.substr(3 * (5 - StarCount(n)), 15); }
 
 // Out of line: it is also WriteStars' first write into a field that holds anything else, and
 // WriteStars stays a copy of a few instructions.

@@ -23,6 +23,9 @@ std::string_view PersonalityUtf8(int dayPillar);
 // 0..4, the kindness value of a day pillar (CycleTable entry).
 int KindnessIndex(int dayPillar);
 
+// A rating as a count of stars: n clamped to 0..5, wherever a rating is shown.
+constexpr int StarCount(int n) { return n < 0 ? 0 : n > 5 ? 5 : n; }
+
 // n filled stars then 5 - n hollow ones (10 bytes), n clamped to 0..5.
 std::string_view StarText(int n);
 // The same in UTF-8 (15 bytes), as the source writes it.

@@ -23,9 +23,7 @@ void WritePillarLine(const Pillars& pillars, GbkString& line) {
   const std::string_view caption = pieces.PillarCaption();
   line.resize(caption.size() + 3 * 4 + 2);
   char* at = line.data();
-  std::memcpy(at, caption.data(), caption.size());
-  at += caption.size();
-  pieces.PutPillars(pillars, [&at](std::string_view piece) {
+  pieces.PutPillarLine(pillars, [&at](std::string_view piece) {
     std::memcpy(at, piece.data(), piece.size());
     at += piece.size();
   });
@@ -33,8 +31,8 @@ void WritePillarLine(const Pillars& pillars, GbkString& line) {
 
 void WritePillarLineByAppending(const Pillars& pillars, GbkString& line) {
   const TextPieces& pieces = TextPieces::Gbk();
-  line.assign(pieces.PillarCaption());
-  pieces.PutPillars(pillars, [&line](std::string_view piece) { line += piece; });
+  line.clear();
+  pieces.PutPillarLine(pillars, [&line](std::string_view piece) { line += piece; });
 }
 
 AnalysisDisplay AnalysisDisplay::Initial() {

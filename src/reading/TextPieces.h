@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "cycle/Pillars.h"
+#include "reading/PersonalityAndStars.h"
 #include "reading/Reading.h"
 #include "tengod/TenGod.h"
 
@@ -21,6 +22,8 @@ namespace tesserin {
 // asked for as lunar but past its lunar month's end, as the solar date of the same numbers.
 enum class HowRead { Lunar, Solar, LunarAsSolar };
 HowRead HowReadOf(const Reading& reading);
+// How a date was read, as the command-line reader's read_as says it: "lunar" or "solar".
+constexpr std::string_view ReadAsWord(const DateRead& read) { return read.asLunar ? "lunar" : "solar"; }
 
 // The captions of the five result fields after the 八字 line, in the window's order.
 enum class FieldCaption { Personality, Libido, Date, Kindness, Money };
@@ -48,13 +51,19 @@ class TextPieces {
   // joining comma.
   std::string_view Note() const { return View(note_); }
   std::string_view NoteAlone() const { return Note().substr(noteCommaSize_); }
-  // n filled stars then 5 - n hollow ones, n clamped to 0..5.
-  std::string_view Stars(int n) const { return View(stars_[n < 0 ? 0 : n > 5 ? 5 : n]); }
+  // n filled stars then 5 - n hollow ones, n clamped to 0..5 (StarCount).
+  std::string_view Stars(int n) const { return View(stars_[StarCount(n)]); }
   // 农历, 公历, 按公历.
   std::string_view HowReadWord(HowRead how) const { return View(howRead_[static_cast<int>(how)]); }
   // The longest of the pieces, for a writer that makes room for its pieces before it puts them.
   std::size_t Longest() const { return longest_; }
 
+  // The 八字 line: the caption, then the three pillars between blanks.
+  template <class Put>
+  void PutPillarLine(const Pillars& pillars, Put&& put) const {
+    put(PillarCaption());
+    PutPillars(pillars, put);
+  }
   // The three pillars between blanks: 庚午 辛巳 庚子.
   template <class Put>
   void PutPillars(const Pillars& pillars, Put&& put) const {
