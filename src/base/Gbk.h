@@ -18,16 +18,6 @@ GbkString Gbk(std::string_view utf8);
 // Code page 936 to UTF-8. A byte sequence that is not valid code page 936 becomes U+FFFD.
 std::string Utf8(std::string_view gbk);
 
-// How many bytes the first n characters of a code page 936 text take: a lead byte (0x81 and
-// up) takes the byte after it, so that a double-byte character is never split. All of the text
-// when it has n characters or fewer.
-inline std::size_t GbkCharactersPrefix(std::string_view gbk, std::size_t n) {
-  std::size_t at = 0;
-  for (std::size_t characters = 0; at < gbk.size() && characters < n; ++characters)
-    at += static_cast<unsigned char>(gbk[at]) >= 0x81 && at + 1 < gbk.size() ? 2 : 1;
-  return at;
-}
-
 #ifdef _WIN32
 // Code page 936 to and from UTF-16, for the Win32 W functions; the same replacement rules.
 std::wstring WideFromGbk(std::string_view gbk);

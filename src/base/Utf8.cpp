@@ -19,4 +19,10 @@ Utf8Piece Utf8PieceAt(std::string_view text, std::size_t at) {
   return {n, code};
 }
 
+std::size_t Utf8CharactersPrefix(std::string_view text, std::size_t n) {
+  std::size_t at = 0;
+  for (std::size_t characters = 0; at < text.size() && characters < n; ++characters) at += Utf8PieceAt(text, at).length;
+  return at;
+}
+
 }  // namespace tesserin

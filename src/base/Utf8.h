@@ -20,6 +20,10 @@ struct Utf8Piece {
 // The piece that starts at `at` (which must be inside the text).
 Utf8Piece Utf8PieceAt(std::string_view text, std::size_t at);
 
+// How many bytes the first n pieces of a text take: all of it when it has n pieces or fewer.
+// A character is never split.
+std::size_t Utf8CharactersPrefix(std::string_view text, std::size_t n);
+
 // A character in UTF-16 at the end of `units` (a string of 16-bit units: std::wstring on
 // Windows): one unit, or a surrogate pair beyond U+FFFF.
 template <class Units>

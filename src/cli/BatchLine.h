@@ -99,12 +99,10 @@ class BatchReader {
     return true;
   }
 
-  // Date field i: its number as the split read it, or its text read by the rule (in code page
-  // 936: plain JSON text is ASCII, the same bytes in both).
+  // Date field i: its number as the split read it, or its text read by the rule.
   static DateField FieldOf(const Fields& f, int i) {
     if (f.number[i] >= 0) return DateField::Number(f.number[i]);
-    if (f.plain) return DateField::OfText(f.text[i]);
-    return DateField::OfText(ToGbk(f.text[i]));
+    return DateField::OfText(f.text[i]);
   }
 
   Format& format_;

@@ -33,7 +33,7 @@ int UsageError(std::ostream& err, Language language, Message message, std::strin
 
 int ReadOne(CalendarMode mode, std::string_view year, std::string_view month, std::string_view day, bool verbose,
             std::ostream& out, std::ostream& err, Language language) {
-  const AnalysisOutcome outcome = AnalysisRun(InputOfTexts(Gbk(year), Gbk(month), Gbk(day), mode));
+  const AnalysisOutcome outcome = AnalysisRun(InputOfTexts(year, month, day, mode));
   if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
     Tell(err, RefusalMessage(*refusal, language) + "\n");
     return kExitReadingRefused;

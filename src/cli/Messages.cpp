@@ -148,7 +148,7 @@ std::string MessageText(Message message, Language language, std::string_view det
 }
 
 std::string RefusalMessage(const Refusal& refusal, Language language) {
-  if (refusal.kind != Refusal::Kind::NoSuchDay) return Utf8(RefusalText(refusal));
+  if (refusal.kind != Refusal::Kind::NoSuchDay) return RefusalText(refusal);
   return MessageText(refusal.lunarAsked ? Message::kNoSuchDay : Message::kNoSuchSolarDay, language,
                      IsoDateText(refusal.date));
 }

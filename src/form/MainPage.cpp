@@ -70,7 +70,7 @@ void MainPage::ProfileUnreadable(const GbkString& message) {
 }
 
 AnalysisInput MainPage::Input(CalendarMode mode) const {
-  return InputOfTexts(Text(Field::Year), Text(Field::Month), Text(Field::Day), mode);
+  return InputOfTexts(Utf8(Text(Field::Year)), Utf8(Text(Field::Month)), Utf8(Text(Field::Day)), mode);
 }
 
 void MainPage::RunEnded(const AnalysisOutcome& outcome) {

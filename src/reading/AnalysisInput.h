@@ -4,27 +4,27 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
-#include "base/Gbk.h"
 #include "base/WholeNumber.h"
 #include "calendar/DerivePillars.h"
 
 namespace tesserin {
 
-// A date field: its whole number, or, for a text that is none, that text, which the refusal
-// quotes. The run looks at a field only when its check comes, so a text that is no number
-// goes unnoticed behind a year out of range.
+// The three fields of a date, in their order.
+enum class DatePart { Year, Month, Day };
+
+// A date field: its whole number, and the text it was given as (UTF-8), which a refusal
+// quotes; a field given as a number has no text. The run looks at a field only when its check
+// comes, so a text that is no number goes unnoticed behind a year out of range.
 struct DateField {
   std::optional<int> number;
-  GbkString text;  // only where there is no number
+  std::string text;  // UTF-8, as given
 
   static DateField Number(int n) { return {n, {}}; }
-  // A field's text read as a whole number (ReadWholeNumber).
-  static DateField OfText(std::string_view text) {
-    if (std::optional<int> n = ReadWholeNumber(text)) return Number(*n);
-    return {std::nullopt, GbkString(text)};
-  }
+  // A field's text (UTF-8) read as a whole number (ReadWholeNumber).
+  static DateField OfText(std::string_view text) { return {ReadWholeNumber(text), std::string(text)}; }
   bool operator==(const DateField&) const = default;
 };
 
@@ -34,7 +34,7 @@ struct AnalysisInput {
   bool operator==(const AnalysisInput&) const = default;
 };
 
-// The three field texts of a date (code page 936) read as `mode` says.
+// The three field texts of a date (UTF-8) read as `mode` says.
 inline AnalysisInput InputOfTexts(std::string_view year, std::string_view month, std::string_view day,
                                   CalendarMode mode) {
   return {DateField::OfText(year), DateField::OfText(month), DateField::OfText(day), mode};

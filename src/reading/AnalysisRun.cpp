@@ -8,21 +8,25 @@ namespace tesserin {
 
 AnalysisOutcome AnalysisRun(const AnalysisInput& input) {
   using Kind = Refusal::Kind;
-  auto notANumber = [](const DateField& field) { return Refusal{Kind::NotAWholeNumber, field.text}; };
+  auto refused = [](Kind kind, DatePart part, const DateField& field) { return Refusal{kind, part, field.text}; };
 
-  if (!input.year.number) return notANumber(input.year);
+  if (!input.year.number) return refused(Kind::NotAWholeNumber, DatePart::Year, input.year);
   const int year = *input.year.number;
-  if (year > kLastYear || year < kFirstYear) return Refusal{Kind::YearOutOfRange, {}};
-  if (!input.month.number) return notANumber(input.month);
+  if (year > kLastYear || year < kFirstYear) return refused(Kind::YearOutOfRange, DatePart::Year, input.year);
+  if (!input.month.number) return refused(Kind::NotAWholeNumber, DatePart::Month, input.month);
   const int month = *input.month.number;
-  if (month > 12 || month < 1) return Refusal{Kind::MonthOrDayOutOfRange, {}};
-  if (!input.day.number) return notANumber(input.day);
+  if (month > 12 || month < 1) return refused(Kind::MonthOrDayOutOfRange, DatePart::Month, input.month);
+  if (!input.day.number) return refused(Kind::NotAWholeNumber, DatePart::Day, input.day);
   const int day = *input.day.number;
-  if (day > 31 || day < 1) return Refusal{Kind::MonthOrDayOutOfRange, {}};
+  if (day > 31 || day < 1) return refused(Kind::MonthOrDayOutOfRange, DatePart::Day, input.day);
   // Day 31 passes the range for every month; a day past its month's end would count on into
   // the next month and read a date that nobody typed.
-  if (!IsADay(year, month, day, input.mode))
-    return Refusal{Kind::NoSuchDay, {}, {year, month, day}, input.mode == CalendarMode::Lunar};
+  if (!IsADay(year, month, day, input.mode)) {
+    Refusal refusal = refused(Kind::NoSuchDay, DatePart::Day, input.day);
+    refusal.date = {year, month, day};
+    refusal.lunarAsked = input.mode == CalendarMode::Lunar;
+    return refusal;
+  }
 
   Reading reading;
   reading.entered = {year, month, day};

@@ -2,16 +2,16 @@
 
 #include <cstring>
 
-#include "base/GbkLiteral.h"
+#include "base/Utf8.h"
 #include "reading/PersonalityAndStars.h"
 
 namespace tesserin {
 
 namespace {
 
-const GbkLiteral kYearMessage{"本程序只计算1950～2025年间的数据"};
-const GbkLiteral kMonthDayMessage{"月或日数据超出正常范围"};
-const GbkLiteral kEllipsis{"…"};
+constexpr std::string_view kYearMessage = "本程序只计算1950～2025年间的数据";
+constexpr std::string_view kMonthDayMessage = "月或日数据超出正常范围";
+constexpr std::string_view kEllipsis = "…";
 constexpr std::string_view kNotAWholeNumber = "' is not a valid integer value";
 
 }  // namespace
@@ -80,18 +80,18 @@ GbkString ReadingText(const Reading& reading, std::string_view lineEnd) {
   return ReadingText(FieldsOf(reading), lineEnd);
 }
 
-GbkString RefusalText(const Refusal& refusal, std::size_t maxQuotedCharacters) {
+std::string RefusalText(const Refusal& refusal, std::size_t maxQuotedCharacters) {
   switch (refusal.kind) {
-    case Refusal::Kind::YearOutOfRange: return kYearMessage;
+    case Refusal::Kind::YearOutOfRange: return std::string(kYearMessage);
     case Refusal::Kind::MonthOrDayOutOfRange:
-    case Refusal::Kind::NoSuchDay: return kMonthDayMessage;
+    case Refusal::Kind::NoSuchDay: return std::string(kMonthDayMessage);
     case Refusal::Kind::NotAWholeNumber: break;
   }
   const std::string_view field = refusal.fieldText;
-  const std::size_t kept = GbkCharactersPrefix(field, maxQuotedCharacters);
-  GbkString text(1, '\'');
+  const std::size_t kept = Utf8CharactersPrefix(field, maxQuotedCharacters);
+  std::string text(1, '\'');
   text.append(field.substr(0, kept));
-  if (kept < field.size()) text += kEllipsis.Text();
+  if (kept < field.size()) text += kEllipsis;
   return text.append(kNotAWholeNumber);
 }
 

@@ -1,10 +1,11 @@
 // A reading as the window shows it: the six result fields (the 八字 line, the personality text
 // and the four star ratings), the same as six lines after the window's captions, which
 // tesserin-cli prints and the window copies, and a refusal in the program's words. Made from
-// the pieces of TextPieces.h, in code page 936.
+// the pieces of TextPieces.h, in code page 936; the refusal in UTF-8.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "base/Gbk.h"
@@ -47,11 +48,11 @@ AnalysisDisplay FieldsOf(const Reading& reading);
 GbkString ReadingText(const AnalysisDisplay& fields, std::string_view lineEnd = "\n");
 GbkString ReadingText(const Reading& reading, std::string_view lineEnd = "\n");
 
-// Why a date got no reading: "本程序只计算1950～2025年间的数据", "月或日数据超出正常范围" (also
-// for a day its calendar does not have), or
-// the conversion error "'%s' is not a valid integer value" quoting the field's text, cut to
-// `maxQuotedCharacters` characters followed by "…" where it is longer.
+// Why a date got no reading, in UTF-8: "本程序只计算1950～2025年间的数据", "月或日数据超出正常范围"
+// (also for a day its calendar does not have), or the conversion error "'%s' is not a valid
+// integer value" quoting the field's text as given, cut to `maxQuotedCharacters` characters
+// followed by "…" where it is longer. The window converts it to code page 936 as it shows it.
 inline constexpr std::size_t kWholeText = static_cast<std::size_t>(-1);
-GbkString RefusalText(const Refusal& refusal, std::size_t maxQuotedCharacters = kWholeText);
+std::string RefusalText(const Refusal& refusal, std::size_t maxQuotedCharacters = kWholeText);
 
 }  // namespace tesserin

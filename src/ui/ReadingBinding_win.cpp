@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "base/BusyGuard.h"
+#include "base/Gbk.h"
 #include "form/ErrorText.h"
 #include "reading/AnalysisRun.h"
 #include "reading/ReadingText.h"
@@ -38,9 +39,9 @@ ClockTime Now() {
 // number is an error, in the standard error box.
 void ShowRefusal(const Refusal& refusal) {
   if (refusal.kind == Refusal::Kind::NotAWholeNumber)
-    ShowErrorBox(FormHandle(), RefusalText(refusal, kMaxQuotedCharacters));
+    ShowErrorBox(FormHandle(), Gbk(RefusalText(refusal, kMaxQuotedCharacters)));
   else
-    ShowMessage(FormHandle(), RefusalText(refusal));
+    ShowMessage(FormHandle(), Gbk(RefusalText(refusal)));
 }
 
 }  // namespace

@@ -37,6 +37,9 @@ TEST(Cli, RefusalsGoToStandardErrorWithStatus2) {
       {{"2030", "5", "12"}, "本程序只计算1950～2025年间的数据\n"},
       {{"1990", "13", "12"}, "月或日数据超出正常范围\n"},
       {{"1990", "", "12"}, "'' is not a valid integer value\n"},
+      // A field is quoted as given, characters that code page 936 lacks included.
+      {{"1990", "5", "1\U0001F600"}, "'1\U0001F600' is not a valid integer value\n"},
+      {{"1990", "\u00A05", "12"}, "'\u00A05' is not a valid integer value\n"},
       {{"--solar", "1990", "-5", "12"}, "月或日数据超出正常范围\n"},  // a negative number is no option
       // A day past its month's end: the window says 月或日数据超出正常范围; the reader says more.
       {{"--solar", "1990", "2", "31"}, "no such date: 1990-02-31 is past the end of its month\n"},
@@ -197,8 +200,12 @@ TEST(CliBatch, WritesOneJsonObjectPerLine) {
        R"j({"year":"1990","month":"2","day":"29","mode":"solar","error":"no such date: 1990-02-29 is past the end of its month"})j"},
       {"a lunar day that falls back to no solar day", "1990-04-31\tlunar",
        R"j({"year":"1990","month":"04","day":"31","mode":"lunar","error":"no such date: 1990-04-31 is past the end of its month, lunar and solar alike"})j"},
-      {"bytes that are not UTF-8", "19\xff" "0\t5\t12\tsolar",
-       R"j({"year":"19)j" "\xEF\xBF\xBD" R"j(0","month":"5","day":"12","mode":"solar","error":"'19?0' is not a valid integer value"})j"},
+      {"bytes that are not UTF-8: the error quotes the field as the echo does", "19\xff" "0\t5\t12\tsolar",
+       R"j({"year":"19)j" "\xEF\xBF\xBD" R"j(0","month":"5","day":"12","mode":"solar","error":"'19)j" "\xEF\xBF\xBD"
+       R"j(0' is not a valid integer value"})j"},
+      {"characters that code page 936 lacks are quoted as given", "1990\t\u00A05\t1\U0001F600\tsolar",
+       R"j({"year":"1990","month":")j" "\u00A05" R"j(","day":")j" "1\U0001F600" R"j(","mode":"solar","error":"')j"
+       "\u00A05" R"j(' is not a valid integer value"})j"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);

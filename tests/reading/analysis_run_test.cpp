@@ -22,15 +22,15 @@ const char* const kMonthDayMessage = "月或日数据超出正常范围";
 constexpr CalendarMode kLunar = CalendarMode::Lunar;
 constexpr CalendarMode kSolar = CalendarMode::Solar;
 
-// The run of three field texts, as the window asks for it.
-AnalysisOutcome Read(CalendarMode mode, const GbkString& year, const GbkString& month, const GbkString& day) {
+// The run of three field texts (UTF-8).
+AnalysisOutcome Read(CalendarMode mode, const std::string& year, const std::string& month, const std::string& day) {
   return AnalysisRun(InputOfTexts(year, month, day, mode));
 }
 
 // The refusal's text in UTF-8, or "" for a reading.
 std::string MessageOf(const AnalysisOutcome& outcome) {
   const Refusal* refusal = std::get_if<Refusal>(&outcome);
-  return refusal ? U(RefusalText(*refusal)) : "";
+  return refusal ? RefusalText(*refusal) : "";
 }
 
 TEST(AnalysisRun, ValidationRefusesWithItsMessage) {
@@ -121,7 +121,7 @@ TEST(AnalysisRun, TextThatIsNoWholeNumberIsRefusedWithTheConversionError) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    const AnalysisOutcome outcome = Read(kLunar, G(c.year), G(c.month), G(c.day));
+    const AnalysisOutcome outcome = Read(kLunar, c.year, c.month, c.day);
     ASSERT_TRUE(std::holds_alternative<Refusal>(outcome));
     EXPECT_EQ(Refusal::Kind::NotAWholeNumber, std::get<Refusal>(outcome).kind);
     EXPECT_EQ("'" + c.error + "' is not a valid integer value", MessageOf(outcome));
@@ -130,7 +130,49 @@ TEST(AnalysisRun, TextThatIsNoWholeNumberIsRefusedWithTheConversionError) {
   // the message.
   EXPECT_EQ(Refusal::Kind::NotAWholeNumber, std::get<Refusal>(Read(kSolar, "19\xff\xfe", "5", "12")).kind);
   EXPECT_EQ(std::string("'19\0' is not a valid integer value", 34),
-            MessageOf(Read(kSolar, GbkString("19\0", 3), "5", "12")));
+            MessageOf(Read(kSolar, std::string("19\0", 3), "5", "12")));
+}
+
+// A refusal names the field it is about and keeps that field's text as it was given, characters
+// that code page 936 lacks and bytes that are no UTF-8 included; the conversion error quotes it
+// so.
+TEST(AnalysisRun, ARefusalNamesItsFieldAndKeepsItsTextAsGiven) {
+  using Kind = Refusal::Kind;
+  struct Case {
+    const char* what;
+    CalendarMode mode;
+    std::string year, month, day;
+    Kind kind;
+    DatePart field;
+    std::string text;
+  };
+  const Case kCases[] = {
+      {"a year out of range", kLunar, "2030", "x", "12", Kind::YearOutOfRange, DatePart::Year, "2030"},
+      {"a month out of range, blank and all", kLunar, "1990", " 13", "12", Kind::MonthOrDayOutOfRange, DatePart::Month, " 13"},
+      {"day 0", kLunar, "1990", "5", "0", Kind::MonthOrDayOutOfRange, DatePart::Day, "0"},
+      {"a day its month lacks", kSolar, "1990", "2", "+30", Kind::NoSuchDay, DatePart::Day, "+30"},
+      {"an emoji after a digit", kLunar, "1990", "5", "1\U0001F600", Kind::NotAWholeNumber, DatePart::Day, "1\U0001F600"},
+      {"a no-break space before the month", kLunar, "1990", "\u00A05", "12", Kind::NotAWholeNumber, DatePart::Month,
+       "\u00A05"},
+      {"Chinese digits", kSolar, "一九九〇", "5", "12", Kind::NotAWholeNumber, DatePart::Year, "一九九〇"},
+      {"a byte that is no UTF-8", kSolar, "19\xff" "0", "5", "12", Kind::NotAWholeNumber, DatePart::Year, "19\xff" "0"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const AnalysisOutcome outcome = Read(c.mode, c.year, c.month, c.day);
+    ASSERT_TRUE(std::holds_alternative<Refusal>(outcome));
+    const Refusal& refusal = std::get<Refusal>(outcome);
+    EXPECT_EQ(c.kind, refusal.kind);
+    EXPECT_EQ(c.field, refusal.field);
+    EXPECT_EQ(c.text, refusal.fieldText);
+    if (c.kind == Kind::NotAWholeNumber) {
+      EXPECT_EQ("'" + c.text + "' is not a valid integer value", RefusalText(refusal));
+    }
+  }
+  // A field given as a number has no text to keep.
+  const AnalysisOutcome numbers = AnalysisRun({DateField::Number(1990), DateField::Number(13), DateField::Number(1),
+                                               CalendarMode::Lunar});
+  EXPECT_EQ((Refusal{Kind::MonthOrDayOutOfRange, DatePart::Month, ""}), std::get<Refusal>(numbers));
 }
 
 // A field's text quoted in the conversion error: whole where it is short, and where a pasted
@@ -155,14 +197,16 @@ TEST(RefusalText, ALongQuotedFieldIsCutWhereAskedBetweenCharacters) {
       {"Chinese text, cut between characters", repeat("年", 5000), "'" + repeat("年", 40) + "…" + tail},
       {"mixed, a double-byte character at the cut", repeat("1", 39) + repeat("年", 3),
        "'" + repeat("1", 39) + "年…" + tail},
+      {"a character beyond code page 936 at the cut", repeat("1", 39) + repeat("\U0001F600", 2),
+       "'" + repeat("1", 39) + "\U0001F600…" + tail},
   };
   for (const CutCase& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(c.expected, U(RefusalText({Refusal::Kind::NotAWholeNumber, G(c.field)}, 40)));
+    EXPECT_EQ(c.expected, RefusalText({Refusal::Kind::NotAWholeNumber, DatePart::Year, c.field}, 40));
   }
-  EXPECT_EQ(repeat("1", 10000), U(RefusalText({Refusal::Kind::NotAWholeNumber, G(repeat("1", 10000))})).substr(1, 10000))
+  EXPECT_EQ(repeat("1", 10000), RefusalText({Refusal::Kind::NotAWholeNumber, DatePart::Year, repeat("1", 10000)}).substr(1, 10000))
       << "whole unless a cut is asked for";
-  EXPECT_EQ(kYearMessage, U(RefusalText({Refusal::Kind::YearOutOfRange, {}}, 4))) << "a notice is never cut";
+  EXPECT_EQ(kYearMessage, RefusalText({Refusal::Kind::YearOutOfRange, DatePart::Year, "2030"}, 4)) << "a notice is never cut";
 }
 
 TEST(AnalysisRun, BlanksSignsAndLeadingZerosReadAsTheNumberTheyWrite) {

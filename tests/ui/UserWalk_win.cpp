@@ -180,8 +180,8 @@ class UserWalk : public FormTest {
 
   // The outcome the user expects of a reading of the fields as they stand.
   AnalysisOutcome Expected(CalendarMode mode) const {
-    const auto gbk = [&](Field f) { return GbkFromWide(model_.fields[static_cast<int>(f)]); };
-    return AnalysisRun(InputOfTexts(gbk(Field::Year), gbk(Field::Month), gbk(Field::Day), mode));
+    const auto text = [&](Field f) { return Utf8(GbkFromWide(model_.fields[static_cast<int>(f)])); };
+    return AnalysisRun(InputOfTexts(text(Field::Year), text(Field::Month), text(Field::Day), mode));
   }
 
   void Ran(const AnalysisOutcome& outcome) {
