@@ -11,6 +11,10 @@ namespace tesserin {
 
 using GbkString = std::string;
 
+// The two encodings of the program's own texts: code page 936, which the reading and the window
+// work in, and UTF-8, which the source is written in and the command-line reader writes.
+enum class TextEncoding { kGbk, kUtf8 };
+
 // UTF-8 to code page 936. A character that code page 936 lacks, and a byte that is not valid
 // UTF-8, becomes "?".
 GbkString Gbk(std::string_view utf8);

@@ -1,6 +1,6 @@
-// A text of the program's own, written in the source as UTF-8 and used as code page 936: it is
-// converted at its first use and kept for the whole run, so that every literal is converted
-// once and in one way.
+// A text of the program's own, written in the source once, as UTF-8, and used in the encoding
+// of the edge that shows it: in UTF-8 as written, in code page 936 converted at its first use
+// and kept for the whole run, so that every literal is converted once and in one way.
 #pragma once
 
 #include <mutex>
@@ -21,8 +21,10 @@ class GbkLiteral {
     return text_;
   }
   operator const GbkString&() const { return Text(); }
-  // The text as the source writes it, for the edges that write UTF-8.
-  constexpr std::string_view Utf8() const { return utf8_; }
+  // The text in `encoding`.
+  std::string_view In(TextEncoding encoding) const {
+    return encoding == TextEncoding::kUtf8 ? utf8_ : std::string_view(Text());
+  }
 
  private:
   std::string_view utf8_;

@@ -7,8 +7,11 @@
 namespace tesserin {
 namespace {
 
-const GbkLiteral kStems{"甲乙丙丁戊己庚辛壬癸"};
-const GbkLiteral kBranches{"子丑寅卯辰巳午未申酉戌亥"};
+const GbkLiteral kStems[10] = {GbkLiteral{"甲"}, GbkLiteral{"乙"}, GbkLiteral{"丙"}, GbkLiteral{"丁"}, GbkLiteral{"戊"},
+                               GbkLiteral{"己"}, GbkLiteral{"庚"}, GbkLiteral{"辛"}, GbkLiteral{"壬"}, GbkLiteral{"癸"}};
+const GbkLiteral kBranches[12] = {GbkLiteral{"子"}, GbkLiteral{"丑"}, GbkLiteral{"寅"}, GbkLiteral{"卯"},
+                                  GbkLiteral{"辰"}, GbkLiteral{"巳"}, GbkLiteral{"午"}, GbkLiteral{"未"},
+                                  GbkLiteral{"申"}, GbkLiteral{"酉"}, GbkLiteral{"戌"}, GbkLiteral{"亥"}};
 
 const std::array<GbkString, kCycleLength>& Entries() {
   static const std::array<GbkString, kCycleLength> entries = [] {
@@ -22,9 +25,7 @@ const std::array<GbkString, kCycleLength>& Entries() {
 }  // namespace
 
 std::string_view CycleEntry(int index) { return Entries()[index]; }
-std::string_view StemText(StemName stem) { return std::string_view(kStems.Text()).substr(2 * stem, 2); }
-std::string_view BranchText(BranchName branch) { return std::string_view(kBranches.Text()).substr(2 * branch, 2); }
-std::string_view StemUtf8(StemName stem) { return kStems.Utf8().substr(3 * stem, 3); }
-std::string_view BranchUtf8(BranchName branch) { return kBranches.Utf8().substr(3 * branch, 3); }
+std::string_view StemText(StemName stem, TextEncoding encoding) { return kStems[stem].In(encoding); }
+std::string_view BranchText(BranchName branch, TextEncoding encoding) { return kBranches[branch].In(encoding); }
 
 }  // namespace tesserin

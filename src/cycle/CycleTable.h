@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "base/Gbk.h"
+
 namespace tesserin {
 
 constexpr int kCycleLength = 60;
@@ -25,12 +27,10 @@ constexpr int EntryOf(StemName stem, BranchName branch) {
 // Counting n places on (or back, for negative n) from entry `index`, wrapping through the cycle.
 constexpr int CycleStep(int index, int n) { return ((index + n) % kCycleLength + kCycleLength) % kCycleLength; }
 
-// Display texts in code page 936: a pillar of 4 bytes, a stem or branch of 2.
+// Display texts: a pillar in code page 936 (4 bytes); a stem or branch in code page 936 (2
+// bytes) or in UTF-8 (3 bytes).
 std::string_view CycleEntry(int index);
-std::string_view StemText(StemName stem);
-std::string_view BranchText(BranchName branch);
-// A stem or branch in UTF-8 (3 bytes), as the source writes it.
-std::string_view StemUtf8(StemName stem);
-std::string_view BranchUtf8(BranchName branch);
+std::string_view StemText(StemName stem, TextEncoding encoding = TextEncoding::kGbk);
+std::string_view BranchText(BranchName branch, TextEncoding encoding = TextEncoding::kGbk);
 
 }  // namespace tesserin

@@ -64,31 +64,39 @@ const RatingTexts& TheTexts() {
 
 const std::array<GbkString, 60>& PersonalityTable() { return TheTexts().rows; }
 
-std::string_view PersonalityOf(int dayPillar) { return TheTexts().personalities[dayPillar]; }
-
-// The row after its pillar and colon (7 bytes in UTF-8). No row comes near the cut of 100 bytes of
-// the text in code page 936 (the longest has 71), so the two are the same text; the tests hold
-// them so.
-std::string_view PersonalityUtf8(int dayPillar) { return std::string_view(kPersonalityRows[dayPillar]).substr(7); }
+// In UTF-8, the row after its pillar and colon (7 bytes). No row comes near the cut of 100 bytes
+// of the text in code page 936 (the longest has 71), so the two are the same text; the tests
+// hold them so.
+std::string_view PersonalityOf(int dayPillar, TextEncoding encoding) {
+  if (encoding == TextEncoding::kUtf8) return std::string_view(kPersonalityRows[dayPillar]).substr(7);
+  return TheTexts().personalities[dayPillar];
+}
 
 int KindnessIndex(int dayPillar) {
   static const std::array<int, 60> values = KindnessValues();
   return values[dayPillar];
 }
 
-std::string_view StarText(int n) { return TheTexts().stars[StarCount(n)]; }
+namespace {
 
-std::string_view StarTextUtf8(int n) { return kStarRow.substr(3 * (5 - StarCount(n)), 15); }
+std::string_view GbkStars(int n) { return TheTexts().stars[StarCount(n)]; }
+
+}  // namespace
+
+std::string_view StarText(int n, TextEncoding encoding) {
+  if (encoding == TextEncoding::kUtf8) return kStarRow.substr(3 * (5 - StarCount(n)), 15);
+  return GbkStars(n);
+}
 
 // Out of line: it is also WriteStars' first write into a field that holds anything else, and
 // WriteStars stays a copy of a few instructions.
-[[gnu::noinline]] void WriteStarsByAssign(int n, GbkString& field) { field.assign(StarText(n)); }
+[[gnu::noinline]] void WriteStarsByAssign(int n, GbkString& field) { field.assign(GbkStars(n)); }
 
 // Copied over, the four stars of a reading take 130 instructions (4.9 ns) against 282 (10.7 ns)
 // by assign (BM_TunedPiece/stars, bench/count-instructions --pieces; bench/RESULTS.md).
 void WriteStars(int n, GbkString& field) {
   if (field.size() != 10) return WriteStarsByAssign(n, field);
-  std::memcpy(field.data(), StarText(n).data(), 10);
+  std::memcpy(field.data(), GbkStars(n).data(), 10);
 }
 
 }  // namespace tesserin

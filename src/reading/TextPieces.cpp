@@ -3,40 +3,25 @@
 #include <algorithm>
 #include <cstring>
 
-#include "base/Gbk.h"
+#include "base/GbkLiteral.h"
 #include "cycle/CycleTable.h"
+#include "reading/FieldWords.h"
 #include "reading/PersonalityAndStars.h"
 
 namespace tesserin {
 
-// Where the pieces of one encoding come from: the texts of the tables, and the literals of this
-// file (UTF-8 in the source) as that encoding writes them.
-struct TextSources {
-  std::string (*literal)(std::string_view utf8);
-  std::string_view (*stem)(StemName);
-  std::string_view (*branch)(BranchName);
-  std::string_view (*godName)(GodName);
-  std::string_view (*description)(int dayPillar);
-  std::string_view (*stars)(int n);
-};
-
 namespace {
 
-constexpr std::string_view kPillarCaption = "八字：";
-constexpr std::string_view kCaptions[kFieldCaptionCount] = {"性格总论：", "性欲指数：", "可约指数：", "善良指数：",
-                                                            "要钱指数："};
-constexpr std::string_view kNoteComma = "，";
-constexpr std::string_view kNote = "，女晚婚或离婚";
-constexpr std::string_view kHowRead[] = {"农历", "公历", "按公历"};  // by HowRead
-constexpr std::string_view kDayOrigin = "日元";
+const GbkLiteral kNoteComma{"，"};
+const GbkLiteral kNote{"，女晚婚或离婚"};
+const GbkLiteral kHowRead[] = {GbkLiteral{"农历"}, GbkLiteral{"公历"}, GbkLiteral{"按公历"}};  // by HowRead
+const GbkLiteral kDayOrigin{"日元"};
 
-std::string Same(std::string_view text) { return std::string(text); }
-std::string ToGbk(std::string_view utf8) { return tesserin::Gbk(utf8); }
-
-// Code page 936: the tables' own texts, which the reading works on, and the literals converted.
-constexpr TextSources kGbkSources = {ToGbk, StemText, BranchText, GodNameText, PersonalityOf, StarText};
-// UTF-8: every text as the source writes it, so that nothing is converted.
-constexpr TextSources kUtf8Sources = {Same, StemUtf8, BranchUtf8, GodNameUtf8, PersonalityUtf8, StarTextUtf8};
+// A caption of the fields' words followed by its colon, in `encoding`.
+std::string CaptionIn(std::string_view word, TextEncoding encoding) {
+  const std::string utf8 = std::string(word).append(kCaptionColon);
+  return encoding == TextEncoding::kUtf8 ? utf8 : tesserin::Gbk(utf8);
+}
 
 }  // namespace
 
@@ -45,29 +30,31 @@ HowRead HowReadOf(const Reading& reading) {
   return reading.read.asLunar ? HowRead::Lunar : HowRead::LunarAsSolar;
 }
 
-TextPieces::TextPieces(const TextSources& from) {
-  pillarCaption_ = Keep(from.literal(kPillarCaption));
-  for (int k = 0; k < kFieldCaptionCount; ++k) captions_[k] = Keep(from.literal(kCaptions[k]));
-  note_ = Keep(from.literal(kNote));
-  noteCommaSize_ = from.literal(kNoteComma).size();
-  for (int k = 0; k < 3; ++k) howRead_[k] = Keep(from.literal(kHowRead[k]));
-  const std::string blank = from.literal(" ");
+// Code page 936: the tables' own texts, which the reading works on, and the literals converted
+// once. UTF-8: every text as the source writes it, so that nothing is converted.
+TextPieces::TextPieces(TextEncoding e) {
+  auto godName = [e](int g) { return GodNameText(static_cast<GodName>(g), e); };
+  pillarCaption_ = Keep(CaptionIn(kPillarsWord, e));
+  captions_[static_cast<int>(FieldCaption::Personality)] = Keep(CaptionIn(kPersonalityWord, e));
+  const FieldCaption ratingFields[kRatingCount] = {FieldCaption::Libido, FieldCaption::Date, FieldCaption::Kindness,
+                                                   FieldCaption::Money};  // by Rating
+  for (int r = 0; r < kRatingCount; ++r) captions_[static_cast<int>(ratingFields[r])] = Keep(CaptionIn(kRatingWords[r].heading, e));
+  note_ = Keep(kNote.In(e));
+  noteCommaSize_ = kNoteComma.In(e).size();
+  for (int k = 0; k < 3; ++k) howRead_[k] = Keep(kHowRead[k].In(e));
   for (int i = 0; i < kCycleLength; ++i) {
-    const std::string pillar = std::string(from.stem(StemOf(i))).append(from.branch(BranchOf(i)));
+    const std::string pillar = std::string(StemText(StemOf(i), e)).append(BranchText(BranchOf(i), e));
     pillars_[i] = Keep(pillar);
-    pillarsWithBlank_[i] = Keep(pillar + blank);
-    descriptions_[i] = Keep(from.description(i));
+    pillarsWithBlank_[i] = Keep(pillar + ' ');
+    descriptions_[i] = Keep(PersonalityOf(i, e));
   }
-  for (int n = 0; n <= 5; ++n) stars_[n] = Keep(from.stars(n));
-  const std::string dayOrigin = from.literal(kDayOrigin);
+  for (int n = 0; n <= 5; ++n) stars_[n] = Keep(StarText(n, e));
   for (int year = 0; year < 10; ++year)
     for (int month = 0; month < 10; ++month)
-      stemGods_[year][month] = Keep(std::string(from.godName(static_cast<GodName>(year)))
-                                        .append(from.godName(static_cast<GodName>(month)))
-                                        .append(dayOrigin));
+      stemGods_[year][month] = Keep(std::string(godName(year)).append(godName(month)).append(kDayOrigin.In(e)));
   for (int b = 0; b < 12; ++b)
     for (int g = 0; g < 10; ++g)
-      branchGods_[b][g] = Keep(std::string(from.branch(static_cast<BranchName>(b))).append(from.godName(static_cast<GodName>(g))));
+      branchGods_[b][g] = Keep(std::string(BranchText(static_cast<BranchName>(b), e)).append(godName(g)));
   texts_.append(kReadablePast, ' ');
 }
 
@@ -79,12 +66,12 @@ TextPieces::Place TextPieces::Keep(std::string_view text) {
 }
 
 const TextPieces& TextPieces::Gbk() {
-  static const TextPieces pieces(kGbkSources);
+  static const TextPieces pieces(TextEncoding::kGbk);
   return pieces;
 }
 
 const TextPieces& TextPieces::Utf8() {
-  static const TextPieces pieces(kUtf8Sources);
+  static const TextPieces pieces(TextEncoding::kUtf8);
   return pieces;
 }
 

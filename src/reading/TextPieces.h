@@ -29,8 +29,6 @@ constexpr std::string_view ReadAsWord(const DateRead& read) { return read.asLuna
 enum class FieldCaption { Personality, Libido, Date, Kindness, Money };
 inline constexpr int kFieldCaptionCount = 5;
 
-struct TextSources;
-
 class TextPieces {
  public:
   static const TextPieces& Gbk();
@@ -94,7 +92,7 @@ class TextPieces {
     std::uint32_t at = 0, size = 0;
   };
 
-  explicit TextPieces(const TextSources& from);
+  explicit TextPieces(TextEncoding encoding);
   Place Keep(std::string_view text);
   std::string_view View(Place place) const { return {texts_.data() + place.at, place.size}; }
 

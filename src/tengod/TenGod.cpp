@@ -95,7 +95,6 @@ int OfficerScore(StemName dayStem, const Pillars& p) {
   return 4;
 }
 
-std::string_view GodNameText(GodName god) { return kGodNames[god].Text(); }
-std::string_view GodNameUtf8(GodName god) { return kGodNames[god].Utf8(); }
+std::string_view GodNameText(GodName god, TextEncoding encoding) { return kGodNames[god].In(encoding); }
 
 }  // namespace tesserin

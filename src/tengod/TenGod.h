@@ -32,10 +32,8 @@ GodChart TenGodChart(const Pillars& pillars);
 // each, 3 one 正官 and no or several 七杀, 4 otherwise.
 int OfficerScore(StemName dayStem, const Pillars& pillars);
 
-// A name's text in code page 936 (4 bytes). The chart as text is the reading's
-// (reading/TextPieces.h).
-std::string_view GodNameText(GodName god);
-// The same in UTF-8 (6 bytes), as the source writes it.
-std::string_view GodNameUtf8(GodName god);
+// A name's text in code page 936 (4 bytes) or UTF-8 (6 bytes). The chart as text is the
+// reading's (reading/TextPieces.h).
+std::string_view GodNameText(GodName god, TextEncoding encoding = TextEncoding::kGbk);
 
 }  // namespace tesserin

@@ -95,32 +95,33 @@ TEST(TextPieces, TheTwoEncodingsHoldTheSameTextsNoneToEscape) {
 // texts as the source writes them, taken without a conversion: every stem, branch, name,
 // personality text and row of stars.
 TEST(TextPieces, TheUtf8TextsOfTheSourceAreTheTablesTexts) {
+  constexpr TextEncoding kUtf8 = TextEncoding::kUtf8;
   for (int s = 0; s < 10; ++s) {
     SCOPED_TRACE("stem " + std::to_string(s));
-    EXPECT_EQ(U(StemText(static_cast<StemName>(s))), StemUtf8(static_cast<StemName>(s)));
+    EXPECT_EQ(U(StemText(static_cast<StemName>(s))), StemText(static_cast<StemName>(s), kUtf8));
   }
   for (int b = 0; b < 12; ++b) {
     SCOPED_TRACE("branch " + std::to_string(b));
-    EXPECT_EQ(U(BranchText(static_cast<BranchName>(b))), BranchUtf8(static_cast<BranchName>(b)));
+    EXPECT_EQ(U(BranchText(static_cast<BranchName>(b))), BranchText(static_cast<BranchName>(b), kUtf8));
   }
   for (int g = 0; g < 10; ++g) {
     SCOPED_TRACE("name " + std::to_string(g));
-    EXPECT_EQ(U(GodNameText(static_cast<GodName>(g))), GodNameUtf8(static_cast<GodName>(g)));
+    EXPECT_EQ(U(GodNameText(static_cast<GodName>(g))), GodNameText(static_cast<GodName>(g), kUtf8));
   }
   for (int n = -1; n <= 6; ++n) {
     SCOPED_TRACE("stars " + std::to_string(n));
-    EXPECT_EQ(U(StarText(n)), StarTextUtf8(n));
+    EXPECT_EQ(U(StarText(n)), StarText(n, kUtf8));
     EXPECT_EQ(StarText(n), TextPieces::Gbk().Stars(n));
   }
   for (int k = 0; k < kCycleLength; ++k) {
     SCOPED_TRACE("day pillar " + std::to_string(k));
-    EXPECT_EQ(U(PersonalityOf(k)), PersonalityUtf8(k));
+    EXPECT_EQ(U(PersonalityOf(k)), PersonalityOf(k, kUtf8));
     EXPECT_EQ(PersonalityOf(k), TextPieces::Gbk().Description(k));
     EXPECT_EQ(CycleEntry(k), TextPieces::Gbk().Pillar(k));
   }
   EXPECT_EQ("甲子", TextPieces::Utf8().Pillar(0));
   EXPECT_EQ("癸亥", TextPieces::Utf8().Pillar(59));
-  EXPECT_EQ("★★☆☆☆", StarTextUtf8(2));
+  EXPECT_EQ("★★☆☆☆", StarText(2, kUtf8));
 }
 
 // How a reading read its date, as the record and the window's day label name it.
