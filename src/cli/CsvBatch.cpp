@@ -22,7 +22,7 @@ class CsvSheet {
  public:
   void Start(BlockWriter& out) {
     row_ = "\xEF\xBB\xBF";  // the byte order mark
-    for (const char* name : kCsvHeader) AppendCell(name);
+    for (std::string_view name : kCsvHeader) AppendCell(name);
     PutRow(out);
   }
 

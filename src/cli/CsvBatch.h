@@ -9,14 +9,17 @@
 #pragma once
 
 #include <istream>
+#include <string_view>
 
 #include "cli/BatchStreams.h"
+#include "reading/FieldWords.h"
 
 namespace tesserin {
 
 // The columns, in order.
-inline constexpr const char* kCsvHeader[] = {"输入的日期", "计算历法", "公历日期", "八字",     "性欲指数", "可约指数",
-                                             "善良指数",   "要钱指数", "附注",     "性格总论", "错误"};
+inline constexpr std::string_view kCsvHeader[] = {
+    "输入的日期", "计算历法", "公历日期", kPillarsWord, WordsOf(Rating::Libido).heading, WordsOf(Rating::Date).heading,
+    WordsOf(Rating::Kindness).heading, WordsOf(Rating::Money).heading, "附注", kPersonalityWord, "错误"};
 
 // Reads `in` to its end as RunBatch does, and writes the sheet.
 int ReadCsvSheet(std::istream& in, BlockWriter& writer);

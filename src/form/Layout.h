@@ -6,8 +6,10 @@
 #include <array>
 #include <string_view>
 
+#include "base/WideLiteral.h"
 #include "form/Controls.h"
 #include "form/KeyRules.h"
+#include "reading/FieldWords.h"
 
 namespace tesserin::ui {
 
@@ -76,6 +78,17 @@ inline constexpr std::wstring_view kNoteText =
     L"3、手动输入后，如果按照公历计算，可以点击下面的\"按照阳历再计算一次\"\r\n"
     L" ";
 
+// The ratings' captions, by Rating: their headings and the colon, as the reading writes them.
+inline constexpr WideLiteral<8> kRatingCaptions[kRatingCount] = {
+    {WordsOf(Rating::Libido).heading, kCaptionColon},
+    {WordsOf(Rating::Date).heading, kCaptionColon},
+    {WordsOf(Rating::Kindness).heading, kCaptionColon},
+    {WordsOf(Rating::Money).heading, kCaptionColon},
+};
+constexpr std::wstring_view RatingCaption(Rating rating) { return kRatingCaptions[static_cast<int>(rating)].View(); }
+inline constexpr WideLiteral<8> kPersonalityCaption = {kPersonalityWord, kCaptionColon};
+inline constexpr WideLiteral<8> kPillarCaption = {kPillarsWord, kCaptionColon};
+
 // The pages' tab captions and window names, by Page.
 inline constexpr std::array<std::wstring_view, kPageCount> kPageCaptions = {L"主界面", L"说明", L"记录"};
 inline constexpr std::array<std::wstring_view, kPageCount> kPageNames = {L"TabSheet1", L"TabSheet4", L"TabSheet2"};
@@ -96,18 +109,18 @@ inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
     {Ctl::DayLabel, L"Label3", Kind::Label, Page::Main, 322, 15, 0, 0, L"日(农历)", FontRole::Form, Ink::Default},
     {Ctl::DayField, L"Edit3", Kind::Edit, Page::Main, 293, 11, 28, 21, L"", FontRole::Form, Ink::Default, KeyRule::Day},
     {Ctl::AutoCloseBox, L"CheckBox1", Kind::CheckBox, Page::Main, 320, 213, 185, 17, L"计算后自动关闭QQ资料窗口", FontRole::Form, Ink::Default},
-    {Ctl::PersonalityCaption, L"Label8", Kind::Label, Page::Main, 66, 85, 0, 0, L"性格总论：", FontRole::Caption, Ink::WindowText},
+    {Ctl::PersonalityCaption, L"Label8", Kind::Label, Page::Main, 66, 85, 0, 0, kPersonalityCaption.View(), FontRole::Caption, Ink::WindowText},
     {Ctl::PersonalityMemo, L"Memo1", Kind::Memo, Page::Main, 150, 67, 353, 51, L"", FontRole::Memo, Ink::Purple},
     // The nickname stops short of the 八字 line beside it.
     {Ctl::NicknameLabel, L"Label7", Kind::Label, Page::Main, 20, 30, 232, 0, L"QQ", FontRole::Nickname, Ink::Red},
-    {Ctl::PillarLine, L"Label4", Kind::Label, Page::Main, 260, 42, 0, 0, L"八字：", FontRole::Pillars, Ink::Blue},
-    {Ctl::LibidoCaption, L"Label9", Kind::Label, Page::Main, 66, 128, 0, 0, L"性欲指数：", FontRole::Caption, Ink::Default},
+    {Ctl::PillarLine, L"Label4", Kind::Label, Page::Main, 260, 42, 0, 0, kPillarCaption.View(), FontRole::Pillars, Ink::Blue},
+    {Ctl::LibidoCaption, L"Label9", Kind::Label, Page::Main, 66, 128, 0, 0, RatingCaption(Rating::Libido), FontRole::Caption, Ink::Default},
     {Ctl::LibidoStars, L"Label11", Kind::Label, Page::Main, 148, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
-    {Ctl::DatingCaption, L"Label10", Kind::Label, Page::Main, 66, 169, 0, 0, L"可约指数：", FontRole::Caption, Ink::Default},
+    {Ctl::DatingCaption, L"Label10", Kind::Label, Page::Main, 66, 169, 0, 0, RatingCaption(Rating::Date), FontRole::Caption, Ink::Default},
     {Ctl::DatingStars, L"Label12", Kind::Label, Page::Main, 148, 166, 0, 0, L" ", FontRole::Stars, Ink::Red},
-    {Ctl::KindnessCaption, L"Label13", Kind::Label, Page::Main, 299, 128, 0, 0, L"善良指数：", FontRole::Caption, Ink::Default},
+    {Ctl::KindnessCaption, L"Label13", Kind::Label, Page::Main, 299, 128, 0, 0, RatingCaption(Rating::Kindness), FontRole::Caption, Ink::Default},
     {Ctl::KindnessStars, L"Label14", Kind::Label, Page::Main, 378, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
-    {Ctl::MoneyCaption, L"Label15", Kind::Label, Page::Main, 299, 169, 0, 0, L"要钱指数：", FontRole::Caption, Ink::Default},
+    {Ctl::MoneyCaption, L"Label15", Kind::Label, Page::Main, 299, 169, 0, 0, RatingCaption(Rating::Money), FontRole::Caption, Ink::Default},
     {Ctl::MoneyStars, L"Label16", Kind::Label, Page::Main, 378, 166, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
     {Ctl::HelpText, L"Label52", Kind::WrappedLabel, Page::Help, 19, 13, 478, 160, kHelpText, FontRole::Help, Ink::Blue},
     {Ctl::NoteText, L"Label18", Kind::WrappedLabel, Page::Help, 19, 189, 468, 100, kNoteText, FontRole::Help, Ink::Green},

@@ -13,6 +13,7 @@
 
 #include "base/Gbk.h"
 #include "reading/AnalysisRun.h"
+#include "reading/FieldWords.h"
 
 namespace tesserin::ui {
 
@@ -53,11 +54,11 @@ inline constexpr std::array<RecordCaption, kRecordColumnCount> kRecordCaptions =
     {"时间", "时间"},
     {"来源", "来源"},
     {"日期", "日期"},
-    {"八字", "八字"},
-    {"欲", "性欲"},
-    {"约", "可约"},
-    {"善", "善良"},
-    {"钱", "要钱"},
+    {kPillarsWord, kPillarsWord},
+    {WordsOf(Rating::Libido).tag, WordsOf(Rating::Libido).Name()},
+    {WordsOf(Rating::Date).tag, WordsOf(Rating::Date).Name()},
+    {WordsOf(Rating::Kindness).tag, WordsOf(Rating::Kindness).Name()},
+    {WordsOf(Rating::Money).tag, WordsOf(Rating::Money).Name()},
     {"备注", "备注"},
 }};
 std::string_view CaptionOf(RecordColumn column, CellForm form);

@@ -1,6 +1,7 @@
 // Code page 936 conversion, through iconv natively and the Win32 code-page functions on Windows.
 // Expected bytes are those of code page 936 itself, written out by hand.
 #include "base/Gbk.h"
+#include "base/WideLiteral.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,17 @@ const ToGbk kToGbk[] = {
     {"lead byte of a five-byte form", "\xF8\x88" "1", "??1"},
     {"a valid character after an invalid piece", "\xE5" "八", "?\xB0\xCB"},
 };
+
+// The window's tables widen the source's UTF-8 at compile time: the same wide text as the
+// conversion gives, pieces joined, and a character beyond U+FFFF as wchar_t holds it.
+static_assert(WideLiteral<8>{"性欲指数", "："}.View() == L"性欲指数：");
+TEST(WideLiteral, SpellsTheSourceAsTheWideText) {
+  for (const RoundTrip& c : kRoundTrips) {
+    SCOPED_TRACE(c.what);
+    EXPECT_TRUE(WideLiteral<64>{c.utf8}.View() == c.wide);
+  }
+  EXPECT_TRUE((WideLiteral<4>{"1", "\U0001F600", "é"}.View() == L"1\U0001F600é"));
+}
 
 TEST(Gbk, ReplacesWhatCodePage936Lacks) {
   for (const ToGbk& c : kToGbk) {
