@@ -86,6 +86,12 @@ inline constexpr WideLiteral<8> kRatingCaptions[kRatingCount] = {
     {WordsOf(Rating::Money).heading, kCaptionColon},
 };
 constexpr std::wstring_view RatingCaption(Rating rating) { return kRatingCaptions[static_cast<int>(rating)].View(); }
+// The day field's label: the day and how its date is read (MainPage.h), at start 日(农历).
+inline constexpr std::string_view kDayLabelStart = "日(", kDayLabelEnd = ")";
+inline constexpr WideLiteral<8> kDayLabelAtStart = {kDayLabelStart, kHowReadWords[0], kDayLabelEnd};
+// The nickname's place shows this for a date typed by hand, and as the window opens.
+inline constexpr std::string_view kTypedNickname = "QQ";
+inline constexpr WideLiteral<4> kTypedNicknameWide = {kTypedNickname};
 inline constexpr WideLiteral<8> kPersonalityCaption = {kPersonalityWord, kCaptionColon};
 inline constexpr WideLiteral<8> kPillarCaption = {kPillarsWord, kCaptionColon};
 
@@ -106,13 +112,13 @@ inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
     {Ctl::YearField, L"Edit4", Kind::Edit, Page::Main, 190, 11, 43, 21, L"", FontRole::Form, Ink::Default, KeyRule::Year},
     {Ctl::MonthCaption, L"Label2", Kind::Label, Page::Main, 278, 15, 0, 0, L"月", FontRole::Form, Ink::Default},
     {Ctl::MonthField, L"Edit2", Kind::Edit, Page::Main, 249, 11, 28, 21, L"", FontRole::Form, Ink::Default, KeyRule::Month},
-    {Ctl::DayLabel, L"Label3", Kind::Label, Page::Main, 322, 15, 0, 0, L"日(农历)", FontRole::Form, Ink::Default},
+    {Ctl::DayLabel, L"Label3", Kind::Label, Page::Main, 322, 15, 0, 0, kDayLabelAtStart.View(), FontRole::Form, Ink::Default},
     {Ctl::DayField, L"Edit3", Kind::Edit, Page::Main, 293, 11, 28, 21, L"", FontRole::Form, Ink::Default, KeyRule::Day},
     {Ctl::AutoCloseBox, L"CheckBox1", Kind::CheckBox, Page::Main, 320, 213, 185, 17, L"计算后自动关闭QQ资料窗口", FontRole::Form, Ink::Default},
     {Ctl::PersonalityCaption, L"Label8", Kind::Label, Page::Main, 66, 85, 0, 0, kPersonalityCaption.View(), FontRole::Caption, Ink::WindowText},
     {Ctl::PersonalityMemo, L"Memo1", Kind::Memo, Page::Main, 150, 67, 353, 51, L"", FontRole::Memo, Ink::Purple},
     // The nickname stops short of the 八字 line beside it.
-    {Ctl::NicknameLabel, L"Label7", Kind::Label, Page::Main, 20, 30, 232, 0, L"QQ", FontRole::Nickname, Ink::Red},
+    {Ctl::NicknameLabel, L"Label7", Kind::Label, Page::Main, 20, 30, 232, 0, kTypedNicknameWide.View(), FontRole::Nickname, Ink::Red},
     {Ctl::PillarLine, L"Label4", Kind::Label, Page::Main, 260, 42, 0, 0, kPillarCaption.View(), FontRole::Pillars, Ink::Blue},
     {Ctl::LibidoCaption, L"Label9", Kind::Label, Page::Main, 66, 128, 0, 0, RatingCaption(Rating::Libido), FontRole::Caption, Ink::Default},
     {Ctl::LibidoStars, L"Label11", Kind::Label, Page::Main, 148, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},

@@ -3,17 +3,18 @@
 #include <string>
 
 #include "base/GbkLiteral.h"
+#include "form/Layout.h"
 #include "reading/TextPieces.h"
 
 namespace tesserin::ui {
 namespace {
 
-const GbkLiteral kTypedNickname{"QQ"};
+const GbkLiteral kTypedNicknameText{kTypedNickname};
 
 // "日(" and ")" around the word for how the date was read, the record's own: "农历", "公历",
 // or "按公历", which is short enough to fit before "年龄" at every DPI.
 GbkString DayLabelOf(HowRead how) {
-  return Gbk("日(") + std::string(TextPieces::Gbk().HowReadWord(how)) + Gbk(")");
+  return Gbk(kDayLabelStart) + std::string(TextPieces::Gbk().HowReadWord(how)) + Gbk(kDayLabelEnd);
 }
 
 bool IsDate(Field field) { return field != Field::Age; }
@@ -101,7 +102,7 @@ std::optional<GbkString> MainPage::DateOwner() const {
 
 void MainPage::Draw() {
   view_.fields = fields_;
-  view_.nickname = contact_ ? contact_->nickname : kTypedNickname.Text();
+  view_.nickname = contact_ ? contact_->nickname : kTypedNicknameText.Text();
   view_.dayLabel = DayLabelText(reading_);
   if (reading_) {
     WriteFields(*reading_, view_.result);

@@ -1,6 +1,6 @@
-// The captions of a reading's fields as the source writes them (UTF-8), each word written once:
-// the window's labels, the copy and the single reading (TextPieces.h), the record's columns and
-// the sheet's header are all made from these.
+// The captions of a reading's fields and the words for how its date was read, as the source
+// writes them (UTF-8), each written once: the window's labels, the copy and the single reading
+// (TextPieces.h), the record's columns and the sheet's header are all made from these.
 #pragma once
 
 #include <array>
@@ -12,6 +12,10 @@ inline constexpr std::string_view kPillarsWord = "八字";
 inline constexpr std::string_view kPersonalityWord = "性格总论";
 // What follows a caption in the window, the copy and the single reading.
 inline constexpr std::string_view kCaptionColon = "：";
+
+// How a date was read, by HowRead (TextPieces.h): as the lunar date asked for, as the solar date
+// asked for, or, asked for as lunar but past its lunar month's end, as the solar date.
+inline constexpr std::string_view kHowReadWords[] = {"农历", "公历", "按公历"};
 
 // The four ratings, in the window's order.
 enum class Rating { Libido, Date, Kindness, Money };

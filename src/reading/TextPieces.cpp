@@ -14,13 +14,15 @@ namespace {
 
 const GbkLiteral kNoteComma{"，"};
 const GbkLiteral kNote{"，女晚婚或离婚"};
-const GbkLiteral kHowRead[] = {GbkLiteral{"农历"}, GbkLiteral{"公历"}, GbkLiteral{"按公历"}};  // by HowRead
 const GbkLiteral kDayOrigin{"日元"};
 
-// A caption of the fields' words followed by its colon, in `encoding`.
+// A text of the fields' words in `encoding`.
+std::string TextIn(std::string_view utf8, TextEncoding encoding) {
+  return encoding == TextEncoding::kUtf8 ? std::string(utf8) : tesserin::Gbk(utf8);
+}
+// A caption: the word followed by its colon.
 std::string CaptionIn(std::string_view word, TextEncoding encoding) {
-  const std::string utf8 = std::string(word).append(kCaptionColon);
-  return encoding == TextEncoding::kUtf8 ? utf8 : tesserin::Gbk(utf8);
+  return TextIn(std::string(word).append(kCaptionColon), encoding);
 }
 
 }  // namespace
@@ -41,7 +43,7 @@ TextPieces::TextPieces(TextEncoding e) {
   for (int r = 0; r < kRatingCount; ++r) captions_[static_cast<int>(ratingFields[r])] = Keep(CaptionIn(kRatingWords[r].heading, e));
   note_ = Keep(kNote.In(e));
   noteCommaSize_ = kNoteComma.In(e).size();
-  for (int k = 0; k < 3; ++k) howRead_[k] = Keep(kHowRead[k].In(e));
+  for (int k = 0; k < 3; ++k) howRead_[k] = Keep(TextIn(kHowReadWords[k], e));
   for (int i = 0; i < kCycleLength; ++i) {
     const std::string pillar = std::string(StemText(StemOf(i), e)).append(BranchText(BranchOf(i), e));
     pillars_[i] = Keep(pillar);
