@@ -1,7 +1,7 @@
 # Quick start: `make run` runs the program, `make test` builds and runs every test.
 #
-# make test   installs what is missing, then builds and tests three ways, each in its own tree:
-#             build/native (Release), build/asan (Debug with AddressSanitizer and UBSan) and
+# make test   installs what is missing, then builds and tests four ways, each in its own tree:
+#             build/native (Release), build/asan (Debug with AddressSanitizer and UBSan),
 #             build/win (cross-compiled with mingw-w64, tests run under Wine on a virtual display)
 #             and build/win32 (the 32-bit programs and their package; scripts/test-win32 runs
 #             the end-to-end and the reader's tests where Wine runs 32-bit programs)
