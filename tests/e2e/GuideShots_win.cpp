@@ -263,12 +263,14 @@ class Scenes {
     for (int i = 0; i < 3; ++i) PressKeys({VK_DOWN});
     RECT shot = Union(r, RectOf(menu));
     // Wine ends every window menu with "About Wine" under a separator, which Windows has not:
-    // the picture ends above that separator.
+    // the picture ends above that separator, and at the menu's right edge, so that it cuts
+    // through none of the window's texts.
     if (UnderWine()) {
       Sleep(300);  // the lit item painted
       const int separator = LowestSeparatorRow(menu);
       Require(separator > 0, "no separator above the last item of the window menu");
       shot.bottom = RectOf(menu).top + separator;
+      shot.right = RectOf(menu).right;
     }
     Shot("menu", shot);
     PressKeys({VK_ESCAPE});
