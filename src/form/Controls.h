@@ -11,7 +11,7 @@ enum class Ctl {
   AgeCaption, AgeField, SolarButton, BornCaption, YearCaption, YearField, MonthCaption, MonthField,
   DayLabel, DayField, AutoCloseBox, PersonalityCaption, PersonalityMemo, NicknameLabel, PillarLine,
   LibidoCaption, LibidoStars, DatingCaption, DatingStars, KindnessCaption, KindnessStars,
-  MoneyCaption, MoneyStars, HelpText, NoteText, RecordList,
+  MoneyCaption, MoneyStars, HelpText, NoteText, VersionText, RecordList,
   Count
 };
 inline constexpr int kCtlCount = static_cast<int>(Ctl::Count);

@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "Version.h"
 #include "form/Controls.h"
 #include "form/KeyRules.h"
 
@@ -76,6 +77,11 @@ inline constexpr std::wstring_view kNoteText =
     L"3、手动输入后，如果按照公历计算，可以点击下面的\"按照阳历再计算一次\"\r\n"
     L" ";
 
+// The help page's last line: the version (from the project's one place) and the licence, where
+// a user looks for them.
+inline constexpr std::wstring_view kVersionText =
+    L"Tesserin 版本 " TESSERIN_VERSION L"，以 MIT 许可证发布，全文见 LICENSE.txt";
+
 // The pages' tab captions and window names, by Page.
 inline constexpr std::array<std::wstring_view, kPageCount> kPageCaptions = {L"主界面", L"说明", L"记录"};
 inline constexpr std::array<std::wstring_view, kPageCount> kPageNames = {L"TabSheet1", L"TabSheet4", L"TabSheet2"};
@@ -111,6 +117,7 @@ inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
     {Ctl::MoneyStars, L"Label16", Kind::Label, Page::Main, 378, 166, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
     {Ctl::HelpText, L"Label52", Kind::WrappedLabel, Page::Help, 19, 13, 478, 160, kHelpText, FontRole::Help, Ink::Blue},
     {Ctl::NoteText, L"Label18", Kind::WrappedLabel, Page::Help, 19, 189, 468, 100, kNoteText, FontRole::Help, Ink::Green},
+    {Ctl::VersionText, L"Label19", Kind::Label, Page::Help, 19, 305, 0, 0, kVersionText, FontRole::Help, Ink::Default},
     // The record of the readings (ReadingRecord.h): a report list over the whole page.
     {Ctl::RecordList, L"ListView1", Kind::List, Page::Record, 6, 6, 507, 322, L"", FontRole::List, Ink::Default},
 }};
