@@ -10,7 +10,7 @@ namespace tesserin::ui {
 enum class Ctl {
   AgeCaption, AgeField, SolarButton, BornCaption, YearCaption, YearField, MonthCaption, MonthField,
   DayLabel, DayField, AutoCloseBox, PersonalityCaption, PersonalityMemo, NicknameLabel, PillarLine,
-  LibidoCaption, LibidoStars, DatingCaption, DatingStars, KindnessCaption, KindnessStars,
+  LibidoCaption, LibidoStars, DateCaption, DateStars, KindnessCaption, KindnessStars,
   MoneyCaption, MoneyStars, HelpText, NoteText, VersionText, RecordList,
   Count
 };

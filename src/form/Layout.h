@@ -84,6 +84,8 @@ inline constexpr std::wstring_view kVersionText =
 
 // The pages' tab captions and window names, by Page.
 inline constexpr std::array<std::wstring_view, kPageCount> kPageCaptions = {L"主界面", L"说明", L"记录"};
+// The tab control's window name, the designer's name of the page control.
+inline constexpr std::wstring_view kPageControlName = L"PageControl1";
 inline constexpr std::array<std::wstring_view, kPageCount> kPageNames = {L"TabSheet1", L"TabSheet4", L"TabSheet2"};
 
 // Rows in creation order, each control by its name in code and its designer's name. The
@@ -109,8 +111,8 @@ inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
     {Ctl::PillarLine, L"Label4", Kind::Label, Page::Main, 260, 42, 0, 0, L"八字：", FontRole::Pillars, Ink::Blue},
     {Ctl::LibidoCaption, L"Label9", Kind::Label, Page::Main, 66, 128, 0, 0, L"性欲指数：", FontRole::Caption, Ink::Default},
     {Ctl::LibidoStars, L"Label11", Kind::Label, Page::Main, 148, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
-    {Ctl::DatingCaption, L"Label10", Kind::Label, Page::Main, 66, 169, 0, 0, L"可约指数：", FontRole::Caption, Ink::Default},
-    {Ctl::DatingStars, L"Label12", Kind::Label, Page::Main, 148, 166, 0, 0, L" ", FontRole::Stars, Ink::Red},
+    {Ctl::DateCaption, L"Label10", Kind::Label, Page::Main, 66, 169, 0, 0, L"可约指数：", FontRole::Caption, Ink::Default},
+    {Ctl::DateStars, L"Label12", Kind::Label, Page::Main, 148, 166, 0, 0, L" ", FontRole::Stars, Ink::Red},
     {Ctl::KindnessCaption, L"Label13", Kind::Label, Page::Main, 299, 128, 0, 0, L"善良指数：", FontRole::Caption, Ink::Default},
     {Ctl::KindnessStars, L"Label14", Kind::Label, Page::Main, 378, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
     {Ctl::MoneyCaption, L"Label15", Kind::Label, Page::Main, 299, 169, 0, 0, L"要钱指数：", FontRole::Caption, Ink::Default},
