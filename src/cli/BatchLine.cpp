@@ -1,8 +1,12 @@
 #include "cli/BatchLine.h"
 
+#include <algorithm>
+
 namespace tesserin {
 
 namespace {
+
+constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 
 bool IsAsciiText(std::string_view text) {
   for (char c : text)
@@ -10,7 +14,102 @@ bool IsAsciiText(std::string_view text) {
   return true;
 }
 
+// The size of the blank at the start of `text`: a space, an ideographic space, or none (0).
+std::size_t BlankAt(std::string_view text) {
+  if (text.starts_with(' ')) return 1;
+  return text.starts_with(kIdeographicSpace) ? kIdeographicSpace.size() : 0;
+}
+
+std::string_view TrimSpaces(std::string_view text) {
+  while (text.starts_with(' ')) text.remove_prefix(1);
+  while (text.ends_with(' ')) text.remove_suffix(1);
+  return text;
+}
+
+// The fields of a line at its commas into `joined`, each followed by a TAB; returns their count.
+int JoinCommaFields(std::string_view line, std::string& joined) {
+  int count = 0;
+  std::size_t at = 0;
+  for (;;) {
+    while (at < line.size() && line[at] == ' ') ++at;
+    if (at < line.size() && line[at] == '"') {  // to the closing quote, "" standing for one
+      for (++at; at < line.size(); ++at) {
+        if (line[at] != '"') {
+          joined += line[at];
+        } else if (at + 1 < line.size() && line[at + 1] == '"') {
+          joined += '"', ++at;
+        } else {
+          ++at;
+          break;
+        }
+      }
+      const std::size_t comma = std::min(line.find(',', at), line.size());
+      joined.append(TrimSpaces(line.substr(at, comma - at)));  // anything after the quote, as it is
+      at = comma;
+    } else {
+      const std::size_t comma = std::min(line.find(',', at), line.size());
+      joined.append(TrimSpaces(line.substr(at, comma - at)));
+      at = comma;
+    }
+    joined += '\t';
+    ++count;
+    if (at == line.size()) return count;
+    ++at;  // the comma
+  }
+}
+
+// The fields of a line between runs of blanks into `joined`, each followed by a TAB; returns
+// their count.
+int JoinBlankFields(std::string_view line, std::string& joined) {
+  int count = 0;
+  while (!line.empty()) {
+    if (const std::size_t blank = BlankAt(line)) {
+      line.remove_prefix(blank);
+      continue;
+    }
+    std::size_t end = 0;
+    while (end < line.size() && !BlankAt(line.substr(end))) ++end;
+    joined.append(line.substr(0, end)) += '\t';
+    line.remove_prefix(end);
+    ++count;
+  }
+  return count;
+}
+
+struct ModeWord {
+  std::string_view word;
+  CalendarMode mode;
+};
+constexpr ModeWord kChineseModeWords[] = {
+    {"农历", CalendarMode::Lunar}, {"阴历", CalendarMode::Lunar}, {"公历", CalendarMode::Solar}, {"阳历", CalendarMode::Solar}};
+
+bool EqualIgnoringCase(std::string_view text, std::string_view lower) {
+  return text.size() == lower.size() &&
+         std::equal(text.begin(), text.end(), lower.begin(),
+                    [](char a, char b) { return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b; });
+}
+
 }  // namespace
+
+Fields SplitCommasOrBlanks(std::string_view line, std::string& joined) {
+  joined.clear();
+  const int count = line.find(',') != std::string_view::npos ? JoinCommaFields(line, joined)
+                                                             : JoinBlankFields(line, joined);
+  if (count < 2) return SplitTabs(line);
+  joined.pop_back();  // the TAB after the last field
+  const std::size_t size = joined.size();
+  joined.append(LineReader::kReadablePast, '\0');
+  return SplitTabs(std::string_view(joined).substr(0, size));
+}
+
+std::optional<CalendarMode> ModeOfWord(std::string_view word) {
+  word = TrimSpaces(word);
+  if (EqualIgnoringCase(word, "lunar")) return CalendarMode::Lunar;
+  if (EqualIgnoringCase(word, "solar")) return CalendarMode::Solar;
+  for (const ModeWord& m : kChineseModeWords)
+    if (word == m.word) return m.mode;
+  return std::nullopt;
+}
 
 // ASCII is the same bytes in UTF-8 and code page 936: only other text goes through the
 // converter.

@@ -1,5 +1,6 @@
-// One line of a batch as the reading it asks for: its fields split at TABs, a date and a mode
-// taken as the four fields they stand for, the mode checked and the reading run. What became of
+// One line of a batch as the reading it asks for: its fields split at TABs (or, in a line
+// without one, at commas or runs of blanks), a date and a mode taken as the four fields they
+// stand for, the mode read and the reading run. What became of
 // the line is told to a format, which writes it: JSON Lines (Batch.cpp) or the CSV sheet
 // (CsvBatch.cpp). A format has these members, each writing a line to a BlockWriter:
 //   TooLong(out)                          a line longer than LineReader::kMaxLine
@@ -9,6 +10,7 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -63,6 +65,17 @@ inline Fields SplitTabs(std::string_view line) {
   }
 }
 
+// A line without a TAB split at its commas, as a spreadsheet saves CSV (a field between quotes,
+// its quotes doubled; blanks around a field not counted), or else at runs of blanks (spaces
+// and ideographic spaces): its fields joined by TABs into `joined`, with
+// LineReader::kReadablePast bytes behind them, and split as such. A line that gives fewer than
+// two fields so keeps its one field.
+Fields SplitCommasOrBlanks(std::string_view line, std::string& joined);
+
+// The mode a word names: lunar or solar in any case, 农历 or 阴历, 公历 or 阳历, blanks around it
+// not counted; none for any other text.
+std::optional<CalendarMode> ModeOfWord(std::string_view word);
+
 // UTF-8 to code page 936 and back; ASCII, the same bytes in both, passes as it is.
 GbkString ToGbk(std::string_view utf8);
 std::string ToUtf8(const GbkString& gbk);
@@ -80,11 +93,20 @@ class BatchReader {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // files written on Windows
     Fields f = SplitTabs(line);
     if (f.count != kFields) {
-      if (f.count != kDateFields) return format_.BadLine(line, Message::kFieldCount, f.count, out);
-      if (!AsFourFields(f)) return format_.BadLine(line, Message::kNotADate, f.count, out);
+      if (f.count == 1) f = SplitCommasOrBlanks(line, joined_);
+      if (f.count != kFields) {
+        if (f.count != kDateFields) return format_.BadLine(line, Message::kFieldCount, f.count, out);
+        if (!AsFourFields(f)) return format_.BadLine(line, Message::kNotADate, f.count, out);
+      }
     }
-    if (f.text[3] != "lunar" && f.text[3] != "solar") return format_.UnknownMode(f, out);
-    const CalendarMode mode = f.text[3] == "lunar" ? CalendarMode::Lunar : CalendarMode::Solar;
+    CalendarMode mode = CalendarMode::Lunar;
+    if (f.text[3] == "solar") {
+      mode = CalendarMode::Solar;
+    } else if (f.text[3] != "lunar") {
+      const std::optional<CalendarMode> word = ModeOfWord(f.text[3]);
+      if (!word) return format_.UnknownMode(f, out);
+      mode = *word;
+    }
     const AnalysisOutcome outcome = AnalysisRun({FieldOf(f, 0), FieldOf(f, 1), FieldOf(f, 2), mode});
     if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return format_.Refused(f, *refusal, out);
     format_.Read(f, std::get<Reading>(outcome), out);
@@ -108,6 +130,7 @@ class BatchReader {
   }
 
   Format& format_;
+  std::string joined_;  // a line split at commas or blanks, its fields joined by TABs
 };
 
 // Reads `in` to its end, a line at a time, and writes what `format` makes of each. What is

@@ -31,7 +31,7 @@ struct InputLine {
 // The lines of a stream, read in large blocks. Lines end as std::getline ends them: at each '\n',
 // and at the end of the input when something stands after the last '\n'. The input is UTF-8 or
 // UTF-16 behind a byte order mark (InputEncoding.h); the lines are UTF-8. Memory stays bounded:
-// a line longer than kMaxLine is passed over as it is read.
+// a line longer than kMaxLine (its CR at the end not counted) is passed over as it is read.
 class LineReader {
  public:
   static constexpr std::size_t kMaxLine = 1 << 20;
@@ -50,21 +50,21 @@ class LineReader {
       const char* at = buffer_.data() + begin_;
       if (const void* end = std::memchr(at + searched_, '\n', end_ - begin_ - searched_)) {
         const std::size_t size = static_cast<std::size_t>(static_cast<const char*>(end) - at);
-        line = {std::string_view(at, size), skipping_ || size > kMaxLine};
+        line = {std::string_view(at, size), skipping_ || TooLong(at, size)};
         begin_ += size + 1;
         searched_ = 0;
         skipping_ = false;
         return true;
       }
       searched_ = end_ - begin_;
-      if (end_ - begin_ > kMaxLine) {  // too long to keep: only its end is looked for
+      if (end_ - begin_ > kMaxLine + 1) {  // too long to keep, even with a CR: only its end is looked for
         skipping_ = true;
         begin_ = end_;
         searched_ = 0;
       }
       if (atEnd_) {
         if (begin_ == end_ && !skipping_) return false;
-        line = {std::string_view(at, end_ - begin_), skipping_};
+        line = {std::string_view(at, end_ - begin_), skipping_ || TooLong(at, end_ - begin_)};
         begin_ = end_;
         searched_ = 0;
         skipping_ = false;
@@ -78,6 +78,11 @@ class LineReader {
 
  private:
   static constexpr std::size_t kBlock = 1 << 16;
+
+  // Over kMaxLine bytes, not counting a CR at the end, which the line's reader drops.
+  static bool TooLong(const char* at, std::size_t size) {
+    return size > kMaxLine && !(size == kMaxLine + 1 && at[kMaxLine] == '\r');
+  }
 
   // Moves the unfinished line to the front, makes room for more if it fills half the buffer,
   // and reads on. A batch of short lines keeps its first buffer: grown at its second read, as it
