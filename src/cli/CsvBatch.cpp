@@ -16,6 +16,8 @@
 namespace tesserin {
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr std::size_t kColumns = std::size(kCsvHeader);
 
 class CsvSheet {
@@ -41,18 +43,38 @@ class CsvSheet {
   }
 
   // The note goes in a column of its own, without the comma that joins it to the personality
-  // text; the personality text goes without it.
+  // text; the personality text goes without it. The row is written at one cursor after one
+  // check that the longest such row has room, as the JSON's line is (Batch.cpp): the pieces of
+  // TextPieces go in as they are (each is a bare field, csv_sheet_test), the date as given
+  // through AppendCsvField unless it is digits and separators.
   void Read(const Fields& f, const Reading& r, BlockWriter& out) {
-    const TextPieces& texts = TextPieces::Utf8();
-    AppendCell(DateAsGiven(f));
-    AppendCell(texts.HowReadWord(HowReadOf(r)));
-    AppendCell(IsoDateText(r.read.solar));
-    AppendCell(texts.PillarsText(r.pillars));
-    for (int rating : {r.libido, r.dating, r.kindness, r.money}) AppendCell(std::to_string(std::clamp(rating, 0, 5)));
-    AppendCell(r.lateMarriageNote ? texts.NoteAlone() : "");
-    AppendCell(texts.Description(r.DayPillar()));
-    AppendCell("");
-    PutRow(out);
+    static_assert(LineReader::kReadablePast >= LineCursor::kBlock && TextPieces::kReadablePast >= LineCursor::kBlock);
+    const bool bareDate = !f.dateText.empty() || (f.number[0] >= 0 && f.number[1] >= 0 && f.number[2] >= 0);
+    std::size_t most = readingMost_;
+    if (bareDate) {
+      most += f.dateText.empty() ? f.text[0].size() + f.text[1].size() + f.text[2].size() + 2 : f.dateText.size();
+    } else {
+      field_.clear();
+      AppendCsvField(field_, DateAsGiven(f));
+      most += field_.size();
+    }
+    LineCursor line = out.StartLine(most);
+    if (!bareDate) {
+      line.Put(field_);
+    } else if (!f.dateText.empty()) {
+      line.PutPadded(f.dateText);
+    } else {
+      line.PutPadded(f.text[0]), line.Put('-'), line.PutPadded(f.text[1]), line.Put('-'), line.PutPadded(f.text[2]);
+    }
+    const TextPieces& t = pieces_;
+    line.Put(','), line.PutPadded(t.HowReadWord(HowReadOf(r))), line.Put(',');
+    WriteIsoDate(r.read.solar, line.Take(10));
+    line.Put(','), t.PutPillars(r.pillars, [&line](std::string_view piece) { line.PutPadded(piece); });
+    for (int rating : {r.libido, r.dating, r.kindness, r.money}) line.Put(','), line.Put(Digit(rating));
+    line.Put(',');
+    if (r.lateMarriageNote) line.PutPadded(t.NoteAlone());
+    line.Put(','), line.PutPadded(t.Description(r.DayPillar())), line.Put(",\r\n"sv);
+    out.EndLine(line);
   }
 
  private:
@@ -81,8 +103,16 @@ class CsvSheet {
     cells_ = 0;
   }
 
-  std::string date_, row_;
+  // A rating as the digit of its stars, 0 to 5.
+  static char Digit(int rating) { return static_cast<char>('0' + std::clamp(rating, 0, 5)); }
+
+  std::string date_, field_, row_;
   std::size_t cells_ = 0;
+  const TextPieces& pieces_ = TextPieces::Utf8();
+  // The most a reading's row takes but the date as given: its commas, digits, solar date and
+  // line end (under 64 bytes) and the 6 pieces of TextPieces that it puts (how it was read, 3
+  // of the pillars, the note, the personality text).
+  const std::size_t readingMost_ = 64 + 6 * pieces_.Longest();
 };
 
 }  // namespace
