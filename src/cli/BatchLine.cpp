@@ -1,6 +1,10 @@
 #include "cli/BatchLine.h"
 
 #include <algorithm>
+#include <variant>
+
+#include "cli/DateText.h"
+#include "cli/ExitStatus.h"
 
 namespace tesserin {
 
@@ -89,7 +93,67 @@ bool EqualIgnoringCase(std::string_view text, std::string_view lower) {
                     [](char a, char b) { return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b; });
 }
 
+// The lines of a batch through the reading to their format.
+class BatchReader {
+ public:
+  explicit BatchReader(BatchLineFormat& format) : format_(format) {}
+
+  void Line(const InputLine& input, BlockWriter& out) {
+    if (input.tooLong) return format_.TooLong(out);
+    std::string_view line = input.text;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // files written on Windows
+    Fields f = SplitTabs(line);
+    if (f.count != kFields) {
+      if (f.count == 1) f = SplitCommasOrBlanks(line, joined_);
+      if (f.count != kFields) {
+        if (f.count != kDateFields) return format_.BadLine(line, Message::kFieldCount, f.count, out);
+        if (!AsFourFields(f)) return format_.BadLine(line, Message::kNotADate, f.count, out);
+      }
+    }
+    CalendarMode mode = CalendarMode::Lunar;
+    if (f.text[3] == "solar") {
+      mode = CalendarMode::Solar;
+    } else if (f.text[3] != "lunar") {
+      const std::optional<CalendarMode> word = ModeOfWord(f.text[3]);
+      if (!word) return format_.UnknownMode(f, out);
+      mode = *word;
+    }
+    const AnalysisOutcome outcome = AnalysisRun({FieldOf(f, 0), FieldOf(f, 1), FieldOf(f, 2), mode});
+    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return format_.Refused(f, *refusal, out);
+    format_.Read(f, std::get<Reading>(outcome), out);
+  }
+
+ private:
+  // A date and a mode as the four fields they stand for; false for a first field that is no date.
+  static bool AsFourFields(Fields& f) {
+    const auto date = SplitDateText(f.text[0]);
+    if (!date) return false;
+    f = {{(*date)[0], (*date)[1], (*date)[2], f.text[1]}, {-1, -1, -1, -1}, kFields, f.plain, f.text[0]};
+    return true;
+  }
+
+  // Date field i: its number as the split read it, or its text read by the rule (in code page
+  // 936: plain JSON text is ASCII, the same bytes in both).
+  static DateField FieldOf(const Fields& f, int i) {
+    if (f.number[i] >= 0) return DateField::Number(f.number[i]);
+    if (f.plain) return DateField::OfText(f.text[i]);
+    return DateField::OfText(ToGbk(f.text[i]));
+  }
+
+  BatchLineFormat& format_;
+  std::string joined_;  // a line split at commas or blanks, its fields joined by TABs
+};
+
 }  // namespace
+
+int ReadBatch(std::istream& in, BlockWriter& writer, BatchLineFormat& format) {
+  BatchReader reader(format);
+  LineReader lines(in, [&writer] { writer.Flush(); });
+  for (InputLine line; lines.Next(line);) reader.Line(line, writer);
+  writer.Flush();
+  if (lines.Failure()) throw *lines.Failure();  // reported after every complete answer
+  return kExitOk;
+}
 
 Fields SplitCommasOrBlanks(std::string_view line, std::string& joined) {
   joined.clear();

@@ -20,7 +20,7 @@ using namespace std::string_view_literals;
 
 constexpr std::size_t kColumns = std::size(kCsvHeader);
 
-class CsvSheet {
+class CsvSheet final : public BatchLineFormat {
  public:
   void Start(BlockWriter& out) {
     row_ = "\xEF\xBB\xBF";  // the byte order mark
@@ -28,26 +28,26 @@ class CsvSheet {
     PutRow(out);
   }
 
-  void TooLong(BlockWriter& out) { PutError("", MessageText(Message::kLineTooLong, Language::kChinese), out); }
+  void TooLong(BlockWriter& out) override { PutError("", MessageText(Message::kLineTooLong, Language::kChinese), out); }
 
-  void BadLine(std::string_view line, Message error, int fields, BlockWriter& out) {
+  void BadLine(std::string_view line, Message error, int fields, BlockWriter& out) override {
     PutError(line, MessageText(error, Language::kChinese, std::to_string(fields)), out);
   }
 
-  void UnknownMode(const Fields& f, BlockWriter& out) {
+  void UnknownMode(const Fields& f, BlockWriter& out) override {
     PutError(DateAsGiven(f), MessageText(Message::kUnknownMode, Language::kChinese), out);
   }
 
-  void Refused(const Fields& f, const Refusal& refusal, BlockWriter& out) {
+  void Refused(const Fields& f, const Refusal& refusal, BlockWriter& out) override {
     PutError(DateAsGiven(f), ToUtf8(RefusalText(refusal)), out);
   }
 
   // The note goes in a column of its own, without the comma that joins it to the personality
   // text; the personality text goes without it. The row is written at one cursor after one
-  // check that the longest such row has room, as the JSON's line is (Batch.cpp): the pieces of
+  // check that the longest such row has room, as the JSON's line is (JsonBatch.cpp): the pieces of
   // TextPieces go in as they are (each is a bare field, csv_sheet_test), the date as given
   // through AppendCsvField unless it is digits and separators.
-  void Read(const Fields& f, const Reading& r, BlockWriter& out) {
+  void Read(const Fields& f, const Reading& r, BlockWriter& out) override {
     static_assert(LineReader::kReadablePast >= LineCursor::kBlock && TextPieces::kReadablePast >= LineCursor::kBlock);
     const bool bareDate = !f.dateText.empty() || (f.number[0] >= 0 && f.number[1] >= 0 && f.number[2] >= 0);
     std::size_t most = readingMost_;
