@@ -157,8 +157,12 @@ int ReadBatch(std::istream& in, BlockWriter& writer, BatchLineFormat& format) {
 
 Fields SplitCommasOrBlanks(std::string_view line, std::string& joined) {
   joined.clear();
-  const int count = line.find(',') != std::string_view::npos ? JoinCommaFields(line, joined)
-                                                             : JoinBlankFields(line, joined);
+  int count = 0;
+  if (line.find(',') != std::string_view::npos) {
+    count = JoinCommaFields(line, joined);
+  } else if (line.find(' ') != std::string_view::npos || line.find(kIdeographicSpace) != std::string_view::npos) {
+    count = JoinBlankFields(line, joined);
+  }
   if (count < 2) return SplitTabs(line);
   joined.pop_back();  // the TAB after the last field
   const std::size_t size = joined.size();

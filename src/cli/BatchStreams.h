@@ -212,10 +212,18 @@ class BlockWriter {
  private:
   // Room for `size` more bytes: the whole lines go to the stream, the unfinished one moves to
   // the front, and a block that is still too small for it grows.
+  // Only the bytes put since the last search are searched for the last line end: a line of a
+  // megabyte, put in pieces, was searched whole for each piece (its JSON, 32 pieces, took 17
+  // million steps to write).
   [[gnu::noinline]] void MakeRoom(std::size_t size) {
-    std::size_t lineEnd = used_;
-    while (lineEnd > 0 && block_[lineEnd - 1] != '\n') --lineEnd;
-    HandOn(lineEnd);
+    for (std::size_t at = used_; at > searched_; --at) {
+      if (block_[at - 1] == '\n') {
+        lineEnd_ = at;
+        break;
+      }
+    }
+    searched_ = used_;
+    HandOn(lineEnd_);
     if (size <= capacity_ - used_) return;
     std::size_t capacity = 2 * capacity_;
     while (capacity - used_ < size) capacity *= 2;
@@ -233,6 +241,8 @@ class BlockWriter {
       if (!out_) throw StreamFailure::Writing(0);
     }
     used_ -= size;
+    lineEnd_ -= std::min(lineEnd_, size);
+    searched_ -= std::min(searched_, size);
     if (capacity_ > kSize && used_ <= kSize / 2) {
       std::unique_ptr<char[]> block(new char[kSize]);
       std::memcpy(block.get(), block_.get() + size, used_);
@@ -247,6 +257,9 @@ class BlockWriter {
   std::ostream& out_;
   std::unique_ptr<char[]> block_;
   std::size_t capacity_ = kSize, used_ = 0;
+  // The bytes before searched_ have been searched for line ends; the last of them ends at
+  // lineEnd_ (0: none).
+  std::size_t searched_ = 0, lineEnd_ = 0;
   std::string scratch_;
 };
 
