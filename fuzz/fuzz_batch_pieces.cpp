@@ -1,5 +1,6 @@
 // The batch reader fed as a pipe feeds it: the input in short pieces, after a first line whose
-// length puts the fuzzed lines across the 64 KiB blocks of the reader or around its 1 MiB limit.
+// length puts the fuzzed lines across the blocks of the reader or around its line limit (4 KiB
+// and 16 KiB in the fuzz build, BatchSizes).
 // Besides sanitizer findings it checks that the answers are those of the whole input at once,
 // in either format, and that a line of a date and a mode (DATE<TAB>MODE) is answered as the
 // line of its four fields would be.
@@ -21,24 +22,26 @@
 #include <functional>
 
 #include "FuzzInput.h"
+#include "cli/BatchStreams.h"
 #include "cli/Cli.h"
 
 namespace {
 
 using tesserin::fuzz::Check;
 
-// The reader's longest line; a longer one is answered with its error alone.
-constexpr std::size_t kMaxLine = 1 << 20;
+// The reader's block and longest line, small in the fuzz build; a longer line is answered with
+// its error alone.
+constexpr std::size_t kBlock = tesserin::BatchSizes::kBlock, kMaxLine = tesserin::BatchSizes::kMaxLine;
 
 // The first line's lengths: at the reader's block ends and around its line limit.
-constexpr std::size_t kFirstLines[] = {0, 1 << 16, 2 << 16, 3 << 16, kMaxLine - 1, kMaxLine, kMaxLine + 1, kMaxLine + 64};
+constexpr std::size_t kFirstLines[] = {0, kBlock, 2 * kBlock, 3 * kBlock, kMaxLine - 1, kMaxLine, kMaxLine + 1, kMaxLine + 64};
 
 // An input given in pieces of 1 to `most` bytes, their sizes from a small generator; the first
 // line, up to its last kBulk bytes, in pieces of at least kBulk bytes. (A first line of 1 MiB
 // given a byte a read took the target a second an input: 7 inputs a second, fuzz/README.md.)
 class InPieces : public std::streambuf {
  public:
-  static constexpr std::size_t kBulk = 4096;
+  static constexpr std::size_t kBulk = 1024;
 
   InPieces(std::string_view bytes, std::size_t firstLine, std::uint8_t seed)
       : bytes_(bytes), bulkEnd_(firstLine), most_(std::size_t{1} << (seed % 13)), state_(seed | 1u) {}
@@ -78,14 +81,14 @@ class Whole : public std::streambuf {
   std::size_t at_ = 0;
 };
 
-// An output kept as its size and a hash of its blocks of kBlock bytes, however it was cut into
+// An output kept as its size and a hash of its blocks of kChunk bytes, however it was cut into
 // writes: the answers to a long line run to megabytes, which a string would grow to, page by
 // fresh page, for every run.
 class Digest : public std::streambuf {
  public:
-  static constexpr std::size_t kBlock = 1 << 16;
+  static constexpr std::size_t kChunk = 1 << 16;
 
-  Digest() : block_(new char[kBlock]) {}
+  Digest() : block_(new char[kChunk]) {}
 
   std::pair<std::size_t, std::size_t> Value() {
     Hash();
@@ -95,10 +98,10 @@ class Digest : public std::streambuf {
  protected:
   FUZZ_NO_COVERAGE std::streamsize xsputn(const char* s, std::streamsize n) override {
     for (std::size_t left = static_cast<std::size_t>(n); left > 0;) {
-      const std::size_t part = std::min(left, kBlock - used_);
+      const std::size_t part = std::min(left, kChunk - used_);
       std::memcpy(block_.get() + used_, s, part);
       used_ += part, s += part, left -= part;
-      if (used_ == kBlock) Hash();
+      if (used_ == kChunk) Hash();
     }
     return n;
   }

@@ -20,6 +20,18 @@
 
 namespace tesserin {
 
+// The size of the batch's blocks, in and out, and of its longest line. The fuzz targets' build
+// makes both small (TESSERIN_FUZZ_SMALL_BLOCKS, fuzz/CMakeLists.txt), so that inputs across
+// blocks and around the limit take a fuzz input kilobytes, not megabytes: the same code at
+// sizes that sanitized code goes through a thousand times a second.
+struct BatchSizes {
+#ifdef TESSERIN_FUZZ_SMALL_BLOCKS
+  static constexpr std::size_t kBlock = 1 << 12, kMaxLine = 1 << 14;
+#else
+  static constexpr std::size_t kBlock = 1 << 16, kMaxLine = 1 << 20;
+#endif
+};
+
 // A line of input, a view into the reader's block valid until the next is asked for, with
 // LineReader::kReadablePast bytes of the block behind it. A line longer than LineReader::kMaxLine
 // is not kept: only that it was there.
@@ -34,7 +46,7 @@ struct InputLine {
 // a line longer than kMaxLine (its CR at the end not counted) is passed over as it is read.
 class LineReader {
  public:
-  static constexpr std::size_t kMaxLine = 1 << 20;
+  static constexpr std::size_t kMaxLine = BatchSizes::kMaxLine;
   // Bytes of the block behind every line that no read fills, so that a line's fields may be
   // copied 16 bytes at a time (LineCursor::PutPadded).
   static constexpr std::size_t kReadablePast = 16;
@@ -77,7 +89,7 @@ class LineReader {
   const std::optional<StreamFailure>& Failure() const { return failure_; }
 
  private:
-  static constexpr std::size_t kBlock = 1 << 16;
+  static constexpr std::size_t kBlock = BatchSizes::kBlock;
 
   // Over kMaxLine bytes, not counting a CR at the end, which the line's reader drops.
   static bool TooLong(const char* at, std::size_t size) {
@@ -253,7 +265,7 @@ class BlockWriter {
     }
   }
 
-  static constexpr std::size_t kSize = 1 << 16;
+  static constexpr std::size_t kSize = BatchSizes::kBlock;
   std::ostream& out_;
   std::unique_ptr<char[]> block_;
   std::size_t capacity_ = kSize, used_ = 0;
