@@ -155,6 +155,28 @@ int ReadBatch(std::istream& in, BlockWriter& writer, BatchLineFormat& format) {
   return kExitOk;
 }
 
+Fields SplitTabsPlainly(std::string_view line) {
+  Fields f;
+  for (std::size_t start = 0;;) {
+    const std::size_t tab = std::min(line.find('\t', start), line.size());
+    const std::string_view field = line.substr(start, tab - start);
+    for (char c : field)
+      if (!IsPlainJsonByte(static_cast<unsigned char>(c))) f.plain = false;
+    if (f.count < kFields) {
+      f.text[f.count] = field;
+      const bool digits = std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+      if (digits && !field.empty() && field.size() <= 9) {
+        int number = 0;
+        for (char c : field) number = number * 10 + (c - '0');
+        f.number[f.count] = number;
+      }
+    }
+    ++f.count;
+    if (tab == line.size()) return f;
+    start = tab + 1;
+  }
+}
+
 Fields SplitCommasOrBlanks(std::string_view line, std::string& joined) {
   joined.clear();
   int count = 0;

@@ -24,7 +24,7 @@ using namespace std::string_view_literals;
 // escaping inside a JSON string: only the echo of the input may need it.
 class JsonLines final : public BatchLineFormat {
  public:
-  [[gnu::cold]] void TooLong(BlockWriter& out) override {
+  void TooLong(BlockWriter& out) override {
 #ifndef TESSERIN_FUZZ_SMALL_BLOCKS  // whose limit is smaller than the message says
     static_assert(LineReader::kMaxLine == 1048576, "the message names the limit");
 #endif
@@ -34,20 +34,20 @@ class JsonLines final : public BatchLineFormat {
   }
 
   // A line that is not a reading: the line as it came and what is wrong with it.
-  [[gnu::cold]] void BadLine(std::string_view line, Message error, int fields, BlockWriter& out) override {
+  void BadLine(std::string_view line, Message error, int fields, BlockWriter& out) override {
     out.Put("{\"input\":"sv);
     out.PutQuoted(line);
     PutLast("error", MessageText(error, Language::kEnglish, std::to_string(fields)), out);
   }
 
-  [[gnu::cold]] void UnknownMode(const Fields& f, BlockWriter& out) override {
+  void UnknownMode(const Fields& f, BlockWriter& out) override {
     PutEcho(f, out);
     PutLast("error", MessageText(Message::kUnknownMode, Language::kEnglish), out);
   }
 
   // A notice is the refusal's message; a field that is no whole number, its error (all of it:
   // the field may hold a NUL byte).
-  [[gnu::cold]] void Refused(const Fields& f, const Refusal& refusal, BlockWriter& out) override {
+  void Refused(const Fields& f, const Refusal& refusal, BlockWriter& out) override {
     PutEcho(f, out);
     PutLast(refusal.kind == Refusal::Kind::NotAWholeNumber ? "error" : "message", ToUtf8(RefusalText(refusal)), out);
   }

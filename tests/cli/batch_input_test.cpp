@@ -110,6 +110,30 @@ TEST(CliBatch, DigitsReadAsTheLineIsSplitAreTheFieldsNumbers) {
   }
 }
 
+// The one-pass split against its plain reference, over lines of every kind of field.
+TEST(CliBatch, SplitTabsAsThePlainWaySplits) {
+  const std::string kFieldsToTry[] = {"", "7", "1990", "000001990", "999999999", "0000001990", "2147483648", "+5", " 12",
+                                      "12 ", "12a", "1\xEF\xBC\x91", "12\0"s, "\"x\"", "a\\b", "lunar", "农历", "\x01"};
+  std::vector<std::string> lines = {"", "\t", "\t\t\t\t\t", "1990\t5\t12\tlunar\textra\tmore"};
+  for (const std::string& a : kFieldsToTry)
+    for (const std::string& b : kFieldsToTry) {
+      lines.push_back(a + "\t" + b + "\t12\tlunar");
+      lines.push_back(a + b);
+      lines.push_back(b + "\t" + a);
+    }
+  for (const std::string& line : lines) {
+    SCOPED_TRACE(line);
+    const Fields tuned = SplitTabs(line), plain = SplitTabsPlainly(line);
+    EXPECT_EQ(plain.count, tuned.count);
+    EXPECT_EQ(plain.plain, tuned.plain);
+    for (int i = 0; i < kFields; ++i) {
+      EXPECT_EQ(plain.text[i].data(), tuned.text[i].data()) << i;
+      EXPECT_EQ(plain.text[i].size(), tuned.text[i].size()) << i;
+      EXPECT_EQ(plain.number[i], tuned.number[i]) << i;
+    }
+  }
+}
+
 // The same lines saved by different editors read the same; a byte order mark further on is
 // text like any other.
 TEST(CliBatch, ReadsInputAsEditorsSaveIt) {
