@@ -1,6 +1,6 @@
 // The batch reader fed as a pipe feeds it: the input in short pieces, after a first line whose
-// length puts the fuzzed lines across the blocks of the reader or around its line limit (4 KiB
-// and 16 KiB in the fuzz build, BatchSizes).
+// length puts the fuzzed lines across the blocks of the reader or around its line limit (1 KiB
+// and 4 KiB in the fuzz build, BatchSizes).
 // Besides sanitizer findings it checks that the answers are those of the whole input at once,
 // in either format, and that a line of a date and a mode (DATE<TAB>MODE) is answered as the
 // line of its four fields would be.
@@ -41,7 +41,7 @@ constexpr std::size_t kFirstLines[] = {0, kBlock, 2 * kBlock, 3 * kBlock, kMaxLi
 // given a byte a read took the target a second an input: 7 inputs a second, fuzz/README.md.)
 class InPieces : public std::streambuf {
  public:
-  static constexpr std::size_t kBulk = 1024;
+  static constexpr std::size_t kBulk = 256;
 
   InPieces(std::string_view bytes, std::size_t firstLine, std::uint8_t seed)
       : bytes_(bytes), bulkEnd_(firstLine), most_(std::size_t{1} << (seed % 13)), state_(seed | 1u) {}

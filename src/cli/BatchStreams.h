@@ -26,7 +26,7 @@ namespace tesserin {
 // sizes that sanitized code goes through a thousand times a second.
 struct BatchSizes {
 #ifdef TESSERIN_FUZZ_SMALL_BLOCKS
-  static constexpr std::size_t kBlock = 1 << 12, kMaxLine = 1 << 14;
+  static constexpr std::size_t kBlock = 1 << 10, kMaxLine = 1 << 12;
 #else
   static constexpr std::size_t kBlock = 1 << 16, kMaxLine = 1 << 20;
 #endif
