@@ -60,7 +60,7 @@ Written WriteSome(int fd, const char* bytes, std::size_t size) {
                            after - before <= static_cast<long long>(size))
     took = static_cast<std::size_t>(after - before);
   if (ok && took > 0) return {took};
-  if (ok) return {0, file ? ENOSPC : EIO};  // nothing taken, nothing said: in a file, no room
+  if (ok) return {0, EIO};  // nothing taken and nothing said
   const int error = ErrnoOf(windowsError);
   return {took, error, error == EPIPE};
 }

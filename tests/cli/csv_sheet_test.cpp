@@ -8,6 +8,7 @@
 #include "WorkedReadings.h"
 #include "cli/Csv.h"
 #include "cli/CsvBatch.h"
+#include "reading/AnalysisRun.h"
 #include "reading/TextPieces.h"
 
 namespace tesserin {
@@ -114,6 +115,34 @@ TEST(CsvSheet, TheProgramsPiecesAreBareFields) {
     t.PutPillars(Pillars(entry, entry, entry), [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
   }
   for (const std::string& piece : pieces) EXPECT_TRUE(IsBareCsvField(piece)) << piece;
+}
+
+// The row written at a cursor against the row made cell by cell, over every day of two years in
+// both readings, each date as three fields and as one text.
+TEST(CsvSheet, ARowAsThePlainWayMakesIt) {
+  std::string input;
+  std::vector<std::string> dates;
+  std::vector<AnalysisInput> asked;
+  for (int year : {1950, 1990})
+    for (const char* mode : {"lunar", "solar"})
+      for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= 31; ++day) {
+          const std::string y = std::to_string(year), m = std::to_string(month), d = std::to_string(day);
+          const CalendarMode calendar = mode[0] == 'l' ? CalendarMode::Lunar : CalendarMode::Solar;
+          input += y + "\t" + m + "\t" + d + "\t" + mode + "\n" + y + "/" + m + "/" + d + "\t" + mode + "\n";
+          dates.push_back(y + "-" + m + "-" + d), dates.push_back(y + "/" + m + "/" + d);
+          asked.push_back(InputOfTexts(y, m, d, calendar)), asked.push_back(InputOfTexts(y, m, d, calendar));
+        }
+  const std::vector<std::string> rows = LinesOf(Sheet(input));
+  ASSERT_EQ(dates.size() + 1, rows.size());
+  int readings = 0;
+  for (std::size_t i = 0; i < dates.size(); ++i) {
+    const AnalysisOutcome outcome = AnalysisRun(asked[i]);
+    if (!std::holds_alternative<Reading>(outcome)) continue;
+    ++readings;
+    EXPECT_EQ(ReadingRowPlainly(dates[i], std::get<Reading>(outcome)), rows[i + 1] + "\n") << dates[i];
+  }
+  EXPECT_GT(readings, 2000);
 }
 
 // RFC 4180 read back: the rows of a sheet and their fields.
