@@ -97,9 +97,9 @@ class LineReader {
   }
 
   // Moves the unfinished line to the front, makes room for more if it fills half the buffer,
-  // and reads on. A batch of short lines keeps its first buffer: grown at its second read, as it
-  // was while growing whenever less than a block was left, the buffer took a block of fresh
-  // pages from the system (33 of the batch's 171 page faults over every date, bench/RESULTS.md).
+  // and reads on. So a batch of short lines keeps its first buffer; one grown whenever less than
+  // a block is left grows at the second read and takes a block of fresh pages from the system
+  // (33 of the batch's 171 page faults over every date, bench/RESULTS.md).
   void Refill() {
     if (begin_ > 0) std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
