@@ -9,8 +9,11 @@
 #pragma once
 
 #include <istream>
+#include <string>
+#include <string_view>
 
 #include "cli/BatchStreams.h"
+#include "reading/Reading.h"
 
 namespace tesserin {
 
@@ -20,5 +23,9 @@ inline constexpr const char* kCsvHeader[] = {"输入的日期", "计算历法", 
 
 // Reads `in` to its end as RunBatch does, and writes the sheet.
 int ReadCsvSheet(std::istream& in, BlockWriter& writer);
+
+// A reading's row (line end included) the plain way, cell by cell through AppendCsvField: the
+// reference that the sheet's row written at a cursor is held to (csv_sheet_test).
+std::string ReadingRowPlainly(std::string_view dateAsGiven, const Reading& reading);
 
 }  // namespace tesserin
