@@ -1,5 +1,5 @@
 // tesserin-cli --batch as a whole process over every date of the range in both readings
-// (56,544 lines, lunar then solar), output to /dev/null: start-up, reading, conversion and
+// (56,544 lines, lunar then solar), output to /dev/null, as JSON Lines and as the CSV sheet: start-up, reading, conversion and
 // writing together, as a script that calls it would see them. Wall-clock time, and the processor
 // time of the process (child_cpu_ms). And the peak memory of the process over one line of 200 MB.
 #include <benchmark/benchmark.h>
@@ -43,8 +43,8 @@ double ChildrenCpuMs() {
   return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
-void BM_BatchWholeProcess(benchmark::State& state) {
-  const std::string command = std::string(TESSERIN_CLI_PATH) + " --batch < " + BatchInputFile() + " > /dev/null";
+void BatchWholeProcess(benchmark::State& state, const char* options) {
+  const std::string command = std::string(TESSERIN_CLI_PATH) + " --batch" + options + " < " + BatchInputFile() + " > /dev/null";
   const double cpuBefore = ChildrenCpuMs();
   for (auto _ : state) {
     if (std::system(command.c_str()) != 0) state.SkipWithError("tesserin-cli failed");
@@ -53,7 +53,11 @@ void BM_BatchWholeProcess(benchmark::State& state) {
   // Less disturbed by other work on the machine than the wall-clock time.
   state.counters["child_cpu_ms"] = (ChildrenCpuMs() - cpuBefore) / static_cast<double>(state.iterations());
 }
+void BM_BatchWholeProcess(benchmark::State& state) { BatchWholeProcess(state, ""); }
 BENCHMARK(BM_BatchWholeProcess)->UseRealTime()->Unit(benchmark::kMillisecond);
+// The same readings as the CSV sheet.
+void BM_BatchWholeProcessCsv(benchmark::State& state) { BatchWholeProcess(state, " --format=csv"); }
+BENCHMARK(BM_BatchWholeProcessCsv)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // One line of 200 MB (a year of 200 million digits and three short fields) and one reading
 // after it, through a pipe: the counter peak_MiB is the largest resident set of the child

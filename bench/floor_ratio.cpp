@@ -4,9 +4,11 @@
 // lowest and highest processor time (user + system, the system's accounting of the finished
 // child) and wall clock, and the median of the ratios batch / floor taken run pair by run pair.
 //
-//   floor_ratio [-n RUNS] [--pipe] [CLI]   (default 101 runs each, output to /dev/null; --pipe:
-//                                           into a pipe that this program reads and drops; CLI:
-//                                           another build of tesserin-cli)
+//   floor_ratio [-n RUNS] [--pipe] [--csv] [CLI]   (default 101 runs each, output to /dev/null;
+//                                                   --pipe: into a pipe that this program reads
+//                                                   and drops; --csv: the batch as --format=csv,
+//                                                   against the floor of its lines; CLI: another
+//                                                   build of tesserin-cli)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -83,17 +85,19 @@ void Print(const char* name, const std::vector<double>& values, const char* unit
 
 int main(int argc, char** argv) {
   int runs = 101;
-  bool pipe = false;
+  bool pipe = false, csv = false;
   const char* cli = TESSERIN_CLI_PATH;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "-n") == 0 && i + 1 < argc) {
       runs = std::max(1, std::atoi(argv[++i]));
     } else if (std::strcmp(argv[i], "--pipe") == 0) {
       pipe = true;
+    } else if (std::strcmp(argv[i], "--csv") == 0) {
+      csv = true;
     } else if (argv[i][0] != '-') {
       cli = argv[i];
     } else {
-      std::fprintf(stderr, "usage: floor_ratio [-n RUNS] [--pipe] [CLI]\n");
+      std::fprintf(stderr, "usage: floor_ratio [-n RUNS] [--pipe] [--csv] [CLI]\n");
       return 2;
     }
   }
@@ -106,8 +110,9 @@ int main(int argc, char** argv) {
       for (const tesserin::Date& d : tesserin::AllDates())
         out << d.year << '\t' << d.month << '\t' << d.day << '\t' << mode << '\n';
   }
-  const std::vector<const char*> batch = {cli, "--batch", nullptr};
-  const std::vector<const char*> floor = {COPY_FLOOR_PATH, nullptr};
+  const std::vector<const char*> batch = csv ? std::vector<const char*>{cli, "--batch", "--format=csv", nullptr}
+                                             : std::vector<const char*>{cli, "--batch", nullptr};
+  const std::vector<const char*> floor = {COPY_FLOOR_PATH, csv ? "csv" : nullptr, nullptr};
 
   for (int i = 0; i < 3; ++i) RunOnce(batch, input.c_str(), pipe), RunOnce(floor, input.c_str(), pipe);
   std::vector<double> batchCpu, batchWall, floorCpu, floorWall, cpuRatio, wallRatio;
@@ -124,7 +129,7 @@ int main(int argc, char** argv) {
   ::getloadavg(load, 3);
   std::printf("%d runs each, in turn, output to %s; load average %.2f %.2f %.2f\n", runs,
               pipe ? "a pipe" : "/dev/null", load[0], load[1], load[2]);
-  std::printf("batch (%s):\n", cli);
+  std::printf("batch (%s%s):\n", cli, csv ? " --format=csv" : "");
   Print("cpu (user + system)", batchCpu, "ms"), Print("wall clock", batchWall, "ms");
   std::printf("copy floor:\n");
   Print("cpu (user + system)", floorCpu, "ms"), Print("wall clock", floorWall, "ms");

@@ -1,7 +1,11 @@
 # The release package of the Windows build: dist/tesserin-VERSION-win64.zip in the build tree
-# (`make dist` copies it to build/dist), made with every build, and its test: unpacked into an
-# empty folder, both programs start from there under Wine.
-set(DIST_NAME tesserin-${PROJECT_VERSION}-win64)
+# (win32 for the i686 build; `make dist` puts both in build/dist), made with every build, and
+# its test: unpacked into an empty folder, both programs start from there under Wine.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(DIST_NAME tesserin-${PROJECT_VERSION}-win32)
+else()
+  set(DIST_NAME tesserin-${PROJECT_VERSION}-win64)
+endif()
 set(DIST_DIR ${PROJECT_BINARY_DIR}/dist)
 set(DIST_ZIP ${DIST_DIR}/${DIST_NAME}.zip)
 file(GLOB GUIDE_PICTURES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/images/*.png)
@@ -17,3 +21,4 @@ add_custom_target(dist ALL DEPENDS ${DIST_ZIP})
 
 add_test(NAME dist COMMAND ${PROJECT_SOURCE_DIR}/tests/dist/unpack-and-run.sh ${DIST_ZIP}
          ${CMAKE_OBJDUMP})
+set_tests_properties(dist PROPERTIES SKIP_RETURN_CODE 77)

@@ -1,10 +1,13 @@
 # Cross-compiles the Windows build (x86-64) on Linux with mingw-w64:
 #   cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 # CTest runs the resulting programs through Wine (see scripts/wine-xvfb-run).
+# cmake/mingw-w64-i686.cmake sets the processor and triple for the 32-bit build, then includes
+# this file.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(TESSERIN_MINGW_TRIPLE x86_64-w64-mingw32)
+if(NOT DEFINED TESSERIN_MINGW_TRIPLE)
+  set(CMAKE_SYSTEM_PROCESSOR x86_64)
+  set(TESSERIN_MINGW_TRIPLE x86_64-w64-mingw32)
+endif()
 
 # The posix-thread compilers: the win32-thread ones of GCC 12 lack std::mutex, which
 # GoogleTest needs.

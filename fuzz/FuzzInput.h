@@ -21,17 +21,23 @@ class ByteReader {
  public:
   ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
-  std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
-  std::uint16_t Word() {
+  FUZZ_NO_COVERAGE std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
+  FUZZ_NO_COVERAGE std::uint16_t Word() {
     std::uint16_t low = Byte();
     return static_cast<std::uint16_t>(low | Byte() << 8);
   }
-  std::int32_t Int32() {
+  FUZZ_NO_COVERAGE std::int32_t Int32() {
     std::uint32_t value = 0;
     for (int shift = 0; shift < 32; shift += 8) value |= static_cast<std::uint32_t>(Byte()) << shift;
     return static_cast<std::int32_t>(value);
   }
   std::size_t Left() const { return size_ - at_; }
+  // The bytes not read yet, all read at once.
+  std::string_view Rest() {
+    const std::string_view rest(reinterpret_cast<const char*>(data_) + at_, size_ - at_);
+    at_ = size_;
+    return rest;
+  }
 
  private:
   const std::uint8_t* data_;

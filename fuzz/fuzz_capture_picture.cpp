@@ -10,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace tesserin;
   fuzz::ByteReader in(data, size);
   int remembered = 0;
-  static PixelImage picture(0, 0);
-  fuzz::DecodePalettePicture(in, remembered, picture);
+  static fuzz::PalettePicture picture;
+  picture.Decode(in, remembered);
   int LastGlyphIndex = remembered;
   GlyphScanner(picture, LastGlyphIndex);
   return 0;

@@ -1,6 +1,7 @@
 // tesserin-cli --batch: one reading per line of standard input (year, month, day and mode, or a
-// date and mode, separated by TABs), one answer per line of output: a JSON object, or a row of
-// the CSV sheet (CsvBatch.h). Input is UTF-8 or UTF-16 behind a byte order mark; output is UTF-8.
+// date and mode, separated by TABs, or by commas or blanks: BatchLine.h), one answer per line of
+// output: a JSON object (JsonBatch.h), or a row of the CSV sheet (CsvBatch.h). Input is UTF-8
+// or UTF-16 behind a byte order mark; output is UTF-8.
 #pragma once
 
 #include <iosfwd>

@@ -20,6 +20,18 @@
 
 namespace tesserin {
 
+// The size of the batch's blocks, in and out, and of its longest line. The fuzz targets' build
+// makes both small (TESSERIN_FUZZ_SMALL_BLOCKS, fuzz/CMakeLists.txt), so that inputs across
+// blocks and around the limit take a fuzz input kilobytes, not megabytes: the same code at
+// sizes that sanitized code goes through a thousand times a second.
+struct BatchSizes {
+#ifdef TESSERIN_FUZZ_SMALL_BLOCKS
+  static constexpr std::size_t kBlock = 1 << 10, kMaxLine = 1 << 12;
+#else
+  static constexpr std::size_t kBlock = 1 << 16, kMaxLine = 1 << 20;
+#endif
+};
+
 // A line of input, a view into the reader's block valid until the next is asked for, with
 // LineReader::kReadablePast bytes of the block behind it. A line longer than LineReader::kMaxLine
 // is not kept: only that it was there.
@@ -31,10 +43,10 @@ struct InputLine {
 // The lines of a stream, read in large blocks. Lines end as std::getline ends them: at each '\n',
 // and at the end of the input when something stands after the last '\n'. The input is UTF-8 or
 // UTF-16 behind a byte order mark (InputEncoding.h); the lines are UTF-8. Memory stays bounded:
-// a line longer than kMaxLine is passed over as it is read.
+// a line longer than kMaxLine (its CR at the end not counted) is passed over as it is read.
 class LineReader {
  public:
-  static constexpr std::size_t kMaxLine = 1 << 20;
+  static constexpr std::size_t kMaxLine = BatchSizes::kMaxLine;
   // Bytes of the block behind every line that no read fills, so that a line's fields may be
   // copied 16 bytes at a time (LineCursor::PutPadded).
   static constexpr std::size_t kReadablePast = 16;
@@ -50,21 +62,21 @@ class LineReader {
       const char* at = buffer_.data() + begin_;
       if (const void* end = std::memchr(at + searched_, '\n', end_ - begin_ - searched_)) {
         const std::size_t size = static_cast<std::size_t>(static_cast<const char*>(end) - at);
-        line = {std::string_view(at, size), skipping_ || size > kMaxLine};
+        line = {std::string_view(at, size), skipping_ || TooLong(at, size)};
         begin_ += size + 1;
         searched_ = 0;
         skipping_ = false;
         return true;
       }
       searched_ = end_ - begin_;
-      if (end_ - begin_ > kMaxLine) {  // too long to keep: only its end is looked for
+      if (end_ - begin_ > kMaxLine + 1) {  // too long to keep, even with a CR: only its end is looked for
         skipping_ = true;
         begin_ = end_;
         searched_ = 0;
       }
       if (atEnd_) {
         if (begin_ == end_ && !skipping_) return false;
-        line = {std::string_view(at, end_ - begin_), skipping_};
+        line = {std::string_view(at, end_ - begin_), skipping_ || TooLong(at, end_ - begin_)};
         begin_ = end_;
         searched_ = 0;
         skipping_ = false;
@@ -77,12 +89,17 @@ class LineReader {
   const std::optional<StreamFailure>& Failure() const { return failure_; }
 
  private:
-  static constexpr std::size_t kBlock = 1 << 16;
+  static constexpr std::size_t kBlock = BatchSizes::kBlock;
+
+  // Over kMaxLine bytes, not counting a CR at the end, which the line's reader drops.
+  static bool TooLong(const char* at, std::size_t size) {
+    return size > kMaxLine && !(size == kMaxLine + 1 && at[kMaxLine] == '\r');
+  }
 
   // Moves the unfinished line to the front, makes room for more if it fills half the buffer,
-  // and reads on. A batch of short lines keeps its first buffer: grown at its second read, as it
-  // was while growing whenever less than a block was left, the buffer took a block of fresh
-  // pages from the system (33 of the batch's 171 page faults over every date, bench/RESULTS.md).
+  // and reads on. So a batch of short lines keeps its first buffer; one grown whenever less than
+  // a block is left grows at the second read and takes a block of fresh pages from the system
+  // (33 of the batch's 171 page faults over every date, bench/RESULTS.md).
   void Refill() {
     if (begin_ > 0) std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
@@ -207,10 +224,18 @@ class BlockWriter {
  private:
   // Room for `size` more bytes: the whole lines go to the stream, the unfinished one moves to
   // the front, and a block that is still too small for it grows.
+  // Only the bytes put since the last search are searched for the last line end: a line of a
+  // megabyte, put in pieces, was searched whole for each piece (its JSON, 32 pieces, took 17
+  // million steps to write).
   [[gnu::noinline]] void MakeRoom(std::size_t size) {
-    std::size_t lineEnd = used_;
-    while (lineEnd > 0 && block_[lineEnd - 1] != '\n') --lineEnd;
-    HandOn(lineEnd);
+    for (std::size_t at = used_; at > searched_; --at) {
+      if (block_[at - 1] == '\n') {
+        lineEnd_ = at;
+        break;
+      }
+    }
+    searched_ = used_;
+    HandOn(lineEnd_);
     if (size <= capacity_ - used_) return;
     std::size_t capacity = 2 * capacity_;
     while (capacity - used_ < size) capacity *= 2;
@@ -228,6 +253,8 @@ class BlockWriter {
       if (!out_) throw StreamFailure::Writing(0);
     }
     used_ -= size;
+    lineEnd_ -= std::min(lineEnd_, size);
+    searched_ -= std::min(searched_, size);
     if (capacity_ > kSize && used_ <= kSize / 2) {
       std::unique_ptr<char[]> block(new char[kSize]);
       std::memcpy(block.get(), block_.get() + size, used_);
@@ -238,10 +265,13 @@ class BlockWriter {
     }
   }
 
-  static constexpr std::size_t kSize = 1 << 16;
+  static constexpr std::size_t kSize = BatchSizes::kBlock;
   std::ostream& out_;
   std::unique_ptr<char[]> block_;
   std::size_t capacity_ = kSize, used_ = 0;
+  // The bytes before searched_ have been searched for line ends; the last of them ends at
+  // lineEnd_ (0: none).
+  std::size_t searched_ = 0, lineEnd_ = 0;
   std::string scratch_;
 };
 

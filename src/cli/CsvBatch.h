@@ -9,10 +9,12 @@
 #pragma once
 
 #include <istream>
+#include <string>
 #include <string_view>
 
 #include "cli/BatchStreams.h"
 #include "reading/FieldWords.h"
+#include "reading/Reading.h"
 
 namespace tesserin {
 
@@ -23,5 +25,9 @@ inline constexpr std::string_view kCsvHeader[] = {
 
 // Reads `in` to its end as RunBatch does, and writes the sheet.
 int ReadCsvSheet(std::istream& in, BlockWriter& writer);
+
+// A reading's row (line end included) the plain way, cell by cell through AppendCsvField: the
+// reference that the sheet's row written at a cursor is held to (csv_sheet_test).
+std::string ReadingRowPlainly(std::string_view dateAsGiven, const Reading& reading);
 
 }  // namespace tesserin

@@ -1,47 +1,17 @@
 #include "cli/FdStreams.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
-#include <sys/stat.h>
-#include <unistd.h>  // read and write; mingw-w64 has them too, over the C runtime's descriptors
+#include <unistd.h>  // read; mingw-w64 has it too, over the C runtime's descriptors
+
+#include "cli/FdSystem.h"
 
 namespace tesserin {
 namespace {
 
-// One call moves at most this much: the C runtime of Windows counts in unsigned int.
+// One read moves at most this much: the C runtime of Windows counts in unsigned int.
 constexpr std::streamsize kMaxTransfer = 1 << 30;
-
-// A reader gone from the pipe on `fd`. The C runtime of Windows reports a pipe whose reader has
-// closed it as EINVAL; the system's own code tells: ERROR_BROKEN_PIPE, ERROR_NO_DATA, or under
-// Wine, for a pipe of the host system, ERROR_PIPE_NOT_CONNECTED. Wine's C runtime also fails a
-// write that the pipe took only part of, with EINVAL and no system code; a blocking pipe takes
-// part of a write only when its reader closes it meanwhile.
-bool BrokenPipe(int fd, int error) {
-#ifdef _WIN32
-  constexpr unsigned long kBrokenPipe = 109, kNoData = 232, kPipeNotConnected = 233;
-  if (_doserrno == kBrokenPipe || _doserrno == kNoData || _doserrno == kPipeNotConnected) return true;
-  struct stat file {};
-  if (error == EINVAL && _doserrno == 0 && fstat(fd, &file) == 0 && S_ISFIFO(file.st_mode)) return true;
-#else
-  (void)fd;
-#endif
-  return error == EPIPE;
-}
-
-// The file's end moved back by `cut` bytes from the current position, and the position with it.
-void Truncate(int fd, std::size_t cut) {
-#ifdef _WIN32
-  const long long at = _lseeki64(fd, 0, SEEK_CUR);
-  if (at < static_cast<long long>(cut) || _chsize_s(fd, at - static_cast<long long>(cut)) != 0) return;
-  _lseeki64(fd, at - static_cast<long long>(cut), SEEK_SET);
-#else
-  const off_t at = lseek(fd, 0, SEEK_CUR);
-  if (at < static_cast<off_t>(cut) || ftruncate(fd, at - static_cast<off_t>(cut)) != 0) return;
-  lseek(fd, at - static_cast<off_t>(cut), SEEK_SET);
-#endif
-}
 
 }  // namespace
 
@@ -78,19 +48,17 @@ FdOutput::FdOutput(int fd, OnWriteFailure onFailure) : fd_(fd), onFailure_(onFai
 
 bool FdOutput::WriteAll(const char* s, std::size_t n) {
   while (n > 0) {
-    const auto wrote = ::write(fd_, s, static_cast<unsigned>(n < kMaxTransfer ? n : kMaxTransfer));
-    if (wrote < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      const bool brokenPipe = BrokenPipe(fd_, error);
+    const Written wrote = WriteSome(fd_, s, n);
+    NoteWritten(s, wrote.bytes);
+    s += wrote.bytes;
+    n -= wrote.bytes;
+    if (wrote.error == EINTR) continue;
+    if (wrote.error != 0) {
       CutBackToLineEnd();
       setp(buffer_.get(), buffer_.get() + kBufferSize);  // what could not be written is dropped
       if (onFailure_ == OnWriteFailure::kDrop) return false;
-      throw StreamFailure::Writing(error, brokenPipe);
+      throw StreamFailure::Writing(wrote.error, wrote.brokenPipe);
     }
-    NoteWritten(s, static_cast<std::size_t>(wrote));
-    s += wrote;
-    n -= static_cast<std::size_t>(wrote);
   }
   return true;
 }
@@ -106,9 +74,8 @@ void FdOutput::NoteWritten(const char* s, std::size_t n) {
 }
 
 void FdOutput::CutBackToLineEnd() {
-  struct stat file {};
-  if (sinceLineEnd_ == 0 || fstat(fd_, &file) != 0 || !S_ISREG(file.st_mode)) return;
-  Truncate(fd_, sinceLineEnd_);
+  if (sinceLineEnd_ == 0 || !IsRegularFile(fd_)) return;
+  CutFileEnd(fd_, sinceLineEnd_);
   sinceLineEnd_ = 0;
 }
 

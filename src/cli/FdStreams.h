@@ -28,7 +28,8 @@ class FdInput : public std::streambuf {
 
 // Where the system took only part of a write and then failed (a full disk), a regular file is
 // cut back to the last line end written through this buffer, so that it holds whole lines; a
-// pipe or a terminal has passed on what it took.
+// pipe or a terminal has passed on what it took. How much each write took, and why it failed,
+// the system tells (FdSystem.h).
 class FdOutput : public std::streambuf {
  public:
   FdOutput(int fd, OnWriteFailure onFailure);

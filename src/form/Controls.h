@@ -10,8 +10,8 @@ namespace tesserin::ui {
 enum class Ctl {
   AgeCaption, AgeField, SolarButton, BornCaption, YearCaption, YearField, MonthCaption, MonthField,
   DayLabel, DayField, AutoCloseBox, PersonalityCaption, PersonalityMemo, NicknameLabel, PillarLine,
-  LibidoCaption, LibidoStars, DatingCaption, DatingStars, KindnessCaption, KindnessStars,
-  MoneyCaption, MoneyStars, HelpText, NoteText, RecordList,
+  LibidoCaption, LibidoStars, DateCaption, DateStars, KindnessCaption, KindnessStars,
+  MoneyCaption, MoneyStars, HelpText, NoteText, VersionText, RecordList,
   Count
 };
 inline constexpr int kCtlCount = static_cast<int>(Ctl::Count);

@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "Version.h"
 #include "base/WideLiteral.h"
 #include "form/Controls.h"
 #include "form/KeyRules.h"
@@ -94,9 +95,15 @@ inline constexpr std::string_view kTypedNickname = "QQ";
 inline constexpr WideLiteral<4> kTypedNicknameWide = {kTypedNickname};
 inline constexpr WideLiteral<8> kPersonalityCaption = {kPersonalityWord, kCaptionColon};
 inline constexpr WideLiteral<8> kPillarCaption = {kPillarsWord, kCaptionColon};
+// The help page's last line: the version (from the project's one place) and the licence, where
+// a user looks for them.
+inline constexpr std::wstring_view kVersionText =
+    L"Tesserin 版本 " TESSERIN_VERSION L"，以 MIT 许可证发布，全文见 LICENSE.txt";
 
 // The pages' tab captions and window names, by Page.
 inline constexpr std::array<std::wstring_view, kPageCount> kPageCaptions = {L"主界面", L"说明", L"记录"};
+// The tab control's window name, the designer's name of the page control.
+inline constexpr std::wstring_view kPageControlName = L"PageControl1";
 inline constexpr std::array<std::wstring_view, kPageCount> kPageNames = {L"TabSheet1", L"TabSheet4", L"TabSheet2"};
 
 // Rows in creation order, each control by its name in code and its designer's name. The
@@ -122,14 +129,15 @@ inline constexpr std::array<ControlSpec, kCtlCount> kControls = {{
     {Ctl::PillarLine, L"Label4", Kind::Label, Page::Main, 260, 42, 0, 0, kPillarCaption.View(), FontRole::Pillars, Ink::Blue},
     {Ctl::LibidoCaption, L"Label9", Kind::Label, Page::Main, 66, 128, 0, 0, RatingCaption(Rating::Libido), FontRole::Caption, Ink::Default},
     {Ctl::LibidoStars, L"Label11", Kind::Label, Page::Main, 148, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
-    {Ctl::DatingCaption, L"Label10", Kind::Label, Page::Main, 66, 169, 0, 0, RatingCaption(Rating::Date), FontRole::Caption, Ink::Default},
-    {Ctl::DatingStars, L"Label12", Kind::Label, Page::Main, 148, 166, 0, 0, L" ", FontRole::Stars, Ink::Red},
+    {Ctl::DateCaption, L"Label10", Kind::Label, Page::Main, 66, 169, 0, 0, RatingCaption(Rating::Date), FontRole::Caption, Ink::Default},
+    {Ctl::DateStars, L"Label12", Kind::Label, Page::Main, 148, 166, 0, 0, L" ", FontRole::Stars, Ink::Red},
     {Ctl::KindnessCaption, L"Label13", Kind::Label, Page::Main, 299, 128, 0, 0, RatingCaption(Rating::Kindness), FontRole::Caption, Ink::Default},
     {Ctl::KindnessStars, L"Label14", Kind::Label, Page::Main, 378, 125, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
     {Ctl::MoneyCaption, L"Label15", Kind::Label, Page::Main, 299, 169, 0, 0, RatingCaption(Rating::Money), FontRole::Caption, Ink::Default},
     {Ctl::MoneyStars, L"Label16", Kind::Label, Page::Main, 378, 166, 0, 0, L" ", FontRole::Stars, Ink::WindowText},
     {Ctl::HelpText, L"Label52", Kind::WrappedLabel, Page::Help, 19, 13, 478, 160, kHelpText, FontRole::Help, Ink::Blue},
     {Ctl::NoteText, L"Label18", Kind::WrappedLabel, Page::Help, 19, 189, 468, 100, kNoteText, FontRole::Help, Ink::Green},
+    {Ctl::VersionText, L"Label19", Kind::Label, Page::Help, 19, 305, 0, 0, kVersionText, FontRole::Help, Ink::Default},
     // The record of the readings (ReadingRecord.h): a report list over the whole page.
     {Ctl::RecordList, L"ListView1", Kind::List, Page::Record, 6, 6, 507, 322, L"", FontRole::List, Ink::Default},
 }};

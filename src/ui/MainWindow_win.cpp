@@ -192,7 +192,7 @@ bool RegisterClasses(HINSTANCE instance) {
 
 }  // namespace
 
-HWND CreateForm1(HINSTANCE instance) {
+HWND CreateMainWindow(HINSTANCE instance) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   if (!RegisterClasses(instance)) return nullptr;
@@ -202,7 +202,7 @@ HWND CreateForm1(HINSTANCE instance) {
                          0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
 }
 
-void ShowForm1(int showCommand) {
+void ShowMainWindow(int showCommand) {
   HWND form = FormHandle();
   if (!form) return;
   CentreOnScreen(form);

@@ -14,9 +14,9 @@ namespace tesserin::ui {
 // Creates the form hidden, laid out for the DPI of the primary monitor, with the watcher's timer
 // running.
 // Returns nullptr when the window cannot be created.
-HWND CreateForm1(HINSTANCE instance);
+HWND CreateMainWindow(HINSTANCE instance);
 
 // First show: centred on the screen, page 主界面 in front, focus in the first field.
-void ShowForm1(int showCommand);
+void ShowMainWindow(int showCommand);
 
 }  // namespace tesserin::ui

@@ -5,7 +5,7 @@
 #include "ui/MessageLoop_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  if (!tesserin::ui::CreateForm1(instance)) return 1;
-  tesserin::ui::ShowForm1(showCommand);
+  if (!tesserin::ui::CreateMainWindow(instance)) return 1;
+  tesserin::ui::ShowMainWindow(showCommand);
   return tesserin::ui::RunMessageLoop();
 }

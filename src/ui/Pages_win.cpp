@@ -73,7 +73,8 @@ void CreateControls(HWND form) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form, GWLP_HINSTANCE));
   state.fonts = std::make_unique<FontSet>(state.dpi);
   SizeWindow(state.dpi);
-  state.pageControl = CreateWindowExW(0, WC_TABCONTROLW, L"PageControl1",
+  const std::wstring pageControlName(kPageControlName);
+  state.pageControl = CreateWindowExW(0, WC_TABCONTROLW, pageControlName.c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
                                       Scale(kClientWidth, state.dpi), Scale(kClientHeight, state.dpi), form,
                                       nullptr, instance, nullptr);

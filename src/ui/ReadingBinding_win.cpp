@@ -23,7 +23,7 @@ void WriteDisplay(const AnalysisDisplay& display) {
   SetControlText(Ctl::PillarLine, display.PillarLine);
   SetControlText(Ctl::PersonalityMemo, display.PersonalityText);
   SetControlText(Ctl::LibidoStars, display.LibidoStars);
-  SetControlText(Ctl::DatingStars, display.DateStars);
+  SetControlText(Ctl::DateStars, display.DateStars);
   SetControlText(Ctl::KindnessStars, display.KindnessStars);
   SetControlText(Ctl::MoneyStars, display.MoneyStars);
 }

@@ -110,6 +110,30 @@ TEST(CliBatch, DigitsReadAsTheLineIsSplitAreTheFieldsNumbers) {
   }
 }
 
+// The one-pass split against its plain reference, over lines of every kind of field.
+TEST(CliBatch, SplitTabsAsThePlainWaySplits) {
+  const std::string kFieldsToTry[] = {"", "7", "1990", "000001990", "999999999", "0000001990", "2147483648", "+5", " 12",
+                                      "12 ", "12a", "1\xEF\xBC\x91", "12\0"s, "\"x\"", "a\\b", "lunar", "农历", "\x01"};
+  std::vector<std::string> lines = {"", "\t", "\t\t\t\t\t", "1990\t5\t12\tlunar\textra\tmore"};
+  for (const std::string& a : kFieldsToTry)
+    for (const std::string& b : kFieldsToTry) {
+      lines.push_back(a + "\t" + b + "\t12\tlunar");
+      lines.push_back(a + b);
+      lines.push_back(b + "\t" + a);
+    }
+  for (const std::string& line : lines) {
+    SCOPED_TRACE(line);
+    const Fields tuned = SplitTabs(line), plain = SplitTabsPlainly(line);
+    EXPECT_EQ(plain.count, tuned.count);
+    EXPECT_EQ(plain.plain, tuned.plain);
+    for (int i = 0; i < kFields; ++i) {
+      EXPECT_EQ(plain.text[i].data(), tuned.text[i].data()) << i;
+      EXPECT_EQ(plain.text[i].size(), tuned.text[i].size()) << i;
+      EXPECT_EQ(plain.number[i], tuned.number[i]) << i;
+    }
+  }
+}
+
 // The same lines saved by different editors read the same; a byte order mark further on is
 // text like any other.
 TEST(CliBatch, ReadsInputAsEditorsSaveIt) {
@@ -164,6 +188,90 @@ TEST(CliBatch, Utf16ThatIsNotTextBecomesReplacementCharacters) {
   }
 }
 
+// The answer to a line from its reading on: what follows the echo of its fields.
+std::string AfterEcho(const std::string& answer) {
+  const std::size_t at = answer.find(",\"line\":");
+  return at == std::string::npos ? "(no reading: " + answer + ")j" : answer.substr(at);
+}
+
+// Lines as people write them, by hand or from a spreadsheet, read as the TAB-separated line of
+// their fields; the echo gives the fields as they stood, without quotes and blanks around them.
+TEST(CliBatch, ReadsCommasBlanksAndModeWordsAsTabs) {
+  struct Case {
+    const char* what;
+    std::string line;
+    const char* tabs;  // the same reading with TABs
+    const char* echo;  // the echo of the fields
+  };
+  const Case kCases[] = {
+      {"commas", "1990,5,12,lunar", "1990\t5\t12\tlunar", R"j({"year":"1990","month":"5","day":"12","mode":"lunar")j"},
+      {"commas and CR", "1990,5,12,solar\r", "1990\t5\t12\tsolar", R"j({"year":"1990","month":"5","day":"12","mode":"solar")j"},
+      {"quoted fields", R"j("1990","5","12","lunar")j", "1990\t5\t12\tlunar",
+       R"j({"year":"1990","month":"5","day":"12","mode":"lunar")j"},
+      {"blanks after commas", "1990, 5, 12, lunar", "1990\t5\t12\tlunar",
+       R"j({"year":"1990","month":"5","day":"12","mode":"lunar")j"},
+      {"a quoted date and a mode", R"j("1990-05-12",solar)j", "1990-05-12\tsolar",
+       R"j({"year":"1990","month":"05","day":"12","mode":"solar")j"},
+      {"a date and a mode by a comma", "1990/5/12,lunar", "1990/5/12\tlunar",
+       R"j({"year":"1990","month":"5","day":"12","mode":"lunar")j"},
+      {"one blank", "1990 5 12 lunar", "1990\t5\t12\tlunar", R"j({"year":"1990","month":"5","day":"12","mode":"lunar")j"},
+      {"runs of blanks, before and after too", "  1990   5  12     solar  ", "1990\t5\t12\tsolar",
+       R"j({"year":"1990","month":"5","day":"12","mode":"solar")j"},
+      {"ideographic spaces", "1990\u30005\u300012\u3000农历", "1990\t5\t12\tlunar",
+       R"j({"year":"1990","month":"5","day":"12","mode":"农历")j"},
+      {"a date and a mode by a blank", "1990-05-12 solar", "1990-05-12\tsolar",
+       R"j({"year":"1990","month":"05","day":"12","mode":"solar")j"},
+      {"capital", "1990\t5\t12\tLunar", "1990\t5\t12\tlunar", R"j({"year":"1990","month":"5","day":"12","mode":"Lunar")j"},
+      {"capitals", "1990\t5\t12\tSOLAR", "1990\t5\t12\tsolar", R"j({"year":"1990","month":"5","day":"12","mode":"SOLAR")j"},
+      {"blanks around the mode", "1990\t5\t12\t lunar  ", "1990\t5\t12\tlunar",
+       R"j({"year":"1990","month":"5","day":"12","mode":" lunar  ")j"},
+      {"农历", "1990\t5\t12\t农历", "1990\t5\t12\tlunar", R"j({"year":"1990","month":"5","day":"12","mode":"农历")j"},
+      {"阴历", "1990,5,12,阴历", "1990\t5\t12\tlunar", R"j({"year":"1990","month":"5","day":"12","mode":"阴历")j"},
+      {"公历", "1990 5 12 公历", "1990\t5\t12\tsolar", R"j({"year":"1990","month":"5","day":"12","mode":"公历")j"},
+      {"阳历", "1990-05-12\t阳历", "1990-05-12\tsolar", R"j({"year":"1990","month":"05","day":"12","mode":"阳历")j"},
+  };
+  std::string lines;
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const std::string answer = RunCliOn({"--batch"}, c.line + "\n").out;
+    EXPECT_EQ(AfterEcho(RunCliOn({"--batch"}, std::string(c.tabs) + "\n").out), AfterEcho(answer));
+    EXPECT_TRUE(answer.starts_with(c.echo)) << answer;
+    lines += c.line + "\n";
+  }
+  EXPECT_EQ(std::size(kCases), LinesOf(RunCliOn({"--batch"}, lines).out).size()) << "one answer per line";
+
+  // A spreadsheet's CSV: a byte order mark, a header row (an error of its own), CR LF.
+  const std::string sheet = "\xEF\xBB\xBF" "年,月,日,历法\r\n1990,5,12,农历\r\n";
+  const std::vector<std::string> answers = LinesOf(RunCliOn({"--batch"}, sheet).out);
+  ASSERT_EQ(2u, answers.size());
+  EXPECT_EQ(R"j({"year":"年","month":"月","day":"日","mode":"历法","error":"unknown mode (expected lunar or solar)"})j", answers[0]);
+  EXPECT_EQ(AfterEcho(RunCliOn({"--batch"}, "1990\t5\t12\tlunar\n").out), AfterEcho(answers[1] + "\n"));
+}
+
+// Lines that still ask for no reading get their error, one answer a line.
+TEST(CliBatch, LinesOfOtherFormsGetTheirError) {
+  struct Case {
+    const char* what;
+    std::string line;
+    const char* answer;
+  };
+  const Case kCases[] = {
+      {"three fields by commas", "1990,5,12", R"j({"input":"1990,5,12","error":"expected 4 TAB-separated fields (year, month, day, mode), found 3"})j"},
+      {"five fields by commas", "1990,5,12,lunar,x", R"j({"input":"1990,5,12,lunar,x","error":"expected 4 TAB-separated fields (year, month, day, mode), found 5"})j"},
+      {"a comma inside quotes", R"j("1990,5",12,lunar)j", R"j({"input":"\"1990,5\",12,lunar","error":"expected 4 TAB-separated fields (year, month, day, mode), found 3"})j"},
+      {"a quote left open", R"j("1990,5,12,lunar)j", R"j({"input":"\"1990,5,12,lunar","error":"expected 4 TAB-separated fields (year, month, day, mode), found 1"})j"},
+      {"semicolons", "1990;5;12;lunar", R"j({"input":"1990;5;12;lunar","error":"expected 4 TAB-separated fields (year, month, day, mode), found 1"})j"},
+      {"blanks only", "   ", R"j({"input":"   ","error":"expected 4 TAB-separated fields (year, month, day, mode), found 1"})j"},
+      {"a TAB line keeps its commas and blanks", "1990\t5\t12\tlunar solar", R"j({"year":"1990","month":"5","day":"12","mode":"lunar solar","error":"unknown mode (expected lunar or solar)"})j"},
+      {"another word", "1990 5 12 月亮", R"j({"year":"1990","month":"5","day":"12","mode":"月亮","error":"unknown mode (expected lunar or solar)"})j"},
+      {"a word within a word", "1990,5,12,lunarx", R"j({"year":"1990","month":"5","day":"12","mode":"lunarx","error":"unknown mode (expected lunar or solar)"})j"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(std::string(c.answer) + "\n", RunCliOn({"--batch"}, c.line + "\n").out);
+  }
+}
+
 // An input of endless bytes, made as it is read.
 class Endless : public std::streambuf {
  public:
@@ -208,7 +316,10 @@ TEST(CliBatch, LinesLongerThanTheLimitGetTheirErrorAndTheRunGoesOn) {
   };
   const Case kCases[] = {
       {"one byte over", good + "7" + longest + "\n" + good, goodAnswer + tooLong + goodAnswer},
-      {"over, in CR LF", good + longest + "\r\n" + good, goodAnswer + tooLong + goodAnswer},
+      {"the limit and its CR", good + longest + "\r\n" + good, ""},
+      {"the limit and its CR, at the end", good + longest + "\r", ""},
+      {"one byte over and a CR", good + "7" + longest + "\r\n" + good, goodAnswer + tooLong + goodAnswer},
+      {"the limit and two CRs", good + longest + "\r\r\n" + good, goodAnswer + tooLong + goodAnswer},
       {"over, with no line end", good + "7" + longest, goodAnswer + tooLong},
       {"two in a row", longest + "7\n7" + longest + "\n", tooLong + tooLong},
       {"an echo that escaping makes six times longer", std::string(kLimit / 2, '\x01') + fieldsAfter + "\n" + good, ""},
@@ -220,7 +331,9 @@ TEST(CliBatch, LinesLongerThanTheLimitGetTheirErrorAndTheRunGoesOn) {
     if (!c.out.empty()) {
       EXPECT_EQ(c.out, run.out);
     } else {
-      EXPECT_EQ(2u, LinesOf(run.out).size());
+      const auto linesIn = static_cast<std::size_t>(std::count(c.input.begin(), c.input.end(), '\n')) + !c.input.ends_with('\n');
+      EXPECT_EQ(linesIn, LinesOf(run.out).size());
+      EXPECT_EQ(std::string::npos, run.out.find("longer than")) << "read, not refused as too long";
     }
   }
 

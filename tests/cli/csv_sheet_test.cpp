@@ -6,6 +6,10 @@
 
 #include "CliRun.h"
 #include "WorkedReadings.h"
+#include "cli/Csv.h"
+#include "cli/CsvBatch.h"
+#include "reading/AnalysisRun.h"
+#include "reading/TextPieces.h"
 
 namespace tesserin {
 namespace {
@@ -77,6 +81,74 @@ TEST(CsvSheet, HeaderThenARowPerLine) {
     EXPECT_EQ(c.row, sheet.substr(kHeader.size(), c.row.size()));
     EXPECT_TRUE(sheet.ends_with("\r\n"));
   }
+}
+
+TEST(CsvSheet, AFieldQuotedWhereItMustBe) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::string field;
+  };
+  const Case kCases[] = {
+      {"empty", "", ""},
+      {"plain", "1990-5-12", "1990-5-12"},
+      {"Chinese", "二〇〇〇", "二〇〇〇"},
+      {"a comma", "1,9", "\"1,9\""},
+      {"quotes", "\"x\"", "\"\"\"x\"\"\""},
+      {"CR and LF", "a\rb\nc", "\"a\rb\nc\""},
+      {"bytes that are no UTF-8, one U+FFFD each", "1\xE4\xB8" "2\xFF", "1\xEF\xBF\xBD\xEF\xBF\xBD" "2\xEF\xBF\xBD"},
+      {"a comma after such bytes", "\xFF,", "\"\xEF\xBF\xBD,\""},
+      {"a character beyond the 16-bit plane, then a quote", "\U0001F600\"", "\"\U0001F600\"\"\""},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    std::string row = "x,";
+    AppendCsvField(row, c.text);
+    EXPECT_EQ("x," + c.field, row);
+    EXPECT_EQ(c.text == c.field, IsBareCsvField(c.text));
+  }
+}
+
+// The program's own pieces go into a reading's row unchecked: each must be a field as it stands.
+TEST(CsvSheet, TheProgramsPiecesAreBareFields) {
+  const TextPieces& t = TextPieces::Utf8();
+  std::vector<std::string> pieces(std::begin(kCsvHeader), std::end(kCsvHeader));
+  for (HowRead how : {HowRead::Lunar, HowRead::Solar, HowRead::LunarAsSolar}) pieces.emplace_back(t.HowReadWord(how));
+  pieces.emplace_back(t.NoteAlone());
+  for (int entry = 0; entry < kCycleLength; ++entry) {
+    pieces.emplace_back(t.Pillar(entry));
+    pieces.emplace_back(t.Description(entry));
+    t.PutPillars(Pillars(entry, entry, entry), [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
+  }
+  for (const std::string& piece : pieces) EXPECT_TRUE(IsBareCsvField(piece)) << piece;
+}
+
+// The row written at a cursor against the row made cell by cell, over every day of two years in
+// both readings, each date as three fields and as one text.
+TEST(CsvSheet, ARowAsThePlainWayMakesIt) {
+  std::string input;
+  std::vector<std::string> dates;
+  std::vector<AnalysisInput> asked;
+  for (int year : {1950, 1990})
+    for (const char* mode : {"lunar", "solar"})
+      for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= 31; ++day) {
+          const std::string y = std::to_string(year), m = std::to_string(month), d = std::to_string(day);
+          const CalendarMode calendar = mode[0] == 'l' ? CalendarMode::Lunar : CalendarMode::Solar;
+          input += y + "\t" + m + "\t" + d + "\t" + mode + "\n" + y + "/" + m + "/" + d + "\t" + mode + "\n";
+          dates.push_back(y + "-" + m + "-" + d), dates.push_back(y + "/" + m + "/" + d);
+          asked.push_back(InputOfTexts(y, m, d, calendar)), asked.push_back(InputOfTexts(y, m, d, calendar));
+        }
+  const std::vector<std::string> rows = LinesOf(Sheet(input));
+  ASSERT_EQ(dates.size() + 1, rows.size());
+  int readings = 0;
+  for (std::size_t i = 0; i < dates.size(); ++i) {
+    const AnalysisOutcome outcome = AnalysisRun(asked[i]);
+    if (!std::holds_alternative<Reading>(outcome)) continue;
+    ++readings;
+    EXPECT_EQ(ReadingRowPlainly(dates[i], std::get<Reading>(outcome)), rows[i + 1] + "\n") << dates[i];
+  }
+  EXPECT_GT(readings, 2000);
 }
 
 // RFC 4180 read back: the rows of a sheet and their fields.

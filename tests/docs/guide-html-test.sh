@@ -45,6 +45,14 @@ expect "code block keeps its lines" "代码第一行
 代码第二行"
 expect "list item" "<li>列表项续行</li>"
 
+# The style: header cells keep their words whole, code names a Chinese font (for its stars)
+# before the generic monospace one.
+style=$(sed -n '/<style>/,/<\/style>/p' <<<"$html" | tr -d '\n')
+grep -qE 'th \{[^}]*white-space: nowrap' <<<"$style" || fail "table header cells may wrap inside a word"
+grep -qE 'td:first-child \{[^}]*word-break: keep-all' <<<"$style" || fail "a table's first column may wrap inside a word"
+grep -qE 'pre \{[^}]*font-family:[^;}]*"Microsoft YaHei"[^;}]*monospace' <<<"$style" ||
+  fail "code blocks take their stars from the generic monospace font"
+
 "$root/scripts/guide-html" "$root/docs/guide.md" "$work/real.html" || fail "the guide does not convert"
 # Outside code blocks, no line of the page's text may end and the next begin with a Chinese
 # character: the browser would show a blank between them.

@@ -102,22 +102,26 @@ class Process {
 };
 
 // The first top-level window of the process (visible or not) that passes the test.
+// The enumeration callbacks are named functions, not lambdas: a lambda converts only to a
+// pointer of the default calling convention, and on 32-bit Windows a callback is __stdcall.
+struct WindowOfProcessSearch {
+  DWORD processId;
+  const std::function<bool(HWND)>& test;
+  HWND found;
+};
+
+inline BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM data) {
+  auto* s = reinterpret_cast<WindowOfProcessSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != s->processId || !s->test(window)) return TRUE;
+  s->found = window;
+  return FALSE;
+}
+
 inline HWND FirstWindowOf(DWORD processId, const std::function<bool(HWND)>& test) {
-  struct Search {
-    DWORD processId;
-    const std::function<bool(HWND)>& test;
-    HWND found;
-  } search{processId, test, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != s->processId || !s->test(window)) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowOfProcessSearch search{processId, test, nullptr};
+  EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -130,20 +134,21 @@ inline HWND TopWindowOf(DWORD processId, const wchar_t* className = nullptr) {
 }
 
 // A control of another process's window by its id, searched among all descendants.
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+inline BOOL CALLBACK FindControl(HWND child, LPARAM data) {
+  auto* s = reinterpret_cast<ControlSearch*>(data);
+  if (GetDlgCtrlID(child) != s->id) return TRUE;
+  s->found = child;
+  return FALSE;
+}
+
 inline HWND ControlById(HWND parent, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(parent, FindControl, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -63,6 +63,36 @@ void Shot(const char* name, RECT r) {
 
 void Click(POINT p) { e2e::MouseAt(p); }
 
+bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
+// The row, from the window's top, of the lowest etched separator of a menu window (a line of
+// the shadow colour over one of the highlight colour), read down a column clear of the items'
+// texts; -1 when there is none. The window is another process's: its pixels are copied.
+int LowestSeparatorRow(HWND menu) {
+  const RECT r = RectOf(menu);
+  const int height = r.bottom - r.top, column = r.right - r.left - 12;
+  if (height <= 0 || column <= 0) return -1;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 1, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC memory = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  HDC source = GetWindowDC(menu);
+  BitBlt(memory, 0, 0, 1, height, source, column, 0, SRCCOPY);
+  ReleaseDC(menu, source);
+  GdiFlush();
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  auto colour = [&](int y) { return RGB((pixels[y] >> 16) & 0xFF, (pixels[y] >> 8) & 0xFF, pixels[y] & 0xFF); };
+  int found = -1;
+  for (int y = height - 2; y >= 0 && found < 0; --y)
+    if (colour(y) == GetSysColor(COLOR_BTNSHADOW) && colour(y + 1) == GetSysColor(COLOR_BTNHIGHLIGHT)) found = y;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  return found;
+}
+
 class Scenes {
  public:
   Scenes(const char* tesserin, const char* standIn) : standInExe_(standIn) {
@@ -231,14 +261,26 @@ class Scenes {
     Require(WaitFor([&] { return (menu = OpenMenu()) != nullptr; }), "no window menu");
     // Down from the first item past Move and Minimize to the copy command, to show it lit.
     for (int i = 0; i < 3; ++i) PressKeys({VK_DOWN});
-    Shot("menu", Union(r, RectOf(menu)));
+    RECT shot = Union(r, RectOf(menu));
+    // Wine ends every window menu with "About Wine" under a separator, which Windows has not:
+    // the picture ends above that separator, and at the menu's right edge, so that it cuts
+    // through none of the window's texts.
+    if (UnderWine()) {
+      Sleep(300);  // the lit item painted
+      const int separator = LowestSeparatorRow(menu);
+      Require(separator > 0, "no separator above the last item of the window menu");
+      shot.bottom = RectOf(menu).top + separator;
+      shot.right = RectOf(menu).right;
+    }
+    Shot("menu", shot);
     PressKeys({VK_ESCAPE});
     if (!WaitFor([&] { return OpenMenu() == nullptr; }, 3000)) SendMessageW(form_, WM_CANCELMODE, 0, 0);
     Require(WaitFor([&] { return OpenMenu() == nullptr; }), "the window menu stayed open");
   }
 
   // The tray icon's menu, opened by a right click on the icon. Without a desktop shell, Wine
-  // shows the icons in a small window of its own, the first one near (13, 32) in it.
+  // shows the icons in a small window of its own ("Wine System Tray"), the first one near
+  // (13, 32) in it.
   void TrayMenu() {
     PostMessageW(form_, WM_SYSCOMMAND, ui::kSysCommandTray, 0);
     HWND tray = nullptr;
@@ -255,7 +297,8 @@ class Scenes {
       WaitFor([&] { return (menu = OpenMenu()) != nullptr; }, 2000);
     }
     Require(menu != nullptr, "no tray menu");
-    Shot("tray", Union(icons, RectOf(menu)));
+    // The menu alone: the icons' window around it is Wine's own, not the taskbar's corner.
+    Shot("tray", RectOf(menu));
     PressKeys({VK_DOWN});  // onto the first item, 显示窗口
     PressKeys({VK_RETURN});
     Require(WaitFor([&] { return IsWindowVisible(form_) != FALSE; }), "the window did not come back");

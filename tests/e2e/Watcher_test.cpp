@@ -106,7 +106,7 @@ class WatcherEndToEnd : public ::testing::Test {
   void ExpectNoReading(const std::wstring& memo) {
     EXPECT_EQ(L"八字：", Field(Ctl::PillarLine));
     EXPECT_EQ(memo, Field(Ctl::PersonalityMemo));
-    for (Ctl stars : {Ctl::LibidoStars, Ctl::DatingStars, Ctl::KindnessStars, Ctl::MoneyStars}) EXPECT_EQ(L" ", Field(stars));
+    for (Ctl stars : {Ctl::LibidoStars, Ctl::DateStars, Ctl::KindnessStars, Ctl::MoneyStars}) EXPECT_EQ(L" ", Field(stars));
     EXPECT_EQ(L"日(农历)", Field(Ctl::DayLabel));
   }
   void TickCheckBox1() {
@@ -145,7 +145,7 @@ class WatcherEndToEnd : public ::testing::Test {
     EXPECT_EQ(WideFromGbk(display.PillarLine), Field(Ctl::PillarLine));
     EXPECT_EQ(WideFromGbk(display.PersonalityText), Field(Ctl::PersonalityMemo));
     EXPECT_EQ(WideFromGbk(display.LibidoStars), Field(Ctl::LibidoStars));
-    EXPECT_EQ(WideFromGbk(display.DateStars), Field(Ctl::DatingStars));
+    EXPECT_EQ(WideFromGbk(display.DateStars), Field(Ctl::DateStars));
     EXPECT_EQ(WideFromGbk(display.KindnessStars), Field(Ctl::KindnessStars));
     EXPECT_EQ(WideFromGbk(display.MoneyStars), Field(Ctl::MoneyStars));
   }

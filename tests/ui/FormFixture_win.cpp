@@ -127,9 +127,9 @@ void ChangeDpi(HWND form, UINT dpi) {
 
 void FormTest::SetUp() {
   Form1State().readingBusy = false;
-  form = CreateForm1(GetModuleHandleW(nullptr));
+  form = CreateMainWindow(GetModuleHandleW(nullptr));
   ASSERT_NE(form, nullptr);
-  ShowForm1(SW_SHOWNORMAL);
+  ShowMainWindow(SW_SHOWNORMAL);
   Pump();
   watchdogTimer = SetTimer(nullptr, 0, 3000, Watchdog);
 }

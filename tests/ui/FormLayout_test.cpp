@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "FormFixture_win.h"
+#include "Version.h"
 #include "base/Dpi_win.h"
 #include "base/Gbk.h"
 #include "ui/Fonts_win.h"
@@ -49,8 +50,8 @@ const Expected kExpected[] = {
     {Ctl::PersonalityMemo, L"Edit", Page::Main, 150, 67, 353, 51, "", Family::YaHei, 16, true, kPurple},
     {Ctl::LibidoCaption, L"Static", Page::Main, 66, 128, 0, 0, "性欲指数：", Family::YaHei, 16, false, kText},
     {Ctl::LibidoStars, L"Static", Page::Main, 148, 125, 0, 0, " ", Family::SongTi, 24, true, kText},
-    {Ctl::DatingCaption, L"Static", Page::Main, 66, 169, 0, 0, "可约指数：", Family::YaHei, 16, false, kText},
-    {Ctl::DatingStars, L"Static", Page::Main, 148, 166, 0, 0, " ", Family::SongTi, 24, true, kRed},
+    {Ctl::DateCaption, L"Static", Page::Main, 66, 169, 0, 0, "可约指数：", Family::YaHei, 16, false, kText},
+    {Ctl::DateStars, L"Static", Page::Main, 148, 166, 0, 0, " ", Family::SongTi, 24, true, kRed},
     {Ctl::KindnessCaption, L"Static", Page::Main, 299, 128, 0, 0, "善良指数：", Family::YaHei, 16, false, kText},
     {Ctl::KindnessStars, L"Static", Page::Main, 378, 125, 0, 0, " ", Family::SongTi, 24, true, kText},
     {Ctl::MoneyCaption, L"Static", Page::Main, 299, 169, 0, 0, "要钱指数：", Family::YaHei, 16, false, kText},
@@ -59,6 +60,10 @@ const Expected kExpected[] = {
     {Ctl::SolarButton, L"Button", Page::Main, 201, 247, 126, 25, "按阳历再计算一次", Family::SongTi, 13, false, kText},
     {Ctl::HelpText, L"Static", Page::Help, 19, 13, 478, 160, nullptr, Family::YaHei, 14, false, kBlue},
     {Ctl::NoteText, L"Static", Page::Help, 19, 189, 468, 100, nullptr, Family::YaHei, 14, false, kGreen},
+    // The version is the project's own (CMakeLists.txt), so that the window always says the
+    // release it belongs to.
+    {Ctl::VersionText, L"Static", Page::Help, 19, 305, 0, 0,
+     "Tesserin 版本 " TESSERIN_VERSION "，以 MIT 许可证发布，全文见 LICENSE.txt", Family::YaHei, 14, false, kText},
 };
 
 std::wstring ClassOf(HWND hwnd) {
@@ -223,6 +228,16 @@ TEST_F(FormLayoutTest, HelpPageShowsBothTextsByteForByte) {
   EXPECT_EQ(GbkFromWide(WindowText(Control(Ctl::HelpText))), help);
   EXPECT_EQ(GbkFromWide(WindowText(Control(Ctl::NoteText))), note);
   EXPECT_EQ(InkOf(Control(Ctl::HelpText)), kBlue);
+  EXPECT_TRUE(IsWindowVisible(Control(Ctl::VersionText)));
+  EXPECT_EQ(Utf8Of(WindowText(Control(Ctl::VersionText))), "Tesserin 版本 " TESSERIN_VERSION "，以 MIT 许可证发布，全文见 LICENSE.txt");
+  {
+    // Whole on the page: the line ends inside it, not below its lower edge.
+    RECT page, line;
+    GetClientRect(TabSheet(Page::Help), &page);
+    line = RectInParent(Control(Ctl::VersionText));
+    EXPECT_LE(line.bottom, page.bottom);
+    EXPECT_LE(line.right, page.right);
+  }
 
   // The page lies on the system menu colour.
   HDC dc = CreateCompatibleDC(nullptr);

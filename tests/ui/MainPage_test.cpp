@@ -38,7 +38,7 @@ class MainPageTest : public FormTest {
   static void ExpectNoReading(const std::wstring& memo) {
     EXPECT_EQ(TextOf(Ctl::PillarLine), L"八字：");
     EXPECT_EQ(TextOf(Ctl::PersonalityMemo), memo);
-    for (Ctl stars : {Ctl::LibidoStars, Ctl::DatingStars, Ctl::KindnessStars, Ctl::MoneyStars}) EXPECT_EQ(TextOf(stars), L" ");
+    for (Ctl stars : {Ctl::LibidoStars, Ctl::DateStars, Ctl::KindnessStars, Ctl::MoneyStars}) EXPECT_EQ(TextOf(stars), L" ");
     EXPECT_EQ(TextOf(Ctl::DayLabel), L"日(农历)");
   }
 };
@@ -192,7 +192,7 @@ std::map<Ctl, RECT> Rects() {
 // The result labels size themselves to their texts; they stay where they start.
 bool SizesToItsResult(Ctl id) {
   switch (id) {
-    case Ctl::DayLabel: case Ctl::PillarLine: case Ctl::NicknameLabel: case Ctl::LibidoStars: case Ctl::DatingStars:
+    case Ctl::DayLabel: case Ctl::PillarLine: case Ctl::NicknameLabel: case Ctl::LibidoStars: case Ctl::DateStars:
     case Ctl::KindnessStars: case Ctl::MoneyStars: case Ctl::PersonalityMemo:
       return true;
     default:

@@ -24,7 +24,7 @@ class ReadingTest : public FormTest {
     EXPECT_EQ(Utf8Of(TextOf(Ctl::PillarLine)), r.pillarLine);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::PersonalityMemo)), r.personality);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::LibidoStars)), r.libido);
-    EXPECT_EQ(Utf8Of(TextOf(Ctl::DatingStars)), r.date);
+    EXPECT_EQ(Utf8Of(TextOf(Ctl::DateStars)), r.date);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::KindnessStars)), r.kindness);
     EXPECT_EQ(Utf8Of(TextOf(Ctl::MoneyStars)), r.money);
   }
@@ -51,7 +51,7 @@ TEST_F(ReadingTest, TheSolarButtonGivesTheSolarReading) {
 TEST_F(ReadingTest, ResultLabelsSizeToTheirNewText) {
   EnterDate(kSolar1950_1_7);
   ClickSolarButton();
-  for (Ctl id : {Ctl::PillarLine, Ctl::LibidoStars, Ctl::DatingStars, Ctl::KindnessStars, Ctl::MoneyStars}) {
+  for (Ctl id : {Ctl::PillarLine, Ctl::LibidoStars, Ctl::DateStars, Ctl::KindnessStars, Ctl::MoneyStars}) {
     SCOPED_TRACE(Utf8Of(std::wstring(SpecOf(id).name)));
     RECT r;
     GetWindowRect(Control(id), &r);

@@ -70,7 +70,7 @@ void SetTextsFromOutside(int n) {
   const AnalysisDisplay fields = FieldsOf(*reading);
   const std::pair<Ctl, const GbkString*> texts[] = {
       {Ctl::PillarLine, &fields.PillarLine},     {Ctl::PersonalityMemo, &fields.PersonalityText},
-      {Ctl::LibidoStars, &fields.LibidoStars},   {Ctl::DatingStars, &fields.DateStars},
+      {Ctl::LibidoStars, &fields.LibidoStars},   {Ctl::DateStars, &fields.DateStars},
       {Ctl::KindnessStars, &fields.KindnessStars}, {Ctl::MoneyStars, &fields.MoneyStars}};
   for (const auto& [id, text] : texts) SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromGbk(*text).c_str()));
   Pump();
@@ -90,8 +90,8 @@ void SixThousand(const char* what, int first, Each each) {
 }  // namespace
 
 int main() {
-  if (!CreateForm1(GetModuleHandleW(nullptr))) return 1;
-  ShowForm1(SW_SHOWNORMAL);
+  if (!CreateMainWindow(GetModuleHandleW(nullptr))) return 1;
+  ShowMainWindow(SW_SHOWNORMAL);
   Pump();
   for (int n = 0; n < 1000; ++n) TypeReading(n);
   std::printf("the record holds %zu rows\n", Form1State().record.Size());

@@ -89,8 +89,8 @@ void ScrollRows(int rows) {
 }  // namespace
 
 int main() {
-  if (!CreateForm1(GetModuleHandleW(nullptr))) return 1;
-  ShowForm1(SW_SHOWNORMAL);
+  if (!CreateMainWindow(GetModuleHandleW(nullptr))) return 1;
+  ShowMainWindow(SW_SHOWNORMAL);
   Pump();
   for (int n = 0; n < 1000; ++n) AddRecordRow(SomeRow(n));
   Pump();

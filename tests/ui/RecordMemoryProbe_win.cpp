@@ -40,8 +40,8 @@ void ReadThousandDates() {
 }  // namespace
 
 int main() {
-  if (!CreateForm1(GetModuleHandleW(nullptr))) return 1;
-  ShowForm1(SW_SHOWNORMAL);
+  if (!CreateMainWindow(GetModuleHandleW(nullptr))) return 1;
+  ShowMainWindow(SW_SHOWNORMAL);
   ShowPage(Page::Record);
   Pump();
   ReadThousandDates();

@@ -398,7 +398,7 @@ TEST_F(RecordTest, ADoubleClickShowsTheRowsReadingOnTheMainPage) {
   EXPECT_EQ(TextOf(Ctl::YearField) + L"-" + TextOf(Ctl::MonthField) + L"-" + TextOf(Ctl::DayField), L"1990-5-12");
   EXPECT_EQ(TextOf(Ctl::PillarLine), L"八字：庚午 辛巳 庚子");
   EXPECT_EQ(TextOf(Ctl::PersonalityMemo), L"聪明刚强正直，追求完美，对别人要求过高，女人爱追求年长的异性，婚姻不佳");
-  EXPECT_EQ(TextOf(Ctl::LibidoStars) + TextOf(Ctl::DatingStars) + TextOf(Ctl::KindnessStars) + TextOf(Ctl::MoneyStars),
+  EXPECT_EQ(TextOf(Ctl::LibidoStars) + TextOf(Ctl::DateStars) + TextOf(Ctl::KindnessStars) + TextOf(Ctl::MoneyStars),
             L"★★★★★★★★★★★★★☆☆☆☆☆☆☆");
   FocusOn(Ctl::SolarButton);
   PressWithCtrl('C');

@@ -372,7 +372,7 @@ class UserWalk : public FormTest {
     }
     EXPECT_EQ(GbkFromWide(TextOf(Ctl::PillarLine)), expected.PillarLine);
     EXPECT_EQ(GbkFromWide(TextOf(Ctl::PersonalityMemo)), expected.PersonalityText);
-    EXPECT_EQ(GbkFromWide(TextOf(Ctl::LibidoStars) + TextOf(Ctl::DatingStars) + TextOf(Ctl::KindnessStars) +
+    EXPECT_EQ(GbkFromWide(TextOf(Ctl::LibidoStars) + TextOf(Ctl::DateStars) + TextOf(Ctl::KindnessStars) +
                           TextOf(Ctl::MoneyStars)),
               expected.LibidoStars + expected.DateStars + expected.KindnessStars + expected.MoneyStars);
     const ReadingRecord& record = Form1State().record;
