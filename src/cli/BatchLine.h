@@ -75,7 +75,6 @@ Fields SplitCommasOrBlanks(std::string_view line, std::string& joined);
 // not counted; none for any other text.
 std::optional<CalendarMode> ModeOfWord(std::string_view word);
 
-
 // What a format writes for a line of input: each line gets exactly one of these calls, and each
 // call writes one line of output to `out`.
 class BatchLineFormat {
