@@ -21,14 +21,7 @@ if [ "$(id -u)" -ne 0 ] || ! mount -t tmpfs -o size=64k tmpfs "$small" 2>/dev/nu
 fi
 trap 'umount "$small"; rm -rf "$tmp"' EXIT
 failed=0
-check() {  # what, got, expected
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"
-  else
-    echo "FAILED: $1: got \"$2\", expected \"$3\""
-    failed=1
-  fi
-}
+. "$(dirname "$0")/check.sh"
 # The batch in FORMAT from file IN to OUT, its messages to ERR, as a user's shell starts it.
 batch() {  # FORMAT IN OUT ERR
   if [ -n "$wine" ]; then

@@ -8,14 +8,7 @@ set -u
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 failed=0
-check() {  # what, got, expected
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"
-  else
-    echo "FAILED: $1: got \"$2\", expected \"$3\""
-    failed=1
-  fi
-}
+. "$(dirname "$0")/check.sh"
 
 awk 'BEGIN { for (i = 0; i < 20000; i++) printf "1990\t5\t12\tlunar\n" }' > "$tmp/in.tsv"
 # SIGPIPE ignored, as by a program that starts the reader: the failed write ends the batch. The
